@@ -1,0 +1,23 @@
+#include "startup_language.h"
+
+#include <QDebug>
+#include <QLocale>
+#include <QSettings>
+
+int startup_language()
+{
+    QSettings settings("./Settings.ini", QSettings::IniFormat);
+    if (settings.contains("language")) {
+        const int value = settings.value("language").toInt();
+        if (value != 0)
+            return 1;
+        qDebug() << value;
+        return 0;
+    }
+    return QLocale::system().language() == QLocale::Chinese ? 0 : 1;
+}
+
+QString language_catalogue(int language)
+{
+    return language == 0 ? ":/languages/zh_CN.qm" : ":/languages/us_EN.qm";
+}

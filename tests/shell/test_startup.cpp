@@ -1,0 +1,142 @@
+// Runs the built program the way a user starts it (under Xvfb, inside the
+// isolated namespaces) and checks the single-instance guard and the language
+// chosen at start-up by what appears on the X display.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <signal.h>
+
+namespace {
+
+const QString ENGLISH_TITLE = "Management System PC";
+const QString CHINESE_TITLE = QString::fromUtf8("PC 管理系统");
+
+// The names of all windows on the display.
+QString window_list()
+{
+    QProcess xwininfo;
+    xwininfo.start("xwininfo", {"-root", "-tree"});
+    xwininfo.waitForFinished(5000);
+    return QString::fromUtf8(xwininfo.readAllStandardOutput());
+}
+
+bool wait_for_window(const QString& title, int timeout_ms = 20000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeout_ms) {
+        if (window_list().contains('"' + title + '"'))
+            return true;
+        QTest::qWait(200);
+    }
+    return false;
+}
+
+class ProgramRun
+{
+public:
+    // own_ipc_namespace: the run gets its own single-instance lock.
+    ProgramRun(const QString& working_dir, const QString& locale, bool own_ipc_namespace)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LANG", locale);
+        env.insert("LC_ALL", locale);
+        env.insert("LANGUAGE", "");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(working_dir);
+        process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        if (own_ipc_namespace)
+            process.start("unshare", {"--ipc", "--", PCORB_PROGRAM});
+        else
+            process.start(PCORB_PROGRAM, QStringList());
+        process.waitForStarted();
+    }
+
+    ~ProgramRun()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+
+    QProcess process;
+};
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void secondStartLeavesFirstRunning()
+    {
+        QTemporaryDir dir;
+        ProgramRun first(dir.path(), "en_US.UTF-8", false);
+        QVERIFY(wait_for_window(ENGLISH_TITLE));
+
+        QElapsedTimer clock;
+        clock.start();
+        ProgramRun second(dir.path(), "en_US.UTF-8", false);
+        QVERIFY(second.process.waitForFinished(5000));
+        QCOMPARE(second.process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.process.exitCode(), 0);
+        QVERIFY(clock.elapsed() < 5000);
+
+        QTest::qWait(500);
+        QCOMPARE(first.process.state(), QProcess::Running);
+        QCOMPARE(window_list().count('"' + ENGLISH_TITLE + '"'), 1);
+    }
+
+    void startsAfterKilledInstance()
+    {
+        QTemporaryDir dir;
+        {
+            ProgramRun killed(dir.path(), "en_US.UTF-8", false);
+            QVERIFY(wait_for_window(ENGLISH_TITLE));
+            ::kill(pid_t(killed.process.processId()), SIGKILL);
+            QVERIFY(killed.process.waitForFinished(5000));
+        }
+        ProgramRun next(dir.path(), "en_US.UTF-8", false);
+        QVERIFY2(wait_for_window(ENGLISH_TITLE), "a start after a killed instance came up");
+        QTest::qWait(2000);
+        QCOMPARE(next.process.state(), QProcess::Running);
+    }
+
+    void languageAtStartup_data()
+    {
+        QTest::addColumn<QString>("setting"); // empty: no key
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("0, French locale") << "0" << "fr_FR.UTF-8" << CHINESE_TITLE;
+        QTest::newRow("2, Chinese locale") << "2" << "zh_CN.UTF-8" << ENGLISH_TITLE;
+        QTest::newRow("1, Chinese locale") << "1" << "zh_CN.UTF-8" << ENGLISH_TITLE;
+        QTest::newRow("absent, Chinese locale") << "" << "zh_CN.UTF-8" << CHINESE_TITLE;
+        QTest::newRow("absent, Taiwanese locale") << "" << "zh_TW.UTF-8" << CHINESE_TITLE;
+        QTest::newRow("absent, French locale") << "" << "fr_FR.UTF-8" << ENGLISH_TITLE;
+    }
+
+    void languageAtStartup()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QString, locale);
+        QFETCH(QString, title);
+        QTemporaryDir dir;
+        if (!setting.isEmpty()) {
+            QFile ini(dir.filePath("Settings.ini"));
+            QVERIFY(ini.open(QIODevice::WriteOnly));
+            ini.write("[General]\nlanguage=" + setting.toLatin1() + "\n");
+        }
+        ProgramRun run(dir.path(), locale, true);
+        QVERIFY2(wait_for_window(title), qPrintable(window_list()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "test_startup.moc"

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Fails when a user-visible text in the sources has no finished translation in
+# a catalogue: the catalogues are brought up to date with the sources in a
+# scratch copy, then searched for unfinished entries.
+#
+#   check_catalogues.sh LUPDATE SOURCE_DIR
+set -euo pipefail
+lupdate=$1
+src=$2
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+status=0
+source_dirs=()
+for d in shell codec device cloud projects ui; do if [ -d "$src/$d" ]; then source_dirs+=("$d"); fi; done
+for ts in "$src"/resources/languages/*.ts; do
+    copy="$scratch/$(basename "$ts")"
+    cp "$ts" "$copy"
+    (cd "$src" && "$lupdate" -silent -locations none -no-obsolete "${source_dirs[@]}" -ts "$copy")
+    unfinished=$(grep -c 'type="unfinished"' "$copy" || true)
+    if [ "$unfinished" != 0 ]; then
+        echo "$(basename "$ts"): $unfinished unfinished entries:"
+        grep -B1 'type="unfinished"' "$copy" | grep '<source>' | sed 's/^ */  /'
+        status=1
+    fi
+    if ! cmp -s "$ts" "$copy"; then
+        echo "$(basename "$ts") is out of date with the sources (run tools/update-translations.sh):"
+        diff "$ts" "$copy" | head -20
+        status=1
+    fi
+done
+[ $status = 0 ] && echo "catalogues complete"
+exit $status
