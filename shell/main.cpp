@@ -1,8 +1,10 @@
+#include "device/device_alert.h"
 #include "orb_window.h"
 #include "single_instance_guard.h"
 #include "startup_language.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTranslator>
 
 #include <memory>
@@ -18,6 +20,9 @@ int main(int argc, char* argv[])
         return 0;
 
     QApplication app(argc, argv);
+    set_device_alert_handler([](const QString& title, const QString& text) {
+        QMessageBox::critical(nullptr, title, text, QMessageBox::Ok);
+    });
     QTranslator translator;
     const int language = startup_language();
     translator.load(language_catalogue(language));

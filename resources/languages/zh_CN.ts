@@ -9,6 +9,13 @@
     </message>
 </context>
 <context>
+    <name>ORB_CONN2DEVICE</name>
+    <message>
+        <source>Timeout,Please try again!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Management System PC</source>

@@ -1,0 +1,67 @@
+#include "device_datagram.h"
+
+#include "codec/payload_cipher.h"
+#include "codec/payload_text.h"
+#include "codec/text_prefix.h"
+
+#include <QDebug>
+
+namespace {
+
+constexpr std::size_t SYN_LENGTH = 8;
+
+void add_text(cJSON* object, const char* name, const char* value, const char* fallback)
+{
+    cJSON_AddStringToObject(object, name, value ? value : fallback);
+}
+
+} // namespace
+
+QByteArray ORB_DeviceDatagram::frame(const QByteArray& json_text)
+{
+    const QByteArray text = encrypt_to_base64(json_text, DEVICE_PAYLOAD_KEY);
+    return text.isEmpty() ? text : text + "\r\n";
+}
+
+CJsonPtr ORB_DeviceDatagram::open(const QByteArray& datagram)
+{
+    const QByteArray plaintext = decrypt_from_base64(datagram, DEVICE_PAYLOAD_KEY);
+    return CJsonPtr(cJSON_Parse(plaintext.constData()));
+}
+
+CJsonPtr ORB_DeviceDatagram::open_reply(const QByteArray& datagram, const QByteArray& expected, Verdict* verdict)
+{
+    CJsonPtr reply = open(datagram);
+    if (!cJSON_IsObject(reply.get())) {
+        *verdict = Verdict::NotJson;
+        return nullptr;
+    }
+    const char* syn = cjson_string_member(reply.get(), "syn");
+    if (!syn) {
+        *verdict = Verdict::NoSyn;
+        return nullptr;
+    }
+    if (!agrees_over(syn, expected.constData(), SYN_LENGTH)) {
+        *verdict = Verdict::SynMismatch;
+        return nullptr;
+    }
+    *verdict = Verdict::Matched;
+    return reply;
+}
+
+CJsonPtr ORB_DeviceDatagram::search_entry(const cJSON* data)
+{
+    CJsonPtr entry(cJSON_CreateObject());
+    const char* active = cjson_string_member(data, "Active_state");
+    if (!active)
+        qDebug() << "active_json is null!";
+    cJSON* e = entry.get();
+    cJSON_AddStringToObject(e, "pid", "0");
+    add_text(e, "ip", cjson_string_member(data, "ip"), "");
+    add_text(e, "sn", cjson_string_member(data, "sn"), "");
+    add_text(e, "mac", cjson_string_member(data, "mac"), "");
+    add_text(e, "model", cjson_string_member(data, "model"), "");
+    add_text(e, "active", active, "active");
+    add_text(e, "V", cjson_string_member(data, "V"), "---");
+    return entry;
+}

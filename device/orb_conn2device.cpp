@@ -1,0 +1,360 @@
+#include "orb_conn2device.h"
+
+#include "codec/request_signature.h"
+#include "device/device_alert.h"
+#include "device/device_datagram.h"
+
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QNetworkInterface>
+#include <QSet>
+#include <QThread>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+const QHostAddress GROUP(QStringLiteral("239.0.0.100"));
+constexpr quint16 REPLY_PORT = 10088;
+constexpr int FIRST_WAIT_MS = 3000;
+constexpr int TIMEOUT_TIMER_MS = 200;
+constexpr int REPLY_WINDOW_MS = 3000;
+constexpr int READ_SLICE_MS = 200;
+constexpr int SEARCH_WINDOW_MS = 5000;
+// A search drains the socket this often, so no answer overflows its buffer.
+constexpr int DRAIN_SLICE_MS = 10;
+constexpr int RECEIVE_BUFFER_BYTES = 8 * 1024 * 1024;
+constexpr int IP_COMPARE_LENGTH = 15;
+
+QJsonObject timeout_result()
+{
+    return QJsonObject{{"errcode", 10002}};
+}
+
+CJsonPtr security_request(const QString& password, const QString& sn, const char* command)
+{
+    CJsonPtr request(cJSON_CreateObject());
+    cJSON_AddStringToObject(request.get(), "callcmd", "Security verification");
+    cJSON_AddStringToObject(request.get(), "password", password.toUtf8().constData());
+    cJSON_AddStringToObject(request.get(), "sn", sn.toUtf8().constData());
+    cJSON_AddStringToObject(request.get(), "command", command);
+    return request;
+}
+
+} // namespace
+
+ORB_CONN2DEVICE::ORB_CONN2DEVICE(QObject* parent)
+    : QObject(parent)
+{
+    std::srand(unsigned(std::time(nullptr)));
+}
+
+ORB_CONN2DEVICE::~ORB_CONN2DEVICE() = default;
+
+const cJSON* ORB_CONN2DEVICE::local_device_document() const
+{
+    return local_project.get();
+}
+
+const cJSON* ORB_CONN2DEVICE::last_reply_document() const
+{
+    return last_reply.get();
+}
+
+void ORB_CONN2DEVICE::set_local_device(cJSON* document)
+{
+    local_project.reset(document);
+    local_ready = true;
+}
+
+QByteArray ORB_CONN2DEVICE::make_syn()
+{
+    return random_text(8).toLatin1();
+}
+
+void ORB_CONN2DEVICE::activate_device(QString ip, QString password, QString sn)
+{
+    Q_UNUSED(ip);
+    send_and_wait(security_request(password, sn, "activate"), &ORB_CONN2DEVICE::readingLogin, std::nullopt);
+}
+
+void ORB_CONN2DEVICE::login_device(QString ip, QString password, QString sn)
+{
+    Q_UNUSED(ip);
+    send_and_wait(security_request(password, sn, "login"), &ORB_CONN2DEVICE::readingLogin, std::nullopt);
+}
+
+void ORB_CONN2DEVICE::send_request(QString ip, cJSON* request)
+{
+    Q_UNUSED(ip);
+    send_and_wait(CJsonPtr(request), &ORB_CONN2DEVICE::readingLogin, false, true);
+}
+
+void ORB_CONN2DEVICE::html2qt_udp(QString send_data, QString send_address)
+{
+    Q_UNUSED(send_address);
+    // A text that is not JSON leaves "data" out of the envelope.
+    send_and_wait(CJsonPtr(cJSON_Parse(send_data.toUtf8().constData())), &ORB_CONN2DEVICE::readingDatagrams,
+                  true);
+}
+
+void ORB_CONN2DEVICE::device2local(QString device_data)
+{
+    local_project.reset(cJSON_Parse(device_data.toUtf8().constData()));
+    qDebug() << "curr_device" << cjson_print(local_project.get());
+    emit update_local_project();
+}
+
+void ORB_CONN2DEVICE::search_device(bool webCall, QString selectedText)
+{
+    // The socket and the local list belong to the outstanding request until it ends.
+    if (busy) {
+        refuse_request();
+        return;
+    }
+    local_project.reset();
+    open_socket(selectedText);
+    local_ready = false;
+    replied = false;
+    emit get_local_project();
+    if (!local_ready)
+        qDebug() << "no local devices handed over";
+
+    CJsonPtr request(cJSON_CreateObject());
+    cJSON_AddStringToObject(request.get(), "callcmd", "search");
+    send_and_wait(std::move(request), &ORB_CONN2DEVICE::readingSearch, webCall);
+    qDebug() << "socket_udp.info:" << socket->errorString();
+}
+
+void ORB_CONN2DEVICE::open_socket(const QString& interface_name)
+{
+    delete socket;
+    socket = new QUdpSocket(this);
+    if (!socket->bind(QHostAddress::AnyIPv4, REPLY_PORT, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint))
+        qDebug() << "bind failed:" << socket->errorString();
+    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, RECEIVE_BUFFER_BYTES);
+    for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces()) {
+        if (nic.humanReadableName() != interface_name)
+            continue;
+        socket->setMulticastInterface(nic);
+        socket->joinMulticastGroup(GROUP, nic);
+        socket->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
+    }
+}
+
+void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
+                                    bool log_envelope)
+{
+    // Before the first search there is no socket; while a request waits, a
+    // second one would share its socket, loop and tag.
+    if (!socket || busy) {
+        refuse_request();
+        return;
+    }
+    busy = true;
+    replied = false;
+    if (silence)
+        silent = *silence;
+    outcome = Outcome();
+    last_reply.reset();
+    expected_syn = make_syn();
+
+    CJsonPtr envelope(cJSON_CreateObject());
+    cJSON_AddStringToObject(envelope.get(), "cmd", "calludp");
+    cJSON_AddStringToObject(envelope.get(), "syn", expected_syn.constData());
+    if (request)
+        cJSON_AddItemToObject(envelope.get(), "data", request.release());
+    const QByteArray datagram = ORB_DeviceDatagram::frame(cjson_print(envelope.get()));
+    if (log_envelope) {
+        qDebug().noquote() << cjson_print_pretty(envelope.get());
+        qDebug() << "encrypt_data:" << datagram.chopped(2);
+    }
+    if (datagram.isEmpty()) {
+        qDebug() << "encrypt failed!";
+        busy = false;
+        return;
+    }
+
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, &ORB_CONN2DEVICE::default_timeout);
+    const QMetaObject::Connection reading = connect(socket, &QUdpSocket::readyRead, this, receive);
+    socket->writeDatagram(datagram, GROUP, send_port);
+    if (socket->waitForReadyRead(FIRST_WAIT_MS)) {
+        emit socket->readyRead();
+    } else {
+        timer.start(TIMEOUT_TIMER_MS);
+        wait_loop.exec();
+    }
+    disconnect(reading);
+    timer.stop();
+    busy = false;
+    report_outcome();
+}
+
+void ORB_CONN2DEVICE::report_outcome()
+{
+    Outcome done = std::move(outcome);
+    if (!done.answered) {
+        qDebug() << "Timeout!";
+        if (!silent)
+            show_device_alert("Error", tr("Timeout,Please try again!"));
+        emit qt2html_udp(timeout_result());
+        return;
+    }
+    last_reply = std::move(done.reply);
+    if (done.devices)
+        emit searchdevice_RespDatas_signals(done.devices.get());
+    if (!done.result.isEmpty())
+        emit qt2html_udp(done.result);
+}
+
+void ORB_CONN2DEVICE::refuse_request()
+{
+    last_reply.reset();
+    emit qt2html_udp(timeout_result());
+}
+
+QByteArray ORB_CONN2DEVICE::read_datagram()
+{
+    const qint64 size = qMax<qint64>(socket->pendingDatagramSize(), 0);
+    QByteArray datagram(int(size) + 1, '\0');
+    const qint64 count = socket->readDatagram(datagram.data(), size, &peer_address, &peer_port);
+    datagram.truncate(int(qMax<qint64>(count, 0)));
+    return datagram;
+}
+
+CJsonPtr ORB_CONN2DEVICE::await_matching_reply()
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < REPLY_WINDOW_MS) {
+        QThread::msleep(READ_SLICE_MS);
+        while (socket->hasPendingDatagrams()) {
+            ORB_DeviceDatagram::Verdict verdict;
+            CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
+            if (reply)
+                return reply;
+        }
+    }
+    return nullptr;
+}
+
+void ORB_CONN2DEVICE::readingLogin()
+{
+    if (!mutex.tryLock())
+        return;
+    if (!replied) {
+        outcome.reply = await_matching_reply();
+        outcome.answered = outcome.reply != nullptr;
+        replied = true;
+    }
+    mutex.unlock();
+}
+
+void ORB_CONN2DEVICE::readingDatagrams()
+{
+    if (!mutex.tryLock())
+        return;
+    if (!replied) {
+        const CJsonPtr reply = await_matching_reply();
+        outcome.answered = reply != nullptr;
+        outcome.result = cjson_to_qjson_object(reply.get());
+        replied = true;
+    }
+    mutex.unlock();
+}
+
+void ORB_CONN2DEVICE::readingSearch()
+{
+    if (!mutex.tryLock())
+        return;
+    if (!replied) {
+        CJsonPtr devices(cJSON_CreateArray());
+        QSet<QByteArray> seen_ips;
+        // The answers of a big site overflow any socket buffer within five
+        // seconds, so they are drained in short slices for the whole window.
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < SEARCH_WINDOW_MS) {
+            collect_search_replies(devices.get(), seen_ips);
+            QThread::msleep(DRAIN_SLICE_MS);
+        }
+        collect_search_replies(devices.get(), seen_ips);
+
+        CJsonPtr result(cJSON_CreateObject());
+        cJSON_AddItemToObject(result.get(), "device", cJSON_Duplicate(devices.get(), true));
+        cJSON_AddItemToObject(result.get(), "local_device", local_device_summary().release());
+        cJSON_AddStringToObject(result.get(), "command", "search");
+        cJSON_AddNumberToObject(result.get(), "errcode", 0);
+        outcome.answered = true;
+        outcome.devices = std::move(devices);
+        outcome.result = cjson_to_qjson_object(result.get());
+        replied = true;
+    }
+    mutex.unlock();
+}
+
+void ORB_CONN2DEVICE::collect_search_replies(cJSON* devices, QSet<QByteArray>& seen_ips)
+{
+    while (socket->hasPendingDatagrams()) {
+        ORB_DeviceDatagram::Verdict verdict;
+        const CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
+        if (verdict == ORB_DeviceDatagram::Verdict::NoSyn)
+            qDebug() << "SYN is NULL!";
+        else if (verdict == ORB_DeviceDatagram::Verdict::SynMismatch)
+            qDebug() << "syn not matched!";
+        if (!reply)
+            continue;
+        const cJSON* data = cJSON_GetObjectItemCaseSensitive(reply.get(), "data");
+        if (!data) {
+            qDebug() << "Data is NULL!";
+            continue;
+        }
+        qDebug().noquote() << cjson_print(data);
+        CJsonPtr entry = ORB_DeviceDatagram::search_entry(data);
+        const QByteArray ip = QByteArray(cjson_string_member(entry.get(), "ip")).left(IP_COMPARE_LENGTH);
+        if (seen_ips.contains(ip))
+            continue;
+        seen_ips.insert(ip);
+        cJSON_AddItemToArray(devices, entry.release());
+    }
+}
+
+CJsonPtr ORB_CONN2DEVICE::local_device_summary() const
+{
+    CJsonPtr summary(cJSON_CreateArray());
+    const cJSON* list = cJSON_GetObjectItemCaseSensitive(local_project.get(), "local_device");
+    if (!cJSON_IsArray(list))
+        return summary;
+    const cJSON* element = nullptr;
+    cJSON_ArrayForEach(element, list)
+    {
+        const char* ip = cjson_string_member(element, "ip");
+        const char* sn = cjson_string_member(element, "sn");
+        const char* active = cjson_string_member(element, "active");
+        if (!ip || !sn || !active)
+            break;
+        cJSON* copy = cJSON_CreateObject();
+        cJSON_AddStringToObject(copy, "ip", ip);
+        cJSON_AddStringToObject(copy, "sn", sn);
+        cJSON_AddStringToObject(copy, "active", active);
+        cJSON_AddItemToArray(summary.get(), copy);
+    }
+    return summary;
+}
+
+void ORB_CONN2DEVICE::default_timeout()
+{
+    if (!mutex.tryLock())
+        return;
+    if (wait_loop.isRunning()) {
+        // A reply that already arrived only ends the wait; it is reported as a reply.
+        if (!replied)
+            last_reply.reset();
+        wait_loop.quit();
+    }
+    mutex.unlock();
+}

@@ -1,0 +1,99 @@
+#pragma once
+// The device link: the one UDP multicast conversation with the switches on the
+// LAN, and its face on the web channel ("conn2device"). Every request waits
+// synchronously on the GUI thread for the reply that carries its tag.
+
+#include "codec/cjson_util.h"
+
+#include <QEventLoop>
+#include <QHostAddress>
+#include <QJsonObject>
+#include <QMutex>
+#include <QObject>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+class QUdpSocket;
+
+class ORB_CONN2DEVICE : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ORB_CONN2DEVICE(QObject* parent = nullptr);
+    ~ORB_CONN2DEVICE() override;
+
+    // Each leaves the switch's reply, or nothing, as the last reply. The ip is
+    // not sent: every request goes to the group and names its switch by sn.
+    void activate_device(QString ip, QString password, QString sn);
+    void login_device(QString ip, QString password, QString sn);
+    // Takes ownership of request (the network configuration request).
+    void send_request(QString ip, cJSON* request);
+
+    // Takes ownership of document, the local project's devices.
+    void set_local_device(cJSON* document);
+
+    // Both stay owned by the link; the last reply is valid until the next request.
+    const cJSON* local_device_document() const;
+    const cJSON* last_reply_document() const;
+
+signals:
+    void qt2html_udp(QJsonObject json_data);
+    void qt2html_device_udp(QJsonObject json_data);
+    void update_local_project();
+    void get_local_project();
+    // The "device" array of a search, valid only while the signal is delivered.
+    void searchdevice_RespDatas_signals(cJSON* datas);
+
+public slots:
+    void html2qt_udp(QString send_data, QString send_address);
+    void search_device(bool webCall, QString selectedText);
+    void device2local(QString device_data);
+
+private slots:
+    void readingLogin();
+    void readingDatagrams();
+    void readingSearch();
+    void default_timeout();
+
+private:
+    using ReceiveSlot = void (ORB_CONN2DEVICE::*)();
+
+    // What the current request's receive slot found; reported once the
+    // request has ended, so a receiver may open a box or start a new request.
+    struct Outcome
+    {
+        bool answered = false;
+        CJsonPtr reply;       // readingLogin
+        CJsonPtr devices;     // readingSearch
+        QJsonObject result;   // readingDatagrams, readingSearch
+    };
+
+    QByteArray make_syn();
+    void open_socket(const QString& interface_name);
+    void send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
+                       bool log_envelope = false);
+    void report_outcome();
+    void refuse_request();
+    QByteArray read_datagram();
+    CJsonPtr await_matching_reply();
+    void collect_search_replies(cJSON* devices, QSet<QByteArray>& seen_ips);
+    CJsonPtr local_device_summary() const;
+
+    QUdpSocket* socket = nullptr;
+    quint16 send_port = 10086;
+    QHostAddress peer_address;
+    quint16 peer_port = 0;
+    QMutex mutex;
+    QEventLoop wait_loop;
+    QByteArray expected_syn;
+    CJsonPtr local_project;
+    CJsonPtr last_reply;
+    bool local_ready = true;
+    bool replied = false;
+    bool silent = false;
+    bool busy = false; // a request is outstanding
+    Outcome outcome;
+};

@@ -1,0 +1,47 @@
+#include "switch_simulator.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+
+SwitchSimulator::SwitchSimulator(const QStringList& arguments)
+{
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.setReadChannel(QProcess::StandardOutput);
+    process.start(SWITCH_SIM_PROGRAM, arguments + QStringList{"--log"});
+    while (process.waitForReadyRead(5000)) {
+        if (process.readLine().contains("ready")) {
+            ready = true;
+            break;
+        }
+    }
+    if (!ready)
+        qWarning("switch-sim did not start: %s", process.readAllStandardError().constData());
+}
+
+SwitchSimulator::~SwitchSimulator()
+{
+    process.kill();
+    process.waitForFinished(3000);
+}
+
+QList<QJsonObject> SwitchSimulator::requests()
+{
+    process.waitForReadyRead(200);
+    while (process.canReadLine())
+        received.append(QJsonDocument::fromJson(process.readLine()).object());
+    return received;
+}
+
+QString SwitchSimulator::write_fleet(const QTemporaryDir& dir, const QJsonArray& switches, int restart_ms,
+                                     int search_spread_ms)
+{
+    const QString path = dir.filePath("fleet.json");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(QJsonDocument(QJsonObject{{"restart_ms", restart_ms},
+                                         {"search_spread_ms", search_spread_ms},
+                                         {"switches", switches}})
+                   .toJson());
+    return path;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Runs tools/switch-sim as a child process for a test, with request logging
+// on, and reads back what it received.
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QProcess>
+#include <QStringList>
+
+class QTemporaryDir;
+
+class SwitchSimulator
+{
+public:
+    // Starts the simulator with these arguments and waits until it listens.
+    explicit SwitchSimulator(const QStringList& arguments = {});
+    ~SwitchSimulator();
+
+    bool is_ready() const { return ready; }
+
+    // Every request received so far: {"bytes","crlf","text"} per datagram.
+    QList<QJsonObject> requests();
+
+    // Writes a fleet file with these switches into dir and returns its path.
+    static QString write_fleet(const QTemporaryDir& dir, const QJsonArray& switches, int restart_ms = 8000,
+                               int search_spread_ms = 100);
+
+private:
+    QProcess process;
+    bool ready = false;
+    QList<QJsonObject> received;
+};

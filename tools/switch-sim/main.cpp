@@ -1,0 +1,106 @@
+// switch-sim: a fleet of simulated switches on a private loopback network.
+// It refuses to run where a real network interface is present.
+
+#include "sim_fleet.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QNetworkInterface>
+
+#include <cstdio>
+
+namespace {
+
+bool only_loopback_present()
+{
+    for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces())
+        if (!(nic.flags() & QNetworkInterface::IsLoopBack))
+            return false;
+    return true;
+}
+
+bool load_fleet(const QString& path, QVector<SimSwitch>* switches, SimFleet::Settings* settings, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = "cannot read " + path;
+        return false;
+    }
+    const CJsonPtr fleet(cJSON_Parse(file.readAll().constData()));
+    const cJSON* list = cJSON_GetObjectItemCaseSensitive(fleet.get(), "switches");
+    if (!cJSON_IsArray(list)) {
+        *error = path + ": no \"switches\" array";
+        return false;
+    }
+    const cJSON* restart = cJSON_GetObjectItemCaseSensitive(fleet.get(), "restart_ms");
+    if (cJSON_IsNumber(restart))
+        settings->restart_ms = restart->valueint;
+    const cJSON* spread = cJSON_GetObjectItemCaseSensitive(fleet.get(), "search_spread_ms");
+    if (cJSON_IsNumber(spread))
+        settings->search_spread_ms = spread->valueint;
+    const cJSON* item = nullptr;
+    cJSON_ArrayForEach(item, list)
+    {
+        const char* mode = cjson_string_member(item, "mode");
+        SimSwitch::Mode parsed;
+        if (mode && !SimSwitch::parse_mode(mode, &parsed)) {
+            *error = QString("unknown mode \"%1\"").arg(mode);
+            return false;
+        }
+        switches->append(SimSwitch::from_json(item, switches->size()));
+    }
+    return true;
+}
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "switch-sim: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription("A fleet of simulated switches on a private loopback network.");
+    parser.addHelpOption();
+    parser.addOptions({
+        {"fleet", "Fleet file (JSON); the built-in default fleet otherwise.", "file"},
+        {"count", "Generate a fleet of n ordinary switches instead.", "n"},
+        {"interface", "Interface to join the group on (default lo).", "name", "lo"},
+        {"spread-ms", "Spread search answers evenly over this many ms.", "ms"},
+        {"restart-ms", "How long a switch stays silent after a restart.", "ms"},
+        {"log", "Print every request received as a JSON line."},
+    });
+    parser.process(app);
+
+    if (!only_loopback_present())
+        return fail("a real network interface is present; run me inside tools/isolated-lan.sh");
+
+    QVector<SimSwitch> switches;
+    SimFleet::Settings settings;
+    QString error;
+    if (parser.isSet("count")) {
+        const int count = parser.value("count").toInt();
+        for (int i = 0; i < count; ++i)
+            switches.append(SimSwitch::generated(i));
+    } else if (!load_fleet(parser.isSet("fleet") ? parser.value("fleet") : ":/fleets/default.json", &switches,
+                           &settings, &error)) {
+        return fail(error);
+    }
+    if (parser.isSet("spread-ms"))
+        settings.search_spread_ms = parser.value("spread-ms").toInt();
+    if (parser.isSet("restart-ms"))
+        settings.restart_ms = parser.value("restart-ms").toInt();
+    settings.log_requests = parser.isSet("log");
+
+    SimFleet fleet(switches, settings);
+    if (!fleet.start(parser.value("interface"), &error))
+        return fail(error);
+    std::printf("switch-sim: %d switches on %s, ready\n", fleet.size(), qPrintable(parser.value("interface")));
+    std::fflush(stdout);
+    return app.exec();
+}

@@ -1,0 +1,103 @@
+#include "sim_fleet.h"
+
+#include "device/device_datagram.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include <cstdio>
+
+namespace {
+
+const QHostAddress GROUP(QStringLiteral("239.0.0.100"));
+constexpr quint16 REQUEST_PORT = 10086;
+constexpr quint16 REPLY_PORT = 10088;
+
+} // namespace
+
+SimFleet::SimFleet(QVector<SimSwitch> switches, Settings settings, QObject* parent)
+    : QObject(parent)
+    , switches(std::move(switches))
+    , settings(settings)
+    , socket(new QUdpSocket(this))
+{
+}
+
+bool SimFleet::start(const QString& interface_name, QString* error)
+{
+    const QNetworkInterface nic = QNetworkInterface::interfaceFromName(interface_name);
+    if (!nic.isValid()) {
+        *error = "no interface " + interface_name;
+        return false;
+    }
+    if (!socket->bind(QHostAddress::AnyIPv4, REQUEST_PORT, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint)
+        || !socket->joinMulticastGroup(GROUP, nic)) {
+        *error = socket->errorString();
+        return false;
+    }
+    socket->setMulticastInterface(nic);
+    socket->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
+    socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, 4 * 1024 * 1024);
+    connect(socket, &QUdpSocket::readyRead, this, &SimFleet::read_requests);
+    return true;
+}
+
+void SimFleet::read_requests()
+{
+    while (socket->hasPendingDatagrams())
+        handle(socket->receiveDatagram().data());
+}
+
+void SimFleet::handle(const QByteArray& datagram)
+{
+    const CJsonPtr request = ORB_DeviceDatagram::open(datagram);
+    if (settings.log_requests)
+        log_request(datagram, request.get());
+    const char* syn_text = cjson_string_member(request.get(), "syn");
+    if (!syn_text)
+        return;
+    const QByteArray syn(syn_text);
+    const cJSON* data = cJSON_GetObjectItemCaseSensitive(request.get(), "data");
+    const bool search = QByteArray(cjson_string_member(data, "callcmd")) == "search";
+
+    for (int i = 0; i < switches.size(); ++i) {
+        SimSwitch& sw = switches[i];
+        if (sw.mode == SimSwitch::Mode::Silent || sw.is_restarting())
+            continue;
+        if (sw.is_noise()) {
+            send_later(sw.delay_ms, sw.noise_datagram(syn));
+            continue;
+        }
+        if (!data)
+            continue;
+        const CJsonPtr answer = sw.answer(data);
+        if (!answer)
+            continue;
+        const int spread = search ? int(qint64(settings.search_spread_ms) * i / switches.size()) : 0;
+        send_later(sw.delay_ms + spread, sw.reply_datagram(syn, answer.get()), i);
+    }
+}
+
+void SimFleet::send_later(int delay_ms, const QByteArray& datagram, int changed_switch)
+{
+    // Precise: tests place answers on either side of the link's time-outs.
+    QTimer::singleShot(delay_ms, Qt::PreciseTimer, this, [this, datagram, changed_switch] {
+        socket->writeDatagram(datagram, GROUP, REPLY_PORT);
+        // A switch takes new settings, or restarts, once its answer is out.
+        if (changed_switch >= 0)
+            switches[changed_switch].apply_pending_change(settings.restart_ms);
+    });
+}
+
+void SimFleet::log_request(const QByteArray& datagram, const cJSON* request) const
+{
+    QJsonObject line{{"bytes", datagram.size()},
+                     {"crlf", datagram.endsWith("\r\n")},
+                     {"text", request ? QString::fromUtf8(cjson_print(request)) : QString()}};
+    std::fputs(QJsonDocument(line).toJson(QJsonDocument::Compact).append('\n').constData(), stdout);
+    std::fflush(stdout);
+}

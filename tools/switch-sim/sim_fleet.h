@@ -1,0 +1,42 @@
+#pragma once
+// A fleet of simulated switches behind one UDP socket on the multicast group:
+// it reads requests on port 10086 and answers each switch's share of them to
+// the group on port 10088, after that switch's delay.
+
+#include "sim_switch.h"
+
+#include <QObject>
+#include <QVector>
+
+class QUdpSocket;
+
+class SimFleet : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Settings
+    {
+        int restart_ms = 8000;
+        int search_spread_ms = 300; // search answers spread evenly over this time
+        bool log_requests = false;  // one JSON line per request on stdout
+    };
+
+    SimFleet(QVector<SimSwitch> switches, Settings settings, QObject* parent = nullptr);
+
+    // Binds and joins the group on the named interface.
+    bool start(const QString& interface_name, QString* error);
+    int size() const { return switches.size(); }
+
+private slots:
+    void read_requests();
+
+private:
+    void handle(const QByteArray& datagram);
+    void log_request(const QByteArray& datagram, const cJSON* request) const;
+    void send_later(int delay_ms, const QByteArray& datagram, int changed_switch = -1);
+
+    QVector<SimSwitch> switches;
+    Settings settings;
+    QUdpSocket* socket;
+};
