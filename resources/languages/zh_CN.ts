@@ -12,7 +12,7 @@
     <name>ORB_CONN2DEVICE</name>
     <message>
         <source>Timeout,Please try again!</source>
-        <translation type="unfinished"></translation>
+        <translation>超时，请重试！</translation>
     </message>
 </context>
 <context>
