@@ -16,7 +16,13 @@ for d in shell codec device cloud projects ui; do if [ -d "$src/$d" ]; then sour
 for ts in "$src"/resources/languages/*.ts; do
     copy="$scratch/$(basename "$ts")"
     cp "$ts" "$copy"
-    (cd "$src" && "$lupdate" -silent -locations none -no-obsolete "${source_dirs[@]}" -ts "$copy")
+    if ! out=$(cd "$src" && "$lupdate" -locations none -no-obsolete "${source_dirs[@]}" -ts "$copy" 2>&1) ||
+        grep -q "won't be updated" <<<"$out"; then
+        echo "$(basename "$ts"): lupdate could not update it:"
+        echo "$out"
+        status=1
+        continue
+    fi
     unfinished=$(grep -c 'type="unfinished"' "$copy" || true)
     if [ "$unfinished" != 0 ]; then
         echo "$(basename "$ts"): $unfinished unfinished entries:"
