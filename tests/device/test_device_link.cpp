@@ -51,6 +51,7 @@ class TestDeviceLink : public QObject
     QList<QJsonObject> results;   // everything qt2html_udp carried
     QList<QByteArray> device_lists; // every searchdevice_RespDatas_signals array, printed
     int alerts = 0;
+    std::function<void()> during_alert; // runs while the "box" is open
     bool searched = false;
     QTemporaryDir dir;
 
@@ -83,6 +84,8 @@ private slots:
             QCOMPARE(title, QString("Error"));
             QCOMPARE(text, QString("Timeout,Please try again!"));
             ++alerts;
+            if (during_alert)
+                during_alert();
         });
         link = new ORB_CONN2DEVICE(this);
         connect(link, &ORB_CONN2DEVICE::qt2html_udp, this, [this](const QJsonObject& o) { results.append(o); });
@@ -277,6 +280,33 @@ private slots:
         timed([&] { link->html2qt_udp(request_text("sysinfo", "LATE"), ""); });
         QCOMPARE(results.size(), 1);
         QVERIFY2(results[0]["data"].toObject()["sn"].toString() == "LATE", QJsonDocument(results[0]).toJson());
+    }
+
+    void requestsWorkWhileABoxIsOpen()
+    {
+        const QJsonArray fleet = {sw("MUTE", "10.0.0.3", {{"mode", "silent"}}), sw("A", "10.0.0.5")};
+        SwitchSimulator sim({"--fleet", SwitchSimulator::write_fleet(dir, fleet)});
+        QVERIFY(sim.is_ready());
+        ensure_socket();
+        // A time-out box, and a receiver of a result, may both start a request.
+        QString inner_login;
+        during_alert = [&] {
+            link->login_device("", "admin123", "A");
+            inner_login = reply_member(link->last_reply_document(), "login");
+        };
+        const auto receiver = connect(link, &ORB_CONN2DEVICE::qt2html_udp, this, [&](const QJsonObject& o) {
+            if (o["data"].toObject()["ports"].isDouble()) // the sysinfo answer
+                link->html2qt_udp(request_text("portstatus", "A"), "");
+        });
+        timed([&] { link->send_request("", netcfg_request("MUTE", "10.0.0.30").release()); });
+        during_alert = nullptr;
+        QCOMPARE(alerts, 1);
+        QCOMPARE(inner_login, QString("success"));
+
+        timed([&] { link->html2qt_udp(request_text("sysinfo", "A"), ""); });
+        disconnect(receiver);
+        QCOMPARE(results.size(), 2);
+        QCOMPARE(results[1]["data"].toObject()["ports"].toArray().size(), 10);
     }
 
     void noiseIsSkipped()
