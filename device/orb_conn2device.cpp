@@ -179,6 +179,7 @@ void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::
     }
 
     QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &ORB_CONN2DEVICE::default_timeout);
     const QMetaObject::Connection reading = connect(socket, &QUdpSocket::readyRead, this, receive);
     socket->writeDatagram(datagram, GROUP, send_port);

@@ -1,0 +1,528 @@
+// The cloud link against the reference cloud service over real HTTPS on
+// 127.0.0.1, and against a capturing endpoint where the exact bytes on the
+// wire matter.
+
+#include "cloud/orb_conn2server.h"
+#include "codec/request_signature.h"
+#include "tests/support/capture_server.h"
+#include "tests/support/cloud_simulator.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QNetworkAccessManager>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString md5(const QString& text)
+{
+    return QCryptographicHash::hash(text.toLatin1(), QCryptographicHash::Md5).toHex();
+}
+
+QJsonObject parsed(const QByteArray& body)
+{
+    return QJsonDocument::fromJson(body).object();
+}
+
+QStringList messages; // the debug log while a test listens
+
+void keep_message(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    messages.append(text);
+}
+
+} // namespace
+
+class TestCloudLink : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir work;
+    QString certs;
+    std::unique_ptr<CloudSimulator> cloud;
+    std::unique_ptr<CaptureServer> capture;
+
+    // A link whose Settings.ini points at host; with trust = false the test CA
+    // is not trusted.
+    std::unique_ptr<ORB_CONN2SERVER> link_to(const QString& host, bool trust = true)
+    {
+        {
+            QSettings settings("./Settings.ini", QSettings::IniFormat);
+            settings.clear();
+            settings.setValue("cloud_host", host);
+            if (trust)
+                settings.setValue("cloud_ca_file", certs + "/ca.pem");
+        }
+        return std::make_unique<ORB_CONN2SERVER>();
+    }
+
+    // Signs in as ana by code (a fresh pair from the service).
+    std::unique_ptr<ORB_CONN2SERVER> signed_in_link()
+    {
+        auto link = link_to(cloud->host());
+        link->send_sms_code("13800000001");
+        link->mobile_login_by_code("13800000001", cloud->code_for("13800000001"));
+        return link;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(work.isValid());
+        QDir::setCurrent(work.path());
+        certs = work.filePath("certs");
+        QVERIFY(CloudSimulator::make_certificates(certs));
+        cloud = std::make_unique<CloudSimulator>(certs, QFINDTESTDATA("seed.json"));
+        QVERIFY(cloud->is_ready());
+        capture = std::make_unique<CaptureServer>(certs);
+        QVERIFY(capture->isListening());
+    }
+
+    void init() { capture->captures.clear(); }
+
+    void headersAndBodiesOnTheWire()
+    {
+        auto link = link_to(capture->host());
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        link->mobile_login("13800000001", "Secret-1");
+        link->delete_account();
+        link->html2qt_tcp("https://" + capture->host() + "/page/path", "v9", "PageAction", "");
+        QCOMPARE(capture->captures.size(), 3);
+
+        const CaptureServer::Capture& login = capture->captures[0];
+        QCOMPARE(login.header_lines[0], QByteArray("POST / HTTP/1.1"));
+        QStringList ours;
+        for (const QByteArray& line : login.header_lines) {
+            const QString name = line.left(line.indexOf(':'));
+            if (QStringList{"Content-Type", "Authorization", "Action", "Version", "Timestamp"}.contains(name))
+                ours.append(name);
+        }
+        QCOMPARE(ours, (QStringList{"Content-Type", "Authorization", "Action", "Version", "Timestamp"}));
+        QCOMPARE(login.header("Content-Type"), QByteArray("application/json;charset=UTF-8"));
+        QCOMPARE(login.header("Action"), QByteArray("MobileLogin"));
+        QCOMPARE(login.header("Version"), QByteArray("20240220"));
+        QVERIFY(qAbs(login.header("Timestamp").toLongLong() - now) <= 2);
+        QCOMPARE(login.body, QString("{'appid':'tGvBnHyUjM','mobile':'13800000001','password':'%1'}")
+                                 .arg(md5("Secret-1"))
+                                 .replace('\'', '"')
+                                 .toLatin1());
+        // Nothing held: the built-in pair signs, and the signature checks out.
+        const QRegularExpressionMatch m =
+            QRegularExpression("^Type=ORB1-HMAC-SHA256,Credential=([^,]*),Nonce=(\\w{16}),Signature=(\\w{64})$")
+                .match(QString(login.header("Authorization")));
+        QVERIFY(m.hasMatch());
+        QCOMPARE(m.captured(1), QString(BUILTIN_CREDENTIAL_ID));
+        QCOMPARE(m.captured(3), compute_signature(BUILTIN_CREDENTIAL_ID, BUILTIN_SIGNING_KEY, m.captured(2),
+                                                  "MobileLogin", login.header("Timestamp")));
+
+        const CaptureServer::Capture& deletion = capture->captures[1];
+        QCOMPARE(deletion.header("Action"), QByteArray("DeleteAccount"));
+        QCOMPARE(deletion.header("Content-Type"), QByteArray("application/json;charset=UTF-8"));
+        QCOMPARE(deletion.header("Content-Length"), QByteArray("0"));
+        QVERIFY(deletion.body.isEmpty());
+
+        const CaptureServer::Capture& page = capture->captures[2];
+        QCOMPARE(page.header_lines[0], QByteArray("POST /page/path HTTP/1.1"));
+        QCOMPARE(page.body, QByteArray("null"));
+        QCOMPARE(page.header("Version"), QByteArray("v9"));
+        QCOMPARE(page.header("Action"), QByteArray("PageAction"));
+        QVERIFY(page.header("Authorization").startsWith("Type=ORB1-HMAC-SHA256,Credential=,Nonce="));
+    }
+
+    void actionBodies()
+    {
+        auto link = link_to(capture->host());
+        std::srand(3);
+        link->email_login("ana@example.com", "Pässwörd");
+        link->mobile_login_by_code("13800000001", "123456");
+        link->email_login_by_code("ana@example.com", "654321");
+        link->mobile_register("13800000003", "111111", "");
+        link->email_register("cy@example.com", "222222", "pw");
+        link->send_sms_code("13800000003");
+        link->send_email_code("cy@example.com");
+        link->change_password("new");
+        link->change_mobile("13800000004", "333333");
+        link->query_device();
+        link->project_create("P", {"S1", "S2"}, {"n1", "n2"}, {"p1", "p2"});
+        link->project_add_device("100", {}, {}, {});
+        link->project_delete("100");
+        link->project_delete_recv("200");
+        link->project_name_modify("100", "Renamed");
+        link->unbind_device("100", "S1");
+        link->rename_device("100", "S1", "Name");
+
+        const QString latin1_digest = md5(QString::fromUtf8("Pässwörd"));
+        // JSON with single quotes, for legibility.
+        QStringList expected = {
+            "EmailLogin {'appid':'tGvBnHyUjM','email':'ana@example.com','password':'" + latin1_digest + "'}",
+            "MobileLogin {'appid':'tGvBnHyUjM','mobile':'13800000001','code':'123456'}",
+            "EmailLogin {'appid':'tGvBnHyUjM','email':'ana@example.com','code':'654321'}",
+            "MobileRegister {'appid':'tGvBnHyUjM','nickname':'NICK','mobile':'13800000003','code':'111111','password':'"
+                + md5("") + "'}",
+            "EmailRegister {'appid':'tGvBnHyUjM','email':'cy@example.com','code':'222222','password':'" + md5("pw")
+                + "','nickname':'NICK'}",
+            "SMSCode {'appid':'tGvBnHyUjM','mobile':'13800000003'}",
+            "EmailCode {'appid':'tGvBnHyUjM','email':'cy@example.com'}",
+            "ChangePassword {'password':'" + md5("new") + "'}",
+            "ChangeMobile {'mobile':'13800000004','code':'333333'}",
+            "QueryDevice {'productId':'Lx8PqZr2Vk'}",
+            "ProjectCreate {'productId':'Lx8PqZr2Vk','name':'P','devices':[{'sn':'S1','name':'n1','password':'p1'},{'sn':'S2','name':'n2','password':'p2'}]}",
+            "ProjectAddDevice {'productId':'Lx8PqZr2Vk','pid':'100','devices':[]}",
+            "ProjectDelete {'pid':'100','unbind':1}",
+            "ProjectDeleteRecv {'pid':'200'}",
+            "ProjectNameModify {'pid':'100','name':'Renamed'}",
+            "DeviceUnbind {'sn':'S1'}",
+            "DeviceRename {'sn':'S1','name':'Name'}",
+        };
+        for (QString& line : expected)
+            line.replace('\'', '"');
+        QCOMPARE(capture->captures.size(), expected.size());
+        QStringList nicknames;
+        for (int i = 0; i < expected.size(); ++i) {
+            const CaptureServer::Capture& c = capture->captures[i];
+            QString actual = c.header("Action") + " " + QString::fromUtf8(c.body);
+            const QRegularExpressionMatch nick = QRegularExpression("\"nickname\":\"([0-9a-zA-Z]{10})\"").match(actual);
+            if (nick.hasMatch()) {
+                nicknames.append(nick.captured(1));
+                actual.replace(nick.captured(1), "NICK");
+            }
+            QCOMPARE(actual, expected[i]);
+        }
+        QCOMPARE(nicknames.size(), 2);
+        QVERIFY(nicknames[0] != nicknames[1]);
+    }
+
+    void heldPairAndFallback()
+    {
+        auto link = link_to(capture->host());
+        link->set_uid("ID-ONLY");
+        link->query_device();
+        link->set_uid("");
+        link->set_key("KEY-ONLY");
+        link->query_device();
+        link->set_uid("ID");
+        link->set_key("KEY");
+        link->query_device();
+        QCOMPARE(capture->captures.size(), 3);
+        const QStringList credentials = [&] {
+            QStringList list;
+            for (const auto& c : capture->captures)
+                list.append(QRegularExpression("Credential=([^,]*),").match(c.header("Authorization")).captured(1));
+            return list;
+        }();
+        QCOMPARE(credentials, (QStringList{BUILTIN_CREDENTIAL_ID, BUILTIN_CREDENTIAL_ID, "ID"}));
+
+        // A sign-in reply with only "secretId" replaces only that half.
+        capture->queue_reply(R"({"secretId":"NEW-ID"})");
+        link->mobile_login("13800000001", "x");
+        QCOMPARE(link->result_code(), 0);
+        QCOMPARE(link->uid(), QString("NEW-ID"));
+        QCOMPARE(link->key(), QString("KEY"));
+        // A refused sign-in leaves the pair in force.
+        capture->queue_reply(R"({"error":{"code":20004}})");
+        link->mobile_login("13800000001", "x");
+        QCOMPARE(link->result_code(), 20004);
+        QCOMPARE(link->uid(), QString("NEW-ID"));
+        capture->queue_reply(R"({"error":{"code":"20004"}})");
+        link->query_device();
+        QCOMPARE(link->result_code(), -1);
+    }
+
+    void signInAgainstTheService()
+    {
+        auto link = link_to(cloud->host());
+        QSignalSpy notices(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+        link->mobile_login("13800000404", "whatever");
+        QCOMPARE(link->result_code(), 20003);
+        link->mobile_login("13800000001", "wrong");
+        QCOMPARE(link->result_code(), 20004);
+        link->mobile_login("13800000009", "Secret-9");
+        QCOMPARE(link->result_code(), 10002);
+        QCOMPARE(notices.size(), 0);
+
+        link->mobile_login("13800000001", "Secret-1");
+        QCOMPARE(link->result_code(), 0);
+        QCOMPARE(link->uid().size(), 32);
+        QCOMPARE(notices.size(), 1);
+        const QJsonObject notice = notices[0][0].toJsonObject();
+        QCOMPARE(notice["command"].toString(), QString("login"));
+        QCOMPARE(notice["secretId"].toString(), link->uid());
+        QCOMPARE(notice["secretKey"].toString(), link->key());
+
+        // The service verifies requests signed with the pair it handed out.
+        link->query_device();
+        QCOMPARE(link->result_code(), 0);
+        link->email_login("ana@example.com", "Secret-1");
+        QCOMPARE(link->result_code(), 0);
+        QCOMPARE(notices.size(), 2);
+
+        // Signing in by code sends no notice to the page.
+        link->send_email_code("ana@example.com");
+        QCOMPARE(link->result_code(), 0);
+        link->email_login_by_code("ana@example.com", cloud->code_for("ana@example.com"));
+        QCOMPARE(link->result_code(), 0);
+        QCOMPARE(notices.size(), 2);
+    }
+
+    void codeChangesStopAtARefusedCode()
+    {
+        auto link = link_to(cloud->host());
+        const int before = cloud->log().size();
+        link->change_password_by_mobile_code("13800000002", "000000", "Other-2");
+        QCOMPARE(link->result_code(), 1005);
+        QCOMPARE(cloud->log().size() - before, 1); // only the code sign-in was sent
+
+        link->send_sms_code("13800000002");
+        link->change_password_by_mobile_code("13800000002", cloud->code_for("13800000002"), "Other-2");
+        QCOMPARE(link->result_code(), 0);
+        link->mobile_login("13800000002", "Other-2");
+        QCOMPARE(link->result_code(), 0);
+
+        // A number that another account holds cannot be taken.
+        link->send_sms_code("13800000001");
+        link->change_mobile("13800000001", cloud->code_for("13800000001"));
+        QCOMPARE(link->result_code(), 20009);
+        link->change_mobile("13800000001", "000000");
+        QCOMPARE(link->result_code(), 1005);
+    }
+
+    void registerAndDelete()
+    {
+        auto link = link_to(cloud->host());
+        link->send_sms_code("13800000077");
+        link->mobile_register("13800000077", cloud->code_for("13800000077"), "Fresh-7");
+        QCOMPARE(link->result_code(), 0);
+        link->mobile_login("13800000077", "Fresh-7");
+        QCOMPARE(link->result_code(), 0);
+        link->delete_account();
+        QCOMPARE(link->result_code(), 0);
+        // The pair of a deleted account is no longer known; a new start signs in afresh.
+        link->mobile_login("13800000077", "Fresh-7");
+        QCOMPARE(link->result_code(), 10001);
+        auto fresh = link_to(cloud->host());
+        fresh->mobile_login("13800000077", "Fresh-7");
+        QCOMPARE(fresh->result_code(), 20003);
+    }
+
+    void projectTreeFromTheService()
+    {
+        auto link = signed_in_link();
+        QCOMPARE(link->result_code(), 0);
+        link->query_device();
+        QCOMPARE(link->result_code(), 0);
+        QCOMPARE(cjson_print(link->project_tree()),
+                 QByteArray(R"({"admin":[{"name":"Head office","online":1,"permission":0,"pid":"100","total":2,"warn":1,)"
+                            R"("devices":{"online":[{"baseModel":"GS24","mac":"02:4F:52:10:00:01","model":"GS2408P",)"
+                            R"("name":"Gate","online":1,"sn":"CLD0001","V":"V2.1.7"}],)"
+                            R"("offline":[{"baseModel":"GS24","mac":"02:4F:52:10:00:02","model":"GS2410M",)"
+                            R"("name":"Hall","online":0,"sn":"CLD0002","V":"V2.1.7"}]}}],)"
+                            R"("join":[{"name":"Warehouse","online":1,"permission":1,"pid":"200","total":1,"warn":0,)"
+                            R"("devices":{"online":[{"baseModel":"GS54","mac":"02:4F:52:10:00:03","model":"GS5428X",)"
+                            R"("name":"Yard","online":1,"sn":"CLD0003","V":"V3.0.2"}],"offline":[]}}]})"));
+
+        // Create and add answer with what was not added; the answer becomes the tree.
+        link->project_create("Site", {"FREE01", "FREE02", "CLD0001", "NOPE", "FREE03"},
+                             {"A", "B", "C", "D", "E"}, {"spare1", "spare2", "devpass1", "x", "bad"});
+        QCOMPARE(link->result_code(), 0);
+        const QJsonObject created = parsed(cjson_print(link->project_tree()));
+        QCOMPARE(created["noauth"].toArray(), QJsonArray{"FREE03"});
+        QCOMPARE(created["bound"].toArray(), QJsonArray{"CLD0001"});
+        QCOMPARE(created["noonline"].toArray(), QJsonArray{"FREE02"});
+        QCOMPARE(created["noexit"].toArray(), QJsonArray{"NOPE"});
+        QVERIFY(!created.contains("admin"));
+        const QString pid = created["pid"].toString();
+
+        link->project_add_device(pid, {"FREE03", "FREE01"}, {"E", "A"}, {"spare3", "spare1"});
+        QCOMPARE(link->result_code(), 0);
+        const QJsonObject added = parsed(cjson_print(link->project_tree()));
+        QCOMPARE(added["bound"].toArray(), QJsonArray{"FREE01"});
+        QCOMPARE(added["keyError"].toArray(), QJsonArray());
+
+        // A failed action leaves the tree alone.
+        link->project_add_device("200", {"FREE02"}, {"B"}, {"spare2"});
+        QCOMPARE(link->result_code(), 20006);
+        QCOMPARE(parsed(cjson_print(link->project_tree())), added);
+
+        link->rename_device(pid, "FREE03", "Renamed");
+        QCOMPARE(link->result_code(), 0);
+        link->unbind_device(pid, "FREE01");
+        QCOMPARE(link->result_code(), 0);
+        link->project_name_modify(pid, "Site 2");
+        QCOMPARE(link->result_code(), 0);
+        link->project_delete_recv("200");
+        QCOMPARE(link->result_code(), 0);
+        link->project_delete(pid);
+        QCOMPARE(link->result_code(), 0);
+        link->query_device();
+        const QJsonObject tree = parsed(cjson_print(link->project_tree()));
+        QCOMPARE(tree["admin"].toArray().size(), 1);
+        QCOMPARE(tree["join"].toArray().size(), 0);
+    }
+
+    void pageRequests()
+    {
+        auto link = link_to(cloud->host());
+        QSignalSpy replies(link.get(), &ORB_CONN2SERVER::qt2html_tcp);
+        // Before sign-in the page's request carries the empty pair; the service
+        // says so, and the page gets its answer unchanged.
+        link->html2qt_tcp(cloud->url() + "api", "20240220", "QueryDevice", R"({"productId":"Lx8PqZr2Vk"})");
+        QCOMPARE(replies.size(), 1);
+        QCOMPARE(replies[0][0].toJsonObject()["error"].toObject()["code"].toInt(), 10004);
+        QCOMPARE(link->result_code(), -1);
+
+        auto signed_in = signed_in_link();
+        QSignalSpy signed_replies(signed_in.get(), &ORB_CONN2SERVER::qt2html_tcp);
+        signed_in->html2qt_tcp(cloud->url() + "api", "20240220", "QueryDevice", R"({"productId":"Lx8PqZr2Vk"})");
+        QCOMPARE(signed_replies.size(), 1);
+        QCOMPARE(signed_replies[0][0].toJsonObject()["projects"].toArray()[0].toObject()["name"].toString(),
+                 QString("Head office"));
+    }
+
+    void unusableAnswers()
+    {
+        auto link = signed_in_link();
+        QSignalSpy replies(link.get(), &ORB_CONN2SERVER::qt2html_tcp);
+        const QString page_url = cloud->url() + "api";
+        const auto page_request = [&] {
+            link->html2qt_tcp(page_url, "20240220", "QueryDevice", R"({"productId":"Lx8PqZr2Vk"})");
+        };
+
+        QVERIFY(cloud->set_knob({{"reply", "not_json"}, {"count", 2}}));
+        link->query_device();
+        QCOMPARE(link->result_code(), -1);
+        page_request();
+        QCOMPARE(replies.takeFirst()[0].toJsonObject(), QJsonObject());
+
+        QVERIFY(cloud->set_knob({{"reply", "array"}}));
+        page_request();
+        QCOMPARE(replies.takeFirst()[0].toJsonObject(), QJsonObject());
+
+        QVERIFY(cloud->set_knob({{"reply", "http500"}, {"count", 2}}));
+        link->query_device();
+        QCOMPARE(link->result_code(), -1);
+        page_request();
+        QCOMPARE(replies.size(), 0); // a network-level failure reaches the page as nothing
+
+        QVERIFY(cloud->set_knob({{"reply", "drop"}, {"count", 2}}));
+        link->query_device();
+        QCOMPARE(link->result_code(), -1);
+        page_request();
+        QCOMPARE(replies.size(), 0);
+
+        link->query_device();
+        QCOMPARE(link->result_code(), 0);
+    }
+
+    void timeouts()
+    {
+        auto link = signed_in_link();
+        QSignalSpy replies(link.get(), &ORB_CONN2SERVER::qt2html_tcp);
+
+        QVERIFY(cloud->set_knob({{"delay_ms", 4000}}));
+        link->query_device();
+        QCOMPARE(link->result_code(), 0);
+
+        QVERIFY(cloud->set_knob({{"delay_ms", 6500}}));
+        QElapsedTimer clock;
+        clock.start();
+        link->query_device();
+        QVERIFY2(clock.elapsed() >= 4900 && clock.elapsed() < 6000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(link->result_code(), -1);
+        // The next request's outcome stands, whatever the late reply would say.
+        link->project_name_modify("nope", "x");
+        QCOMPARE(link->result_code(), 20005);
+        const QByteArray tree = cjson_print(link->project_tree());
+        QTest::qWait(2000);
+        QCOMPARE(link->result_code(), 20005);
+        QCOMPARE(cjson_print(link->project_tree()), tree);
+
+        QVERIFY(cloud->set_knob({{"delay_ms", 6500}}));
+        link->html2qt_tcp(cloud->url() + "api", "20240220", "QueryDevice", R"({"productId":"Lx8PqZr2Vk"})");
+        QCOMPARE(replies.size(), 1);
+        QCOMPARE(replies[0][0].toJsonObject(), (QJsonObject{{"errcode", 10002}}));
+        QTest::qWait(2000);
+        QCOMPARE(replies.size(), 1);
+    }
+
+    void untrustedCertificate()
+    {
+        auto link = link_to(cloud->host(), false);
+        QSignalSpy replies(link.get(), &ORB_CONN2SERVER::qt2html_tcp);
+        link->send_sms_code("13800000001");
+        QCOMPARE(link->result_code(), -1);
+        link->html2qt_tcp(cloud->url(), "20240220", "SMSCode", "");
+        QCOMPARE(replies.size(), 0);
+    }
+
+    void oneAccessManagerForEveryRequest()
+    {
+        auto link = link_to(capture->host());
+        for (int i = 0; i < 300; ++i)
+            link->change_password("p");
+        QCOMPARE(link->result_code(), 0);
+        QVERIFY(link->findChildren<QNetworkAccessManager*>().size() <= 1);
+    }
+
+    void noSecretsInTheLog()
+    {
+        auto link = link_to(cloud->host());
+        messages.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(keep_message);
+        link->mobile_login("13800000001", "Secret-1");
+        const int login_result = link->result_code();
+        link->html2qt_tcp(cloud->url(), "20240220", "MobileLogin",
+                          QString("{'appid':'tGvBnHyUjM','mobile':'13800000001','password':'%1'}")
+                              .arg(md5("Secret-1"))
+                              .replace('\'', '"'));
+        qInstallMessageHandler(previous);
+        const QString log = messages.join('\n');
+        QCOMPARE(login_result, 0);
+        QVERIFY(log.contains("Response Body:"));
+        QVERIFY(!link->key().isEmpty());
+        QVERIFY2(!log.contains(link->key()), qPrintable(log));
+        QVERIFY(!log.contains(md5("Secret-1")));
+    }
+
+    void bridgeSlots()
+    {
+        auto link = link_to(capture->host());
+        QSignalSpy messages_to_page(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+        QSignalSpy refresh(link.get(), &ORB_CONN2SERVER::refresh_server_project_data_singal);
+        link->set_nic_names({"lo", "eth0"});
+        link->getLogin_uid_key();
+        QCOMPARE(messages_to_page.takeFirst()[0].toJsonObject(),
+                 (QJsonObject{{"command", "login"}, {"uid", ""}, {"key", ""},
+                              {"NICNames", QJsonArray{"lo", "eth0"}}, {"errcode", 20000}}));
+        link->set_key("only-key");
+        link->getLogin_uid_key();
+        QCOMPARE(messages_to_page.takeFirst()[0].toJsonObject()["errcode"].toInt(), 20000);
+        link->set_uid("id");
+        link->getLogin_uid_key();
+        QCOMPARE(messages_to_page.takeFirst()[0].toJsonObject()["errcode"].toInt(), 0);
+
+        link->getProject_switch_info();
+        QCOMPARE(messages_to_page.takeFirst()[0].toJsonObject(), QJsonObject());
+        link->project_switch_info_slot({{"pid", "7"}});
+        link->project_switch_info_slot({{"pid", "8"}});
+        link->getProject_switch_info();
+        QCOMPARE(messages_to_page.takeFirst()[0].toJsonObject(), (QJsonObject{{"pid", "8"}}));
+
+        int refreshes_before_answer = -1;
+        connect(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp, this,
+                [&] { refreshes_before_answer = refresh.size(); });
+        link->emitRefreshServerProjectDataSignal();
+        QCOMPARE(refreshes_before_answer, 1);
+        QCOMPARE(messages_to_page.takeFirst()[0].toJsonObject(), (QJsonObject{{"errcode", 0}}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCloudLink)
+#include "test_cloud_link.moc"
