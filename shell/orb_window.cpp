@@ -1,27 +1,166 @@
 #include "orb_window.h"
 
-#include "startup_language.h"
+#include "ui_orb_window.h"
 
-#include <QApplication>
+#include "cloud/orb_conn2server.h"
+#include "device/orb_conn2device.h"
+#include "projects/local_projects.h"
+#include "projects/orb_loader.h"
+#include "projects/project_name.h"
+#include "shell/no_edit_delegate.h"
+#include "shell/startup_language.h"
+#include "ui/interface_list.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QMenu>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <QTimer>
 #include <QTranslator>
+#include <QWebChannel>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr char TIPS_TEXT[] = "Please do not modify configuration file in config without authorization! If you "
+                             "really want to modify configuration please backup.";
+// How long the window waits for the page to listen before it gives up telling
+// it the language.
+constexpr int PAGE_READY_POLL_MS = 100;
+constexpr int PAGE_READY_ATTEMPTS = 100;
+
+} // namespace
 
 ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     : QMainWindow(parent)
-    , translator(new QTranslator)
+    , ui(new Ui::CorvaneIOT_Managesystem)
     , language(language)
 {
-    Q_UNUSED(mode);
-    if (objectName().isEmpty())
-        setObjectName("CorvaneIOT_Managesystem");
-    resize(1400, 750);
-    setMinimumSize(800, 600);
-    retranslateUi();
+    ui->setupUi(this);
+    ui->state_text->setText(tr("Initing"));
+    ui->local_project_viewer->setHeaderHidden(true);
+    setup_language_menu();
+    QDir::current().mkpath("log");
+    setup_server_tree();
+
+    loader = new ORB_Loader(this);
+    conn2server = new ORB_CONN2SERVER(this);
+    conn2device = new ORB_CONN2DEVICE(this);
+    local_projects = new ORB_LocalProjects({ui->local_project_viewer, ui->open_project_button,
+                                            ui->delete_project_button, ui->delete_device_button, ui->state_text},
+                                           loader, conn2device, &current_device_sn, this);
+    connect_links();
+    ui->local_project_viewer->clear();
+
+    translator = new QTranslator;
+    setup_web_channel();
+
+    login_done = true;
+    login_attempts = 3;
+    current_device_sn = "";
+    const QString filepath = QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString();
+    if (!filepath.isEmpty()) {
+        local_projects->load_local_project(filepath);
+        qDebug() << "File Path: " << filepath;
+    }
     install_translator();
+    write_tips_file();
+    ui->state_text->setText(tr("If the webpage is not responding, please try reload webpage"));
+    setup_tray();
+    reset_device_list();
+    fill_interface_list();
+    apply_mode(mode);
 }
 
 ORB_Window::~ORB_Window()
 {
+    delete local_projects;
+    if (loader->reset_device_info(ORB_ProjectName::device_list_path()))
+        qDebug() << "Config file cleared successfully.";
+    else
+        qDebug() << "Failed to clear config file.";
+    delete loader;
     delete translator;
+    delete conn2server;
+    delete conn2device;
+    delete tray_menu;
+    delete ui;
+}
+
+void ORB_Window::setup_language_menu()
+{
+    ui->language_button->setText(tr("Change Language"));
+    if (ui->language_button->menu())
+        ui->language_button->menu()->deleteLater();
+    auto* menu = new QMenu(ui->language_button);
+    menu->addAction("Chinese");
+    menu->addAction("English");
+    ui->language_button->setMenu(menu);
+    connect(menu, &QMenu::triggered, this, &ORB_Window::language_changed);
+}
+
+void ORB_Window::setup_server_tree()
+{
+    QTreeWidget* tree = ui->server_project_viewer;
+    tree->setColumnCount(5);
+    tree->setHeaderLabels({tr("Delet"), tr("Name"), tr("Pid"), tr("Authority"), tr("Add")});
+    tree->header()->setDefaultSectionSize(90);
+    tree->header()->setStretchLastSection(true);
+    tree->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (int column : {0, 2, 3, 4})
+        tree->setItemDelegateForColumn(column, new NoEditDelegate(tree));
+    tree->setColumnWidth(0, 55);
+    tree->header()->setFont(QFont("Segoe UI", 11));
+    tree->setFont(QFont("Segoe UI", 11));
+}
+
+void ORB_Window::connect_links()
+{
+    connect(conn2device, &ORB_CONN2DEVICE::get_local_project, local_projects, &ORB_LocalProjects::send_local_devices);
+    connect(conn2device, &ORB_CONN2DEVICE::update_local_project, this, &ORB_Window::local_project_updated);
+    connect(ui->local_project_viewer, &QTreeWidget::itemDoubleClicked, this, &ORB_Window::local_device_selected);
+    connect(ui->server_project_viewer, &QTreeWidget::itemDoubleClicked, this, &ORB_Window::server_device_selected);
+    connect(ui->server_project_viewer, &QTreeWidget::itemChanged, this, &ORB_Window::server_renamed);
+    connect(ui->server_project_viewer, &QTreeWidget::itemClicked, this,
+            &ORB_Window::server_delete_project_switch_or_add_switch);
+    connect(local_projects, &ORB_LocalProjects::project_chosen, this, &ORB_Window::local_project_selected);
+    connect(local_projects, &ORB_LocalProjects::project_deletion_chosen, this, &ORB_Window::local_project_deleted);
+    connect(local_projects, &ORB_LocalProjects::device_deletion_chosen, this, &ORB_Window::local_device_deleted);
+}
+
+void ORB_Window::setup_web_channel()
+{
+    auto* channel = new QWebChannel(this);
+    channel->registerObject("conn2cloud", conn2server);
+    channel->registerObject("conn2device", conn2device);
+    ui->webviewer->page()->setWebChannel(channel);
+    connect(ui->webviewer, &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (ok)
+            send_language_to_page();
+    });
+    ui->webviewer->load(QUrl::fromLocalFile(QDir::currentPath() + "/app/index.html"));
+    ui->webviewer->show();
+}
+
+// The language button is hidden in the local mode, so the page learns the
+// language from the window once it listens (it sets window.orbReady then).
+void ORB_Window::send_language_to_page()
+{
+    auto attempts = std::make_shared<int>(0);
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [this, attempts, poll] {
+        ui->webviewer->page()->runJavaScript("window.orbReady === true", [this, attempts, poll](const QVariant& ready) {
+            if (ready.toBool())
+                emit conn2device->qt2html_device_udp(QJsonObject{{"command", "language"}, {"type", language}});
+            else if (++*attempts < PAGE_READY_ATTEMPTS)
+                QTimer::singleShot(PAGE_READY_POLL_MS, this, *poll);
+        });
+    };
+    (*poll)();
 }
 
 void ORB_Window::install_translator()
@@ -33,5 +172,221 @@ void ORB_Window::install_translator()
 
 void ORB_Window::retranslateUi()
 {
-    setWindowTitle(QApplication::translate("CorvaneIOT_Managesystem", "CorvaneIOT_Window"));
+    ui->retranslateUi(this);
 }
+
+void ORB_Window::write_tips_file()
+{
+    QFile tips(QDir::currentPath() + "/tips.txt");
+    if (!tips.open(QIODevice::WriteOnly)) {
+        qDebug() << "open file failed!";
+        return;
+    }
+    tips.write(TIPS_TEXT);
+}
+
+void ORB_Window::setup_tray()
+{
+    tray_icon = new QSystemTrayIcon(QIcon(":/qss/logo_radius.ico"), this);
+    quit_action = new QAction(tr("Quit"), this);
+    open_action = new QAction(tr("Open"), this);
+    connect(quit_action, &QAction::triggered, this, &ORB_Window::quit_event);
+    connect(open_action, &QAction::triggered, this, &ORB_Window::open_event);
+    tray_menu = new QMenu(this);
+    tray_menu->addAction(open_action);
+    tray_menu->addSeparator();
+    tray_menu->addAction(quit_action);
+    tray_icon->setContextMenu(tray_menu);
+    tray_icon->setVisible(true);
+}
+
+void ORB_Window::reset_device_list()
+{
+    QDir::current().mkpath("config");
+    QFile::remove(ORB_ProjectName::device_list_path());
+    if (!loader->reset_device_info(ORB_ProjectName::device_list_path()))
+        qDebug() << "Failed to initialize config file.";
+}
+
+void ORB_Window::fill_interface_list()
+{
+    conn2server->set_nic_names(ORB_InterfaceList::fill(ui->NIC_select_box));
+}
+
+void ORB_Window::apply_mode(const QString& mode)
+{
+    if (mode == LOCAL_MODE) {
+        for (QWidget* w : {static_cast<QWidget*>(ui->function_area), static_cast<QWidget*>(ui->local_project_title),
+                           static_cast<QWidget*>(ui->local_function_area),
+                           static_cast<QWidget*>(ui->server_project_title),
+                           static_cast<QWidget*>(ui->server_function_area),
+                           static_cast<QWidget*>(ui->server_project_viewer)})
+            w->hide();
+        return;
+    }
+    for (QWidget* w : {static_cast<QWidget*>(ui->language_button), static_cast<QWidget*>(ui->delete_account_button),
+                       static_cast<QWidget*>(ui->server_delete_project_button),
+                       static_cast<QWidget*>(ui->server_exit_project_button),
+                       static_cast<QWidget*>(ui->server_delete_device_button),
+                       static_cast<QWidget*>(ui->local_project_title),
+                       static_cast<QWidget*>(ui->local_search_select_nic_area),
+                       static_cast<QWidget*>(ui->local_function_area),
+                       static_cast<QWidget*>(ui->local_project_viewer)})
+        w->hide();
+    ui->change_mobile_button->setEnabled(true);
+    ui->login_changepd_button->setText(tr("Change Password"));
+    QSettings settings("./Settings.ini", QSettings::IniFormat);
+    if (settings.contains("user"))
+        ui->usr_name_text->setText(settings.value("user").toString());
+
+    connect(conn2server, &ORB_CONN2SERVER::refresh_server_project_data_singal, this,
+            &ORB_Window::on_server_update_button_clicked);
+    const QJsonDocument credentials = QJsonDocument::fromJson(mode.toUtf8());
+    if (!credentials.isObject()) {
+        qWarning() << "Failed to parse JSON data:" << mode;
+        return;
+    }
+    conn2server->set_uid(credentials.object()["uid"].toString());
+    conn2server->set_key(credentials.object()["key"].toString());
+    conn2server->query_device();
+    if (conn2server->result_code() == 0)
+        build_server_project_tree(conn2server->project_tree());
+}
+
+void ORB_Window::show_login_state(QString name)
+{
+    ui->usr_name_text->setText(name);
+    if (login_done) {
+        ui->usr_name_text->setStyleSheet("color: red;");
+        ui->login_changepd_button->setText(tr("Change Password"));
+        ui->login_changepd_button->setStyleSheet("color: red;");
+        ui->change_mobile_button->setStyleSheet("color: red;");
+        ui->server_new_project_button->setEnabled(true);
+        ui->server_update_button->setEnabled(true);
+        ui->change_mobile_button->setEnabled(true);
+        return;
+    }
+    ui->usr_name_text->setStyleSheet("color: white;");
+    ui->login_changepd_button->setText(tr("login"));
+    ui->login_changepd_button->setStyleSheet("color: black;");
+    ui->change_mobile_button->setStyleSheet("QPushButton { color: black; } QPushButton:disabled { color: grey; }");
+    ui->server_project_viewer->clear();
+    for (QWidget* w : {static_cast<QWidget*>(ui->server_new_project_button),
+                       static_cast<QWidget*>(ui->server_update_button),
+                       static_cast<QWidget*>(ui->server_delete_project_button),
+                       static_cast<QWidget*>(ui->server_exit_project_button),
+                       static_cast<QWidget*>(ui->server_delete_device_button),
+                       static_cast<QWidget*>(ui->change_mobile_button)})
+        w->setEnabled(false);
+}
+
+void ORB_Window::language_changed(QAction* project)
+{
+    language = project->text() == "Chinese" ? 0 : 1;
+    const QString account = ui->usr_name_text->text();
+    QSettings("./Settings.ini", QSettings::IniFormat).setValue("language", language);
+    install_translator();
+    show_login_state(account);
+    emit conn2device->qt2html_device_udp(QJsonObject{{"command", "language"}, {"type", language}});
+}
+
+void ORB_Window::quit_event()
+{
+    close();
+    destroy(true, true);
+}
+
+void ORB_Window::open_event()
+{
+    showNormal();
+}
+
+void ORB_Window::on_save_project_button_clicked()
+{
+    local_projects->save_project();
+}
+
+void ORB_Window::on_new_project_button_clicked()
+{
+    local_projects->new_project();
+}
+
+void ORB_Window::local_project_selected(QAction* project)
+{
+    local_projects->load_local_project(project->text());
+}
+
+void ORB_Window::local_project_deleted(QAction* project)
+{
+    local_projects->delete_project(project->text());
+}
+
+void ORB_Window::local_device_deleted(QAction* project)
+{
+    local_projects->delete_device(project->text());
+}
+
+void ORB_Window::local_project_updated()
+{
+    local_projects->update_from_page();
+}
+
+void ORB_Window::local_renamed(QTreeWidgetItem* current, int column)
+{
+    local_projects->renamed(current, column);
+}
+
+// Slots whose behaviour comes with the local device tree and the cloud mode.
+
+void ORB_Window::not_available_yet(const char* slot) const
+{
+    qDebug() << slot << "not available yet";
+}
+
+void ORB_Window::server_login_multi(QString, QString, bool) { not_available_yet("server_login_multi"); }
+void ORB_Window::server_login(QString, QString, bool) { not_available_yet("server_login"); }
+void ORB_Window::server_register(QString, QString, QString) { not_available_yet("server_register"); }
+void ORB_Window::server_alter_mobile(QString, QString) { not_available_yet("server_alter_mobile"); }
+void ORB_Window::server_alter_passwd(QString, QString) { not_available_yet("server_alter_passwd"); }
+void ORB_Window::server_send_verify_code(QString) { not_available_yet("server_send_verify_code"); }
+void ORB_Window::server_login_email_multi(QString, QString, bool) { not_available_yet("server_login_email_multi"); }
+void ORB_Window::server_login_email(QString, QString, bool) { not_available_yet("server_login_email"); }
+void ORB_Window::server_register_email(QString, QString, QString) { not_available_yet("server_register_email"); }
+void ORB_Window::server_alter_passwd_email(QString) { not_available_yet("server_alter_passwd_email"); }
+void ORB_Window::server_append_project(QString, QList<QString>, QList<QString>, QList<QString>)
+{
+    not_available_yet("server_append_project");
+}
+void ORB_Window::server_delete_project(QString) { not_available_yet("server_delete_project"); }
+void ORB_Window::server_exit_project(QString) { not_available_yet("server_exit_project"); }
+void ORB_Window::server_append_device(QString, QList<QString>, QList<QString>, QList<QString>)
+{
+    not_available_yet("server_append_device");
+}
+void ORB_Window::server_add_switch(QString, QList<QString>, QList<QString>, QList<QString>)
+{
+    not_available_yet("server_add_switch");
+}
+void ORB_Window::server_delete_device(QString, QString) { not_available_yet("server_delete_device"); }
+void ORB_Window::on_login_changepd_button_clicked() { not_available_yet("on_login_changepd_button_clicked"); }
+void ORB_Window::on_change_mobile_button_clicked() { not_available_yet("on_change_mobile_button_clicked"); }
+void ORB_Window::on_server_new_project_button_clicked() { not_available_yet("on_server_new_project_button_clicked"); }
+void ORB_Window::on_server_delete_device_button_clicked()
+{
+    not_available_yet("on_server_delete_device_button_clicked");
+}
+void ORB_Window::on_server_exit_project_button_clicked() { not_available_yet("on_server_exit_project_button_clicked"); }
+void ORB_Window::on_server_update_button_clicked() { not_available_yet("on_server_update_button_clicked"); }
+void ORB_Window::local_device_selected(QTreeWidgetItem*, int) { not_available_yet("local_device_selected"); }
+void ORB_Window::server_device_selected(QTreeWidgetItem*, int) { not_available_yet("server_device_selected"); }
+void ORB_Window::server_renamed(QTreeWidgetItem*, int) { not_available_yet("server_renamed"); }
+void ORB_Window::server_delete_project_selected(QAction*) { not_available_yet("server_delete_project_selected"); }
+void ORB_Window::server_exit_project_selected(QAction*) { not_available_yet("server_exit_project_selected"); }
+void ORB_Window::on_search_button_clicked() { not_available_yet("on_search_button_clicked"); }
+void ORB_Window::update_searchDevice(cJSON*) { not_available_yet("update_searchDevice"); }
+void ORB_Window::server_delete_project_switch_or_add_switch(QTreeWidgetItem*, int)
+{
+    not_available_yet("server_delete_project_switch_or_add_switch");
+}
+void ORB_Window::on_delete_account_button_clicked() { not_available_yet("on_delete_account_button_clicked"); }
+void ORB_Window::build_server_project_tree(const cJSON*) { not_available_yet("build_server_project_tree"); }

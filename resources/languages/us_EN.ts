@@ -7,12 +7,217 @@
         <source>CorvaneIOT_Window</source>
         <translation>CorvaneIOT_Window</translation>
     </message>
+    <message>
+        <source>Management System PC</source>
+        <translation>Management System PC</translation>
+    </message>
+    <message>
+        <source>Change Language</source>
+        <translation>Change Language</translation>
+    </message>
+    <message>
+        <source>not login</source>
+        <translation>not login</translation>
+    </message>
+    <message>
+        <source>Change Mobile</source>
+        <translation>Change Mobile</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Change Password</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>Delete Account</translation>
+    </message>
+    <message>
+        <source>Local_Project</source>
+        <translation>Local_Project</translation>
+    </message>
+    <message>
+        <source>NIC:</source>
+        <translation>NIC:</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>new</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>save</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>delete</translation>
+    </message>
+    <message>
+        <source>del device</source>
+        <translation>del device</translation>
+    </message>
+    <message>
+        <source>Server Project List</source>
+        <translation>Server Project List</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>New Project</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Delete Device</source>
+        <translation>Delete Device</translation>
+    </message>
+    <message>
+        <source>state bar:</source>
+        <translation>state bar:</translation>
+    </message>
 </context>
 <context>
     <name>ORB_CONN2DEVICE</name>
     <message>
         <source>Timeout,Please try again!</source>
         <translation>Timeout,Please try again!</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_LocalProjects</name>
+    <message>
+        <source>create new local project successfully</source>
+        <translation>create new local project successfully</translation>
+    </message>
+    <message>
+        <source>loading local project</source>
+        <translation>loading local project</translation>
+    </message>
+    <message>
+        <source>load project fail</source>
+        <translation>load project fail</translation>
+    </message>
+    <message>
+        <source>loading local project end</source>
+        <translation>loading local project end</translation>
+    </message>
+    <message>
+        <source>saving local project</source>
+        <translation>saving local project</translation>
+    </message>
+    <message>
+        <source>saving local project fail</source>
+        <translation>saving local project fail</translation>
+    </message>
+    <message>
+        <source>saving local project end</source>
+        <translation>saving local project end</translation>
+    </message>
+    <message>
+        <source>warning: device shouldn&apos;t be changed!</source>
+        <translation>warning: device shouldn&apos;t be changed!</translation>
+    </message>
+    <message>
+        <source>delete local project fail</source>
+        <translation>delete local project fail</translation>
+    </message>
+    <message>
+        <source>delete local project successfully</source>
+        <translation>delete local project successfully</translation>
+    </message>
+    <message>
+        <source>delete local device successfully</source>
+        <translation>delete local device successfully</translation>
+    </message>
+    <message>
+        <source>updating local devices</source>
+        <translation>updating local devices</translation>
+    </message>
+    <message>
+        <source>update local devices successful</source>
+        <translation>update local devices successful</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_ProjectName</name>
+    <message>
+        <source>the project name is empty</source>
+        <translation>the project name is empty</translation>
+    </message>
+    <message>
+        <source>a project name cannot begin with &quot;.&quot; or contain &quot;..&quot;</source>
+        <translation>a project name cannot begin with &quot;.&quot; or contain &quot;..&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;device_info&quot; is reserved for the device list</source>
+        <translation>&quot;device_info&quot; is reserved for the device list</translation>
+    </message>
+    <message>
+        <source>a project name cannot contain / \ : * ? &quot; &lt; &gt; | or control characters</source>
+        <translation>a project name cannot contain / \ : * ? &quot; &lt; &gt; | or control characters</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Window</name>
+    <message>
+        <source>Initing</source>
+        <translation>Initing</translation>
+    </message>
+    <message>
+        <source>If the webpage is not responding, please try reload webpage</source>
+        <translation>If the webpage is not responding, please try reload webpage</translation>
+    </message>
+    <message>
+        <source>Change Language</source>
+        <translation>Change Language</translation>
+    </message>
+    <message>
+        <source>Delet</source>
+        <translation>Delet</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Pid</source>
+        <translation>Pid</translation>
+    </message>
+    <message>
+        <source>Authority</source>
+        <translation>Authority</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>Change Password</translation>
+    </message>
+    <message>
+        <source>login</source>
+        <translation>login</translation>
     </message>
 </context>
 <context>

@@ -7,12 +7,217 @@
         <source>CorvaneIOT_Window</source>
         <translation>CorvaneIOT 管理窗口</translation>
     </message>
+    <message>
+        <source>Management System PC</source>
+        <translation>PC 管理系统</translation>
+    </message>
+    <message>
+        <source>Change Language</source>
+        <translation>切换语言</translation>
+    </message>
+    <message>
+        <source>not login</source>
+        <translation>未登录</translation>
+    </message>
+    <message>
+        <source>Change Mobile</source>
+        <translation>修改手机号</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>修改密码</translation>
+    </message>
+    <message>
+        <source>Delete Account</source>
+        <translation>注销账号</translation>
+    </message>
+    <message>
+        <source>Local_Project</source>
+        <translation>本地项目</translation>
+    </message>
+    <message>
+        <source>NIC:</source>
+        <translation>网卡：</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>del device</source>
+        <translation>删除设备</translation>
+    </message>
+    <message>
+        <source>Server Project List</source>
+        <translation>云端项目列表</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>新建项目</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Delete Device</source>
+        <translation>删除设备</translation>
+    </message>
+    <message>
+        <source>state bar:</source>
+        <translation>状态栏：</translation>
+    </message>
 </context>
 <context>
     <name>ORB_CONN2DEVICE</name>
     <message>
         <source>Timeout,Please try again!</source>
         <translation>超时，请重试！</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_LocalProjects</name>
+    <message>
+        <source>create new local project successfully</source>
+        <translation>新建本地项目成功</translation>
+    </message>
+    <message>
+        <source>loading local project</source>
+        <translation>正在加载本地项目</translation>
+    </message>
+    <message>
+        <source>load project fail</source>
+        <translation>加载项目失败</translation>
+    </message>
+    <message>
+        <source>loading local project end</source>
+        <translation>本地项目加载完成</translation>
+    </message>
+    <message>
+        <source>saving local project</source>
+        <translation>正在保存本地项目</translation>
+    </message>
+    <message>
+        <source>saving local project fail</source>
+        <translation>保存本地项目失败</translation>
+    </message>
+    <message>
+        <source>saving local project end</source>
+        <translation>本地项目保存完成</translation>
+    </message>
+    <message>
+        <source>warning: device shouldn&apos;t be changed!</source>
+        <translation>警告：设备信息不可修改！</translation>
+    </message>
+    <message>
+        <source>delete local project fail</source>
+        <translation>删除本地项目失败</translation>
+    </message>
+    <message>
+        <source>delete local project successfully</source>
+        <translation>删除本地项目成功</translation>
+    </message>
+    <message>
+        <source>delete local device successfully</source>
+        <translation>删除本地设备成功</translation>
+    </message>
+    <message>
+        <source>updating local devices</source>
+        <translation>正在更新本地设备</translation>
+    </message>
+    <message>
+        <source>update local devices successful</source>
+        <translation>本地设备更新成功</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_ProjectName</name>
+    <message>
+        <source>the project name is empty</source>
+        <translation>项目名称为空</translation>
+    </message>
+    <message>
+        <source>a project name cannot begin with &quot;.&quot; or contain &quot;..&quot;</source>
+        <translation>项目名称不能以“.”开头，也不能包含“..”</translation>
+    </message>
+    <message>
+        <source>&quot;device_info&quot; is reserved for the device list</source>
+        <translation>“device_info”是设备列表的保留名称</translation>
+    </message>
+    <message>
+        <source>a project name cannot contain / \ : * ? &quot; &lt; &gt; | or control characters</source>
+        <translation>项目名称不能包含 / \ : * ? &quot; &lt; &gt; | 或控制字符</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Window</name>
+    <message>
+        <source>Initing</source>
+        <translation>正在初始化</translation>
+    </message>
+    <message>
+        <source>If the webpage is not responding, please try reload webpage</source>
+        <translation>如果网页没有响应，请尝试重新加载网页</translation>
+    </message>
+    <message>
+        <source>Change Language</source>
+        <translation>切换语言</translation>
+    </message>
+    <message>
+        <source>Delet</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Pid</source>
+        <translation>项目编号</translation>
+    </message>
+    <message>
+        <source>Authority</source>
+        <translation>权限</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Change Password</source>
+        <translation>修改密码</translation>
+    </message>
+    <message>
+        <source>login</source>
+        <translation>登录</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,40 @@
+// Wires the views together once the web channel is up.
+"use strict";
+
+const App = (() => {
+  function show(view) {
+    for (const tab of document.querySelectorAll(".tab"))
+      tab.classList.toggle("active", tab.dataset.view === view);
+    for (const section of document.querySelectorAll(".view"))
+      section.classList.toggle("active", section.id === "view-" + view);
+  }
+
+  function confirm(text, action) {
+    const dialog = document.getElementById("confirm-dialog");
+    document.getElementById("confirm-text").textContent = text;
+    dialog.hidden = false;
+    document.getElementById("confirm-yes").onclick = () => { dialog.hidden = true; action(); };
+    document.getElementById("confirm-no").onclick = () => { dialog.hidden = true; };
+  }
+
+  function start() {
+    for (const tab of document.querySelectorAll(".tab"))
+      tab.addEventListener("click", () => show(tab.dataset.view));
+    I18n.apply();
+    Bridge.connect(() => {
+      Discovery.init();
+      SwitchView.init();
+      Console.init();
+      CloudView.init();
+      Bridge.on("deviceMessage", (message) => {
+        if (message.command === "language") I18n.setLanguage(message.type);
+      });
+      Bridge.askSignInState();
+      // The program waits for this before it tells the page its language.
+      window.orbReady = true;
+    });
+  }
+
+  document.addEventListener("DOMContentLoaded", start);
+  return { show, confirm };
+})();

@@ -1,0 +1,79 @@
+// The page's side of the web channel: the device link (conn2device) and the
+// cloud link (conn2cloud). The device link serves one request at a time, so
+// the page sends its own device requests one after another and matches each
+// answer to the request that is waiting.
+"use strict";
+
+const Bridge = (() => {
+  let device = null;
+  let cloud = null;
+  let pending = null;  // {kind: "search" | "request" | "add", done(result)}
+  const handlers = { search: [], add2local: [], deviceMessage: [], cloudMessage: [], cloudReply: [], stray: [] };
+
+  const TIMEOUT = 10002;
+  const isTimeout = (message) => message && message.errcode === TIMEOUT && Object.keys(message).length === 1;
+
+  function emit(kind, payload) {
+    handlers[kind].forEach((handler) => handler(payload));
+  }
+
+  function finish(result) {
+    const request = pending;
+    pending = null;
+    if (request) request.done(result);
+  }
+
+  // Every device result: searches, raw replies, the add report and time-outs.
+  function onDeviceResult(message) {
+    if (message.command === "search") {
+      if (pending && pending.kind === "search") finish(message);
+      emit("search", message);
+    } else if (message.command === "add2local") {
+      if (pending && pending.kind === "add") finish(message);
+      emit("add2local", message);
+    } else if (isTimeout(message)) {
+      // While switches are added, the program's own logins may time out: the
+      // add report still comes.
+      if (pending && pending.kind !== "add") finish(message);
+      else emit("stray", message);
+    } else if (pending && pending.kind === "request") {
+      finish(message);
+    } else {
+      emit("stray", message);
+    }
+  }
+
+  function start(kind, send) {
+    if (pending) return Promise.reject(new Error("busy"));
+    return new Promise((resolve) => {
+      pending = { kind, done: resolve };
+      send();
+    });
+  }
+
+  return {
+    TIMEOUT,
+    isTimeout,
+    connect(ready) {
+      new QWebChannel(qt.webChannelTransport, (channel) => {
+        device = channel.objects.conn2device;
+        cloud = channel.objects.conn2cloud;
+        device.qt2html_udp.connect(onDeviceResult);
+        device.qt2html_device_udp.connect((message) => emit("deviceMessage", message));
+        cloud.qt2html_device_tcp.connect((message) => emit("cloudMessage", message));
+        cloud.qt2html_tcp.connect((message) => emit("cloudReply", message));
+        ready();
+      });
+    },
+    on: (kind, handler) => handlers[kind].push(handler),
+    busy: () => pending !== null,
+    // Resolves with the search result, or {"errcode":10002}.
+    search: (nic) => start("search", () => device.search_device(true, nic)),
+    // Resolves with the switch's whole reply, or {"errcode":10002}.
+    request: (text) => start("request", () => device.html2qt_udp(text, "")),
+    // Resolves with the add report.
+    addToProject: (devices) => start("add", () => device.device2local(JSON.stringify(devices))),
+    askSignInState: () => cloud && cloud.getLogin_uid_key(),
+    refreshCloudProjects: () => cloud && cloud.emitRefreshServerProjectDataSignal(),
+  };
+})();

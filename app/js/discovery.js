@@ -1,0 +1,226 @@
+// Discovery: choose an interface, search, and work with the switches found —
+// sort, filter, and add them to the local project with their passwords.
+"use strict";
+
+const Discovery = (() => {
+  let devices = [];          // the last search's "device" entries, with state and project marks
+  let selected = new Set();  // serial numbers
+  let sortKey = "ip";
+  let sortAscending = true;
+  const $ = (id) => document.getElementById(id);
+
+  // The GBK bytes of "未激活" arrive as replacement characters; anything but
+  // "active" is a switch that is not activated.
+  const isActive = (device) => device.active === "active";
+
+  function ipValue(ip) {
+    const parts = String(ip).split(".").map(Number);
+    return parts.length === 4 && parts.every((p) => p >= 0 && p <= 255)
+      ? parts.reduce((sum, p) => sum * 256 + p, 0) : Number.MAX_SAFE_INTEGER;
+  }
+
+  function sortValue(device, key) {
+    if (key === "ip") return ipValue(device.ip);
+    if (key === "state") return isActive(device) ? 0 : 1;
+    if (key === "inProject") return device.inProject ? 0 : 1;
+    return String(device[key] || "").toLowerCase();
+  }
+
+  function visibleDevices() {
+    const filter = $("filter-input").value.trim().toLowerCase();
+    const shown = devices.filter((d) => !filter ||
+      [d.ip, d.sn, d.mac, d.model, d.V].some((v) => String(v).toLowerCase().includes(filter)));
+    shown.sort((a, b) => {
+      const x = sortValue(a, sortKey), y = sortValue(b, sortKey);
+      return (x < y ? -1 : x > y ? 1 : 0) * (sortAscending ? 1 : -1);
+    });
+    return shown;
+  }
+
+  function cell(text, className) {
+    const td = document.createElement("td");
+    if (className) {
+      const badge = document.createElement("span");
+      badge.className = "badge " + className;
+      badge.textContent = text;
+      td.appendChild(badge);
+    } else {
+      td.textContent = text;
+    }
+    return td;
+  }
+
+  function render() {
+    const body = document.querySelector("#device-table tbody");
+    body.textContent = "";
+    const shown = visibleDevices();
+    for (const device of shown) {
+      const row = document.createElement("tr");
+      row.dataset.sn = device.sn;
+      row.classList.toggle("selected", selected.has(device.sn));
+      const check = document.createElement("input");
+      check.type = "checkbox";
+      check.checked = selected.has(device.sn);
+      check.addEventListener("change", () => {
+        check.checked ? selected.add(device.sn) : selected.delete(device.sn);
+        render();
+      });
+      const checkCell = document.createElement("td");
+      checkCell.appendChild(check);
+      row.appendChild(checkCell);
+      for (const key of ["ip", "sn", "mac", "model", "V"]) row.appendChild(cell(device[key]));
+      row.appendChild(isActive(device) ? cell(I18n.t("stateActive"), "active")
+                                       : cell(I18n.t("stateInactive"), "inactive"));
+      row.appendChild(device.inProject ? cell(I18n.t("inProject"), "project") : cell(""));
+      body.appendChild(row);
+    }
+    for (const th of document.querySelectorAll("#device-table th[data-key]")) {
+      th.classList.toggle("sorted-asc", th.dataset.key === sortKey && sortAscending);
+      th.classList.toggle("sorted-desc", th.dataset.key === sortKey && !sortAscending);
+    }
+    $("device-empty").hidden = devices.length > 0;
+    $("device-count").textContent = devices.length === 0 ? "" : shown.length === devices.length
+      ? I18n.t("count", { n: devices.length })
+      : I18n.t("countFiltered", { shown: shown.length, n: devices.length });
+    $("select-all").checked = shown.length > 0 && shown.every((d) => selected.has(d.sn));
+    $("add-button").disabled = selected.size === 0 || Bridge.busy();
+  }
+
+  function notice(text, kind) {
+    const box = $("discovery-notice");
+    box.hidden = !text;
+    box.textContent = text || "";
+    box.className = "notice " + (kind || "");
+  }
+
+  function showSearchResult(result) {
+    const inProject = new Set((result.local_device || []).map((d) => d.sn));
+    devices = (result.device || []).map((d) => ({ ...d, inProject: inProject.has(d.sn) }));
+    selected = new Set([...selected].filter((sn) => devices.some((d) => d.sn === sn)));
+    notice(I18n.t("searchDone", { n: devices.length }), "info");
+    render();
+  }
+
+  async function search() {
+    const nic = $("nic-select").value;
+    notice(I18n.t("searching", { nic }), "info");
+    $("search-button").disabled = true;
+    try {
+      const result = await Bridge.search(nic);
+      if (Bridge.isTimeout(result)) notice(I18n.t("searchTimeout"), "error");
+    } catch (busy) {
+      notice(I18n.t("busy"), "error");
+    }
+    $("search-button").disabled = false;
+    render();
+  }
+
+  function openAddDialog() {
+    const rows = $("add-rows");
+    rows.textContent = "";
+    for (const device of devices.filter((d) => selected.has(d.sn))) {
+      const row = document.createElement("tr");
+      row.dataset.sn = device.sn;
+      row.appendChild(cell(device.ip));
+      row.appendChild(cell(device.sn));
+      row.appendChild(isActive(device) ? cell(I18n.t("stateActive"), "active")
+                                       : cell(I18n.t("stateInactive"), "inactive"));
+      const password = document.createElement("input");
+      password.type = "password";
+      password.placeholder = I18n.t("colPassword");
+      password.value = $("common-password").value;
+      const passwordCell = document.createElement("td");
+      passwordCell.appendChild(password);
+      row.appendChild(passwordCell);
+      rows.appendChild(row);
+    }
+    $("add-dialog").hidden = false;
+  }
+
+  function reasonText(message) {
+    return I18n.t({ "device not open!": "reason_notOpen", "device is already actived!": "reason_refused",
+                    "saving local project fail": "reason_notSaved",
+                    "local project closed!": "reason_closed" }[message] || message);
+  }
+
+  function showAddResult(report, chosen) {
+    const list = document.querySelector("#add-result ul");
+    list.textContent = "";
+    const failed = new Map((report.failed_sn || []).map((sn, i) => [sn, report.failed_errmsgs[i]]));
+    for (const device of chosen) {
+      const item = document.createElement("li");
+      const reason = failed.get(device.sn);
+      item.className = reason === undefined ? "ok" : "failed";
+      item.textContent = reason === undefined ? I18n.t("addOk", device)
+                                              : I18n.t("addFailed", { ...device, reason: reasonText(reason) });
+      if (reason === undefined) device.inProject = true;
+      list.appendChild(item);
+    }
+    $("add-result").hidden = false;
+    notice("", "");
+    render();
+  }
+
+  async function confirmAdd() {
+    const chosen = [];
+    for (const row of $("add-rows").children) {
+      const device = devices.find((d) => d.sn === row.dataset.sn);
+      const password = row.querySelector("input").value;
+      if (!password) {
+        notice(I18n.t("passwordMissing"), "error");
+        return;
+      }
+      chosen.push({ ...device, passwd: password });
+    }
+    $("add-dialog").hidden = true;
+    const handover = { ip: [], sn: [], mac: [], model: [], passwd: [], active: [] };
+    for (const d of chosen)
+      for (const key of Object.keys(handover)) handover[key].push(d[key] ?? "");
+    notice(I18n.t("adding", { n: chosen.length }), "info");
+    try {
+      const report = await Bridge.addToProject(handover);
+      showAddResult(report, chosen.map((d) => devices.find((x) => x.sn === d.sn)));
+    } catch (busy) {
+      notice(I18n.t("busy"), "error");
+    }
+  }
+
+  function setInterfaces(names) {
+    const select = $("nic-select");
+    const current = select.value;
+    select.textContent = "";
+    for (const name of names || []) {
+      const option = document.createElement("option");
+      option.value = option.textContent = name;
+      select.appendChild(option);
+    }
+    if (names && names.includes(current)) select.value = current;
+  }
+
+  function init() {
+    $("search-button").addEventListener("click", search);
+    $("filter-input").addEventListener("input", render);
+    $("add-button").addEventListener("click", openAddDialog);
+    $("add-cancel").addEventListener("click", () => { $("add-dialog").hidden = true; });
+    $("add-confirm").addEventListener("click", confirmAdd);
+    $("common-password").addEventListener("input", () => {
+      for (const input of $("add-rows").querySelectorAll("input")) input.value = $("common-password").value;
+    });
+    $("select-all").addEventListener("change", () => {
+      for (const d of visibleDevices()) $("select-all").checked ? selected.add(d.sn) : selected.delete(d.sn);
+      render();
+    });
+    for (const th of document.querySelectorAll("#device-table th[data-key]")) {
+      th.addEventListener("click", () => {
+        sortAscending = sortKey === th.dataset.key ? !sortAscending : true;
+        sortKey = th.dataset.key;
+        render();
+      });
+    }
+    Bridge.on("search", showSearchResult);
+    I18n.onChange(render);
+    render();
+  }
+
+  return { init, setInterfaces, notice };
+})();

@@ -1,0 +1,369 @@
+#include "local_projects.h"
+
+#include "codec/payload_cipher.h"
+#include "codec/payload_text.h"
+#include "codec/text_prefix.h"
+#include "device/orb_conn2device.h"
+#include "projects/orb_loader.h"
+#include "projects/project_name.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+// Marks the tree's project item, so a search result is never saved as one.
+constexpr int PROJECT_ROLE = Qt::UserRole + 1;
+const char* const FILE_KEYS[] = {"ip", "sn", "mac", "model", "passwd", "active"};
+// Column of each file key in a device row: sn, ip, mac, model, passwd, active.
+const int FILE_KEY_COLUMN[] = {1, 0, 2, 3, 4, 5};
+
+// The six arrays of a project document, or false when one is missing.
+bool device_arrays(const cJSON* document, const cJSON* arrays[6])
+{
+    for (int k = 0; k < 6; ++k) {
+        arrays[k] = cJSON_GetObjectItem(document, FILE_KEYS[k]);
+        if (!cJSON_IsArray(arrays[k]))
+            return false;
+    }
+    return true;
+}
+
+// The texts of device i across the six arrays, or false past the shortest.
+bool device_at(const cJSON* arrays[6], int i, QString texts[6])
+{
+    for (int k = 0; k < 6; ++k) {
+        const cJSON* item = cJSON_GetArrayItem(arrays[k], i);
+        if (!item)
+            return false;
+        texts[k] = QString::fromUtf8(cJSON_IsString(item) ? item->valuestring : "");
+    }
+    return true;
+}
+
+} // namespace
+
+ORB_LocalProjects::ORB_LocalProjects(Widgets widgets, ORB_Loader* loader, ORB_CONN2DEVICE* device_link,
+                                     QString* current_device_sn, QObject* parent)
+    : QObject(parent)
+    , ui(widgets)
+    , loader(loader)
+    , device_link(device_link)
+    , current_device_sn(current_device_sn)
+{
+}
+
+void ORB_LocalProjects::set_state(const QString& text)
+{
+    ui.state_text->setText(text);
+}
+
+QString ORB_LocalProjects::name_problem(const QString& name)
+{
+    const QString problem = ORB_ProjectName::problem(name);
+    if (!problem.isEmpty())
+        set_state(problem);
+    return problem;
+}
+
+QTreeWidgetItem* ORB_LocalProjects::project_item() const
+{
+    if (ui.tree->topLevelItemCount() != 1)
+        return nullptr;
+    QTreeWidgetItem* item = ui.tree->topLevelItem(0);
+    return item->data(0, PROJECT_ROLE).toBool() ? item : nullptr;
+}
+
+QTreeWidgetItem* ORB_LocalProjects::start_project(const QString& name)
+{
+    ui.tree->clear();
+    ui.tree->setColumnCount(6);
+    auto* item = new QTreeWidgetItem(ui.tree, QStringList{name});
+    item->setFlags(item->flags() | Qt::ItemIsEditable);
+    item->setData(0, PROJECT_ROLE, true);
+    return item;
+}
+
+QTreeWidgetItem* ORB_LocalProjects::add_device_row(QTreeWidgetItem* project, const QStringList& columns)
+{
+    auto* row = new QTreeWidgetItem(project, columns);
+    row->setFlags(row->flags() & ~Qt::ItemIsEditable);
+    return row;
+}
+
+void ORB_LocalProjects::new_project()
+{
+    *current_device_sn = "";
+    QTreeWidgetItem* item = start_project("default_project");
+    ui.tree->editItem(item, 0);
+    refresh_local_menus();
+    set_state(tr("create new local project successfully"));
+}
+
+void ORB_LocalProjects::load_local_project(QString name)
+{
+    set_state(tr("loading local project"));
+    if (!name_problem(name).isEmpty())
+        return;
+    if (!loader->load_file(ORB_ProjectName::file_path(name)))
+        return;
+    CJsonPtr document(loader->config_root());
+    if (!document)
+        return;
+    QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", name);
+    local_config = std::move(document);
+    ui.tree->clear();
+
+    const cJSON* arrays[6];
+    if (!device_arrays(local_config.get(), arrays)) {
+        set_state(tr("load project fail"));
+        return;
+    }
+    QTreeWidgetItem* project = start_project(name);
+    QString texts[6];
+    for (int i = 0; device_at(arrays, i, texts); ++i) {
+        const QString password = QString::fromUtf8(decrypt_from_base64(texts[4].toUtf8(), PASSWORD_STORE_KEY));
+        add_device_row(project, {texts[1], texts[0], texts[2], texts[3], password, texts[5]});
+    }
+    refresh_local_menus();
+    ui.tree->expandAll();
+    set_state(tr("loading local project end"));
+}
+
+CJsonPtr ORB_LocalProjects::project_document(QTreeWidgetItem* project) const
+{
+    CJsonPtr document(cJSON_CreateObject());
+    cJSON* arrays[6];
+    for (int k = 0; k < 6; ++k)
+        arrays[k] = cJSON_AddArrayToObject(document.get(), FILE_KEYS[k]);
+    for (int r = 0; r < project->childCount(); ++r) {
+        const QTreeWidgetItem* row = project->child(r);
+        for (int k = 0; k < 6; ++k) {
+            QByteArray text = row->text(FILE_KEY_COLUMN[k]).toUtf8();
+            if (k == 4)
+                text = encrypt_to_base64(text, PASSWORD_STORE_KEY);
+            cJSON_AddItemToArray(arrays[k], cJSON_CreateString(text.constData()));
+        }
+    }
+    return document;
+}
+
+bool ORB_LocalProjects::save_project()
+{
+    set_state(tr("saving local project"));
+    QTreeWidgetItem* project = project_item();
+    if (!project) {
+        set_state(tr("saving local project fail"));
+        return false;
+    }
+    const QString name = project->text(0);
+    if (!name_problem(name).isEmpty())
+        return false;
+    const CJsonPtr document = project_document(project);
+    const QString line = QDateTime::currentDateTime().toString(Qt::TextDate) + " saved Project " + name + ":"
+                         + QString::fromUtf8(cjson_print(document.get())) + "\n";
+    if (!loader->write_json(document.get(), ORB_ProjectName::file_path(name))
+        || !loader->append_text(line, QDir::currentPath() + "/log/log.txt")) {
+        set_state(tr("saving local project fail"));
+        return false;
+    }
+    refresh_local_menus();
+    set_state(tr("saving local project end"));
+    return true;
+}
+
+void ORB_LocalProjects::renamed(QTreeWidgetItem* item, int column)
+{
+    if (item->parent()) {
+        set_state(tr("warning: device shouldn't be changed!"));
+        return;
+    }
+    if (item->text(column).isEmpty())
+        item->setText(column, "unnamed");
+    save_project();
+}
+
+void ORB_LocalProjects::delete_project(const QString& name)
+{
+    if (!name_problem(name).isEmpty())
+        return;
+    QTreeWidgetItem* project = project_item();
+    if (project && project->text(0) == name)
+        ui.tree->editItem(start_project("default_project"), 0);
+    const QString path = ORB_ProjectName::file_path(name);
+    if (QFile::exists(path) && !QFile::remove(path)) {
+        set_state(tr("delete local project fail"));
+        return;
+    }
+    refresh_local_menus();
+    set_state(tr("delete local project successfully"));
+}
+
+void ORB_LocalProjects::delete_device(const QString& sn)
+{
+    QTreeWidgetItem* project = project_item();
+    if (!project || !local_device_rows.contains(sn))
+        return;
+    delete project->takeChild(local_device_rows.value(sn));
+    refresh_local_menus();
+    set_state(tr("delete local device successfully"));
+}
+
+void ORB_LocalProjects::refresh_project_files()
+{
+    project_files.clear();
+    QDir folder(ORB_ProjectName::config_folder());
+    if (!folder.exists())
+        folder.mkpath(".");
+    // Project files only: the per-run device list is not a project.
+    for (const QString& file : folder.entryList({"*.json"}, QDir::Files, QDir::NoSort))
+        if (file != "device_info.json")
+            project_files.append(file);
+}
+
+void ORB_LocalProjects::fill_menu(QToolButton* button, const QStringList& entries,
+                                  void (ORB_LocalProjects::*chosen)(QAction*))
+{
+    if (button->menu())
+        button->menu()->deleteLater();
+    auto* menu = new QMenu(button);
+    for (const QString& entry : entries)
+        menu->addAction(entry);
+    connect(menu, &QMenu::triggered, this, chosen);
+    button->setMenu(menu);
+}
+
+void ORB_LocalProjects::refresh_local_menus()
+{
+    refresh_project_files();
+    QStringList names;
+    for (const QString& file : project_files)
+        names.append(file.chopped(5)); // the whole name, without ".json"
+    fill_menu(ui.open_button, names, &ORB_LocalProjects::project_chosen);
+    fill_menu(ui.delete_button, names, &ORB_LocalProjects::project_deletion_chosen);
+
+    local_device_rows.clear();
+    QStringList serials;
+    if (QTreeWidgetItem* first = ui.tree->topLevelItem(0)) {
+        for (int r = 0; r < first->childCount(); ++r) {
+            const QString sn = first->child(r)->text(0);
+            serials.append(sn);
+            if (!local_device_rows.contains(sn))
+                local_device_rows.insert(sn, r);
+        }
+    }
+    fill_menu(ui.delete_device_button, serials, &ORB_LocalProjects::device_deletion_chosen);
+}
+
+void ORB_LocalProjects::send_local_devices()
+{
+    CJsonPtr list(cJSON_CreateObject());
+    cJSON* local_device = cJSON_AddArrayToObject(list.get(), "local_device");
+    QStringList seen_ips;
+    for (const QString& file : project_files) {
+        loader->load_file(ORB_ProjectName::config_folder() + "/" + file);
+        CJsonPtr document(loader->config_root());
+        if (!document)
+            break;
+        local_config = std::move(document);
+        const cJSON* arrays[6];
+        if (!device_arrays(local_config.get(), arrays)) {
+            qDebug() << "config structure is not right!";
+            break;
+        }
+        QString texts[6];
+        for (int i = 0; device_at(arrays, i, texts); ++i) {
+            const QString ip = texts[0].left(15);
+            if (seen_ips.contains(ip))
+                continue;
+            seen_ips.append(ip);
+            cJSON* entry = cJSON_CreateObject();
+            cJSON_AddStringToObject(entry, "ip", texts[0].toUtf8().constData());
+            cJSON_AddStringToObject(entry, "sn", texts[1].toUtf8().constData());
+            cJSON_AddStringToObject(entry, "active", texts[5].toUtf8().constData());
+            cJSON_AddItemToArray(local_device, entry);
+        }
+    }
+    device_link->set_local_device(list.release());
+}
+
+void ORB_LocalProjects::open_default_project()
+{
+    if (QFile::exists(ORB_ProjectName::file_path("default_project")))
+        load_local_project("default_project");
+    if (!project_item())
+        start_project("default_project");
+}
+
+void ORB_LocalProjects::update_from_page()
+{
+    set_state(tr("updating local devices"));
+    // The page may hand over another document while this update waits on a switch.
+    const CJsonPtr devices(cJSON_Duplicate(device_link->local_device_document(), true));
+    const cJSON* arrays[6];
+    if (!devices || !device_arrays(devices.get(), arrays)) {
+        qDebug() << "config structure is not right!";
+        return;
+    }
+    if (!project_item())
+        open_default_project();
+
+    QJsonArray failed_ip, failed_sn, failed_errmsgs;
+    QStringList added_ip, added_sn;
+    const auto fail = [&](const QString& ip, const QString& sn, const char* message) {
+        failed_ip.append(ip);
+        failed_sn.append(sn);
+        failed_errmsgs.append(message);
+    };
+    QString d[6]; // ip, sn, mac, model, passwd, active
+    for (int i = 0; device_at(arrays, i, d); ++i) {
+        const bool login = d[5] == "active";
+        if (login)
+            device_link->login_device(d[0], d[4], d[1]);
+        else
+            device_link->activate_device(d[0], d[4], d[1]);
+        const cJSON* reply = device_link->last_reply_document();
+        QTreeWidgetItem* project = project_item(); // found again: the tree may have changed meanwhile
+        if (!reply) {
+            fail(d[0], d[1], "device not open!");
+        } else if (!begins_with_word(cjson_string_member(cJSON_GetObjectItemCaseSensitive(reply, "data"),
+                                                         login ? "login" : "activate"),
+                                     "success")) {
+            fail(d[0], d[1], "device is already actived!");
+        } else if (!project) {
+            fail(d[0], d[1], "local project closed!");
+        } else {
+            for (int r = 0; r < project->childCount(); ++r) {
+                if (project->child(r)->text(0) == d[1]) {
+                    delete project->takeChild(r);
+                    break;
+                }
+            }
+            add_device_row(project, {d[1], d[0], d[2], d[3], d[4], "active"});
+            added_ip.append(d[0]);
+            added_sn.append(d[1]);
+        }
+    }
+    const bool saved = save_project();
+    if (!saved) {
+        for (int i = 0; i < added_sn.size(); ++i)
+            fail(added_ip[i], added_sn[i], "saving local project fail");
+    }
+    emit device_link->qt2html_udp(QJsonObject{{"failed_ip", failed_ip},
+                                              {"failed_sn", failed_sn},
+                                              {"failed_errmsgs", failed_errmsgs},
+                                              {"errcode", 0},
+                                              {"command", "add2local"}});
+    if (saved) {
+        refresh_local_menus();
+        set_state(tr("update local devices successful"));
+    }
+}

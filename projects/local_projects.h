@@ -1,0 +1,75 @@
+#pragma once
+// The window's local projects: new, load, save, rename, delete, remove a
+// device, the three menus, the device list for searches, and the update from
+// devices the page hands over. It works on the window's local tree, menu
+// buttons and status line, which the window owns.
+
+#include "codec/cjson_util.h"
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class ORB_CONN2DEVICE;
+class ORB_Loader;
+class QAction;
+class QLineEdit;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class ORB_LocalProjects : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Widgets
+    {
+        QTreeWidget* tree;
+        QToolButton* open_button;
+        QToolButton* delete_button;
+        QToolButton* delete_device_button;
+        QLineEdit* state_text;
+    };
+
+    ORB_LocalProjects(Widgets widgets, ORB_Loader* loader, ORB_CONN2DEVICE* device_link, QString* current_device_sn,
+                      QObject* parent);
+
+    void new_project();
+    void load_local_project(QString name);
+    bool save_project();
+    void renamed(QTreeWidgetItem* item, int column);
+    void delete_project(const QString& name);
+    void delete_device(const QString& sn);
+    void refresh_project_files();
+    void refresh_local_menus();
+    void send_local_devices();
+    void update_from_page();
+
+    const QStringList& files() const { return project_files; }
+
+signals:
+    void project_chosen(QAction* action);
+    void project_deletion_chosen(QAction* action);
+    void device_deletion_chosen(QAction* action);
+
+private:
+    QTreeWidgetItem* project_item() const;
+    QTreeWidgetItem* start_project(const QString& name);
+    QTreeWidgetItem* add_device_row(QTreeWidgetItem* project, const QStringList& columns);
+    void open_default_project();
+    void set_state(const QString& text);
+    QString name_problem(const QString& name);
+    CJsonPtr project_document(QTreeWidgetItem* project) const;
+    void fill_menu(QToolButton* button, const QStringList& entries, void (ORB_LocalProjects::*chosen)(QAction*));
+
+    Widgets ui;
+    ORB_Loader* loader;
+    ORB_CONN2DEVICE* device_link;
+    QString* current_device_sn;
+
+    CJsonPtr local_config;
+    QStringList project_files;
+    QMap<QString, int> local_device_rows;
+};

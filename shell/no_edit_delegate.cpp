@@ -1,0 +1,3 @@
+#include "no_edit_delegate.h"
+
+NoEditDelegate::~NoEditDelegate() = default;
