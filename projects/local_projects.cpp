@@ -87,6 +87,7 @@ QTreeWidgetItem* ORB_LocalProjects::start_project(const QString& name)
     ui.tree->clear();
     ui.tree->setColumnCount(6);
     auto* item = new QTreeWidgetItem(ui.tree, QStringList{name});
+    ui.tree->setColumnWidth(0, 180);
     item->setFlags(item->flags() | Qt::ItemIsEditable);
     item->setData(0, PROJECT_ROLE, true);
     return item;
@@ -97,6 +98,12 @@ QTreeWidgetItem* ORB_LocalProjects::add_device_row(QTreeWidgetItem* project, con
     auto* row = new QTreeWidgetItem(project, columns);
     row->setFlags(row->flags() & ~Qt::ItemIsEditable);
     return row;
+}
+
+void ORB_LocalProjects::fit_columns()
+{
+    for (int c = 0; c < ui.tree->columnCount(); ++c)
+        ui.tree->resizeColumnToContents(c);
 }
 
 void ORB_LocalProjects::new_project()
@@ -135,6 +142,7 @@ void ORB_LocalProjects::load_local_project(QString name)
     }
     refresh_local_menus();
     ui.tree->expandAll();
+    fit_columns();
     set_state(tr("loading local project end"));
 }
 
@@ -348,6 +356,7 @@ void ORB_LocalProjects::update_from_page()
                 }
             }
             add_device_row(project, {d[1], d[0], d[2], d[3], d[4], "active"});
+            project->setExpanded(true);
             added_ip.append(d[0]);
             added_sn.append(d[1]);
         }
@@ -362,6 +371,7 @@ void ORB_LocalProjects::update_from_page()
                                               {"failed_errmsgs", failed_errmsgs},
                                               {"errcode", 0},
                                               {"command", "add2local"}});
+    fit_columns();
     if (saved) {
         refresh_local_menus();
         set_state(tr("update local devices successful"));

@@ -59,6 +59,7 @@ private:
     QTreeWidgetItem* start_project(const QString& name);
     QTreeWidgetItem* add_device_row(QTreeWidgetItem* project, const QStringList& columns);
     void open_default_project();
+    void fit_columns();
     void set_state(const QString& text);
     QString name_problem(const QString& name);
     CJsonPtr project_document(QTreeWidgetItem* project) const;

@@ -52,7 +52,9 @@ bool ORB_Loader::write_atomically(const QString& path, const QByteArray& bytes)
         qDebug() << "Failed to open file for writing:" << file.errorString();
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // flush() first: a buffered QSaveFile can miss a write error at commit()
+    // and replace the old file with a truncated one (seen with a full disk).
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         qDebug() << "Failed to write file:" << path << file.errorString();
         return false;
     }

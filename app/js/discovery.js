@@ -7,6 +7,7 @@ const Discovery = (() => {
   let selected = new Set();  // serial numbers
   let sortKey = "ip";
   let sortAscending = true;
+  let lastAdd = null;        // {report, chosen}: shown again when the language changes
   const $ = (id) => document.getElementById(id);
 
   // The GBK bytes of "未激活" arrive as replacement characters; anything but
@@ -144,6 +145,7 @@ const Discovery = (() => {
   }
 
   function showAddResult(report, chosen) {
+    lastAdd = { report, chosen };
     const list = document.querySelector("#add-result ul");
     list.textContent = "";
     const failed = new Map((report.failed_sn || []).map((sn, i) => [sn, report.failed_errmsgs[i]]));
@@ -218,7 +220,10 @@ const Discovery = (() => {
       });
     }
     Bridge.on("search", showSearchResult);
-    I18n.onChange(render);
+    I18n.onChange(() => {
+      if (lastAdd) showAddResult(lastAdd.report, lastAdd.chosen);
+      render();
+    });
     render();
   }
 

@@ -1,0 +1,159 @@
+// The HTML application in the program's real web view, with the real web
+// channel, against the switch simulator in the isolated namespace. Also saves
+// screenshots of the window with the page in English and in Chinese.
+
+#include "device/orb_conn2device.h"
+#include "shell/orb_window.h"
+#include "tests/support/page_driver.h"
+#include "tests/support/switch_simulator.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QMenu>
+#include <QToolButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QWebEngineView>
+#include <QtTest>
+
+#include <memory>
+
+class TestWebApp : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<SwitchSimulator> sim;
+    std::unique_ptr<ORB_Window> window;
+    std::unique_ptr<PageDriver> page;
+    ORB_CONN2DEVICE* device_link = nullptr;
+
+    void screenshot(const QString& name)
+    {
+        QTest::qWait(300); // let the page paint
+        QDir().mkpath(SCREENSHOT_DIR);
+        const QPixmap shot = window->screen()->grabWindow(0, window->x(), window->y(), window->frameGeometry().width(),
+                                                          window->frameGeometry().height());
+        QVERIFY(shot.save(QString(SCREENSHOT_DIR) + "/" + name + ".png"));
+    }
+
+    void search()
+    {
+        page->run("document.getElementById('nic-select').value = 'lo'");
+        page->click("#search-button");
+        QVERIFY(page->wait_for("document.querySelectorAll('#device-table tbody tr').length === 7", 15000));
+    }
+
+    void open_switch(const QString& ip, const QString& sn)
+    {
+        emit device_link->qt2html_device_udp(QJsonObject{{"ip", ip}, {"sn", sn}, {"mac", "02:4F:52:00:00:11"},
+                                                         {"model", "GS2408P"}, {"V", "V2.1.7"}, {"active", "active"},
+                                                         {"pid", "0"}, {"command", "local_sw"}});
+    }
+
+private slots:
+    void initTestCase()
+    {
+        work = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(work->path());
+        QFile::link(APP_SOURCE_DIR, work->filePath("app"));
+        sim = std::make_unique<SwitchSimulator>();
+        QVERIFY(sim->is_ready());
+        window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 1);
+        window->resize(1400, 750);
+        window->move(0, 0);
+        window->show();
+        device_link = window->findChild<ORB_CONN2DEVICE*>();
+        page = std::make_unique<PageDriver>(window->findChild<QWebEngineView*>("webviewer")->page());
+        QVERIFY(page->wait_for("window.orbReady === true"));
+        QVERIFY(page->wait_for("document.getElementById('nic-select').options.length > 0"));
+    }
+
+    void cleanupTestCase()
+    {
+        page.reset();
+        window.reset();
+        sim.reset();
+        QDir::setCurrent(QDir::tempPath());
+        work.reset();
+    }
+
+    void searchFillsTheTable()
+    {
+        search();
+        QCOMPARE(page->text("#device-count"), QString("7 switches"));
+        QCOMPARE(page->text("#device-table tbody tr[data-sn='ORB24080005'] .badge.inactive"), QString("not activated"));
+        // The GBK state of old firmware counts as not activated too.
+        QCOMPARE(page->text("#device-table tbody tr[data-sn='ORB24100006'] .badge.inactive"), QString("not activated"));
+        page->run("document.getElementById('filter-input').value = 'GS2410'; "
+                  "document.getElementById('filter-input').dispatchEvent(new Event('input'))");
+        QCOMPARE(page->run("document.querySelectorAll('#device-table tbody tr').length").toInt(), 2);
+        QCOMPARE(page->text("#device-count"), QString("2 of 7 switches"));
+        page->run("document.getElementById('filter-input').value = ''; "
+                  "document.getElementById('filter-input').dispatchEvent(new Event('input'))");
+        page->click("#device-table th[data-key='sn']");
+        QCOMPARE(page->text("#device-table tbody tr td:nth-child(3)"), QString("ORB24080001"));
+        page->click("#device-table th[data-key='sn']");
+        QCOMPARE(page->text("#device-table tbody tr td:nth-child(3)"), QString("ORB90000007"));
+        screenshot("window-page-english");
+    }
+
+    void addingSwitchesMakesAProject()
+    {
+        page->run("for (const sn of ['ORB24080001', 'ORB24080005', 'ORB24100002']) "
+                  "document.querySelector(`#device-table tr[data-sn='${sn}'] input`).click()");
+        page->click("#add-button");
+        QVERIFY(page->wait_for("!document.getElementById('add-dialog').hidden"));
+        page->run("const rows = document.querySelectorAll('#add-rows tr');"
+                  "const passwords = {ORB24080001: 'admin123', ORB24080005: 'newpass1', ORB24100002: 'wrong'};"
+                  "for (const row of rows) row.querySelector('input').value = passwords[row.dataset.sn];");
+        page->click("#add-confirm");
+        QVERIFY(page->wait_for("!document.getElementById('add-result').hidden", 20000));
+        QCOMPARE(page->run("document.querySelectorAll('#add-result li.ok').length").toInt(), 2);
+        QCOMPARE(page->text("#add-result li.failed"),
+                 QString("192.168.1.12 (ORB24100002): refused (already activated or wrong password)"));
+        QCOMPARE(page->text("#device-table tbody tr[data-sn='ORB24080005'] .badge.project"), QString("in project"));
+
+        QFile file("config/default_project.json");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject project = QJsonDocument::fromJson(file.readAll()).object();
+        QCOMPARE(project["sn"].toArray(), (QJsonArray{"ORB24080001", "ORB24080005"}));
+    }
+
+    void switchViewAndPortStatus()
+    {
+        open_switch("192.168.1.11", "ORB24080001");
+        QVERIFY(page->wait_for("document.getElementById('view-switch').classList.contains('active')"));
+        QCOMPARE(page->text("#switch-title"), QString("192.168.1.11 · ORB24080001"));
+        QVERIFY(page->wait_for("document.querySelectorAll('#sysinfo-panel .facts dd').length > 5"));
+        QVERIFY(page->text("#sysinfo-panel .facts").contains("Lobby"));
+        page->click("#ports-panel button");
+        QVERIFY(page->wait_for("document.querySelectorAll('#ports-panel .port').length === 10"));
+        QVERIFY(page->run("document.querySelectorAll('#ports-panel .port.up').length").toInt() > 0);
+        screenshot("window-switch-view");
+    }
+
+    void timeoutIsShown()
+    {
+        open_switch("10.9.9.9", "GHOST");
+        QVERIFY(page->wait_for("document.querySelector('#sysinfo-panel .progress.failed')", 10000));
+        QCOMPARE(page->text("#sysinfo-panel .progress"), QString("The switch did not answer in time."));
+    }
+
+    void chinese()
+    {
+        // The window's language menu re-translates the window and tells the page.
+        window->findChild<QToolButton*>("language_button")->menu()->actions()[0]->trigger();
+        QVERIFY(page->wait_for("document.documentElement.lang === 'zh-CN'"));
+        QCOMPARE(page->text(".tab"), QString::fromUtf8("设备发现"));
+        page->click(".tab[data-view='discovery']");
+        QCOMPARE(page->text("#device-count"), QString::fromUtf8("共 7 台交换机"));
+        QCOMPARE(page->text("#add-result li.ok"), QString::fromUtf8("192.168.1.11（ORB24080001）：已加入"));
+        screenshot("window-page-chinese");
+    }
+};
+
+QTEST_MAIN(TestWebApp)
+#include "test_web_app.moc"

@@ -1,0 +1,121 @@
+// The project file loader on real files in a scratch working folder.
+
+#include "projects/orb_loader.h"
+#include "tests/support/scratch_filesystem.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// The device list as Qt writes it: sorted keys, four-space indentation.
+QByteArray device_list(const QString& active, const QString& ip, const QString& mac, const QString& model,
+                       const QString& passwd, const QString& sn)
+{
+    QByteArray text = "{\n";
+    const QList<QPair<QString, QString>> arrays = {{"active", active}, {"ip", ip},         {"mac", mac},
+                                                   {"model", model},   {"passwd", passwd}, {"sn", sn}};
+    for (int i = 0; i < arrays.size(); ++i) {
+        text += "    \"" + arrays[i].first.toUtf8() + "\": [\n";
+        const QStringList values = arrays[i].second.isEmpty() ? QStringList() : arrays[i].second.split(',');
+        for (int v = 0; v < values.size(); ++v)
+            text += "        \"" + values[v].toUtf8() + "\"" + (v + 1 < values.size() ? ",\n" : "\n");
+        text += QByteArray("    ]") + (i + 1 < arrays.size() ? ",\n" : "\n");
+    }
+    return text + "}\n";
+}
+
+} // namespace
+
+class TestLoader : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString list_path;
+
+private slots:
+    void init()
+    {
+        list_path = dir.filePath("device_info.json");
+        QFile::remove(list_path);
+    }
+
+    void deviceListFormat()
+    {
+        ORB_Loader loader;
+        QVERIFY(loader.reset_device_info(list_path));
+        QCOMPARE(read(list_path), device_list("", "", "", "", "", ""));
+
+        QVERIFY(loader.add_device("10.0.0.1", "A", "m1", "GS2408P", "p1", list_path));
+        QVERIFY(loader.add_device("10.0.0.2", "B", "m2", "GS2410M", "Pässwörd", list_path));
+        QVERIFY(loader.add_device("10.0.0.9", "A", "m1", "GS2408P", "p9", list_path));
+        // A repeated switch is recorded once, at the end, with its latest values.
+        QCOMPARE(read(list_path), device_list("", "10.0.0.2,10.0.0.9", "m2,m1", "GS2410M,GS2408P",
+                                              "Pässwörd,p9", "B,A"));
+
+        QVERIFY(!loader.remove_device(-1, list_path));
+        QVERIFY(!loader.remove_device(2, list_path));
+        QCOMPARE(read(list_path), device_list("", "10.0.0.2,10.0.0.9", "m2,m1", "GS2410M,GS2408P",
+                                              "Pässwörd,p9", "B,A"));
+        QVERIFY(loader.remove_device(0, list_path));
+        QCOMPARE(read(list_path), device_list("", "10.0.0.9", "m1", "GS2408P", "p9", "A"));
+    }
+
+    void failedReadLeavesNothing()
+    {
+        ORB_Loader loader;
+        QVERIFY(loader.reset_device_info(list_path));
+        QVERIFY(loader.load_file(list_path));
+        CJsonPtr first(loader.config_root());
+        QVERIFY(first);
+        QVERIFY(!loader.load_file(dir.filePath("missing.json")));
+        QVERIFY(!CJsonPtr(loader.config_root()));
+    }
+
+    void logLines()
+    {
+        ORB_Loader loader;
+        const QString log = dir.filePath("log.txt");
+        QVERIFY(loader.append_text("one\n", log));
+        QVERIFY(loader.append_text("zwei ü\n", log));
+        QCOMPARE(read(log), QByteArray("one\nzwei ü\n"));
+        QVERIFY(!loader.append_text("x", dir.filePath("no/such/folder/log.txt")));
+    }
+
+    void failedWritesKeepTheOldFile()
+    {
+        // A tiny file system that fills up while the loader writes.
+        ScratchFilesystem small(dir.filePath("small"), 64 * 1024);
+        QVERIFY2(small.is_mounted(), "needs a private mount namespace (tools/isolated-lan.sh)");
+        ORB_Loader loader;
+        const QString project = small.path() + "/site.json";
+        const QString list = small.path() + "/device_info.json";
+        CJsonPtr tree(cJSON_Parse(R"({"ip":["10.0.0.1"],"sn":["A"],"mac":[""],"model":[""],"passwd":[""],"active":[""]})"));
+        QVERIFY(loader.write_json(tree.get(), project));
+        QVERIFY(loader.add_device("10.0.0.1", "A", "m", "GS2408P", "p", list));
+        const QByteArray project_before = read(project);
+        const QByteArray list_before = read(list);
+
+        small.fill();
+        CJsonPtr big(cJSON_CreateObject());
+        cJSON_AddStringToObject(big.get(), "ip", QByteArray(100 * 1024, 'x').constData());
+        QVERIFY(!loader.write_json(big.get(), project));
+        QVERIFY(!loader.add_device(QString(100 * 1024, 'y'), "B", "m", "GS2408P", "p", list));
+        QVERIFY(!loader.reset_device_info(list));
+        QCOMPARE(read(project), project_before);
+        QCOMPARE(read(list), list_before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLoader)
+#include "test_loader.moc"

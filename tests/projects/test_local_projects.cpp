@@ -1,0 +1,373 @@
+// Local project operations on real files in a scratch working folder, with the
+// device link against the switch simulator for the page's hand-over.
+
+#include "codec/payload_cipher.h"
+#include "codec/payload_text.h"
+#include "device/orb_conn2device.h"
+#include "projects/local_projects.h"
+#include "projects/orb_loader.h"
+#include "tests/support/scratch_filesystem.h"
+#include "tests/support/switch_simulator.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+QJsonObject read_object(const QString& path)
+{
+    return QJsonDocument::fromJson(read(path)).object();
+}
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList menu_entries(QToolButton* button)
+{
+    QStringList entries;
+    for (QAction* action : button->menu()->actions())
+        entries.append(action->text());
+    return entries;
+}
+
+QAction* menu_action(QToolButton* button, const QString& text)
+{
+    for (QAction* action : button->menu()->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+QStringList column(QTreeWidgetItem* project, int c)
+{
+    QStringList values;
+    for (int r = 0; r < project->childCount(); ++r)
+        values.append(project->child(r)->text(c));
+    return values;
+}
+
+} // namespace
+
+class TestLocalProjects : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<QWidget> host;
+    QTreeWidget* tree = nullptr;
+    QToolButton* open_button = nullptr;
+    QToolButton* delete_button = nullptr;
+    QToolButton* device_button = nullptr;
+    QLineEdit* state = nullptr;
+    ORB_Loader* loader = nullptr;
+    ORB_CONN2DEVICE* link = nullptr;
+    ORB_LocalProjects* projects = nullptr;
+    QString current_sn;
+
+    QString config(const QString& file) const { return work->filePath("config/" + file); }
+
+    QTreeWidgetItem* project_with(const QString& name, const QList<QStringList>& rows)
+    {
+        projects->new_project();
+        QTreeWidgetItem* project = tree->topLevelItem(0);
+        project->setText(0, name);
+        for (const QStringList& row : rows)
+            new QTreeWidgetItem(project, row);
+        return project;
+    }
+
+private slots:
+    void init()
+    {
+        work = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(work->path());
+        QDir().mkpath("config");
+        QDir().mkpath("log");
+        host = std::make_unique<QWidget>();
+        tree = new QTreeWidget(host.get());
+        open_button = new QToolButton(host.get());
+        delete_button = new QToolButton(host.get());
+        device_button = new QToolButton(host.get());
+        state = new QLineEdit(host.get());
+        loader = new ORB_Loader(host.get());
+        link = new ORB_CONN2DEVICE(host.get());
+        projects = new ORB_LocalProjects({tree, open_button, delete_button, device_button, state}, loader, link,
+                                         &current_sn, host.get());
+        connect(projects, &ORB_LocalProjects::project_chosen, projects,
+                [this](QAction* a) { projects->load_local_project(a->text()); });
+        connect(projects, &ORB_LocalProjects::project_deletion_chosen, projects,
+                [this](QAction* a) { projects->delete_project(a->text()); });
+        connect(link, &ORB_CONN2DEVICE::get_local_project, projects, &ORB_LocalProjects::send_local_devices);
+        connect(link, &ORB_CONN2DEVICE::update_local_project, projects, &ORB_LocalProjects::update_from_page);
+        host->show();
+    }
+
+    void cleanup()
+    {
+        host.reset();
+        QDir::setCurrent(QDir::tempPath());
+        work.reset();
+    }
+
+    void newProjectAndEmptySaves()
+    {
+        current_sn = "ORB1";
+        projects->new_project();
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("default_project"));
+        QVERIFY(tree->topLevelItem(0)->flags() & Qt::ItemIsEditable);
+        const QLineEdit* editor = tree->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->text(), QString("default_project"));
+        QCOMPARE(current_sn, QString());
+        QCOMPARE(state->text(), QString("create new local project successfully"));
+
+        QVERIFY(projects->save_project());
+        QVERIFY(projects->save_project());
+        QCOMPARE(read(config("default_project.json")),
+                 QByteArray("{\n\t\"ip\":\t[],\n\t\"sn\":\t[],\n\t\"mac\":\t[],\n\t\"model\":\t[],\n\t\"passwd\":\t[],\n"
+                            "\t\"active\":\t[]\n}"));
+        const QStringList lines = QString::fromUtf8(read("log/log.txt")).split('\n');
+        QCOMPARE(lines.size(), 3); // two lines, each ended by a line feed
+        QVERIFY(lines[2].isEmpty());
+        const QRegularExpression line(R"(^\w{3} \w{3} +\d+ \d\d:\d\d:\d\d \d{4} saved Project default_project:)"
+                                      R"(\{"ip":\[\],"sn":\[\],"mac":\[\],"model":\[\],"passwd":\[\],"active":\[\]\}$)");
+        QVERIFY2(line.match(lines[0]).hasMatch(), qPrintable(lines[0]));
+        QCOMPARE(state->text(), QString("saving local project end"));
+    }
+
+    void passwordsRoundTripAndStayEncrypted()
+    {
+        project_with("site", {{"A", "10.0.0.1", "m1", "GS2408P", "abc", "active"},
+                              {"B", "10.0.0.2", "m2", "GS2410M", "", "active"},
+                              {"C", "10.0.0.3", "m3", "GS2426F", "Pässwörd1", "not_active"}});
+        QVERIFY(projects->save_project());
+        const QByteArray file = read(config("site.json"));
+        QVERIFY(!file.contains("\"abc\""));
+        QVERIFY(!file.contains("Pässwörd1"));
+        const QJsonObject saved = QJsonDocument::fromJson(file).object();
+        QCOMPARE(saved["passwd"].toArray()[0].toString(), QString("ocLD"));
+        QCOMPARE(saved.keys().size(), 6);
+
+        tree->clear();
+        projects->load_local_project("site");
+        QCOMPARE(state->text(), QString("loading local project end"));
+        QTreeWidgetItem* project = tree->topLevelItem(0);
+        QCOMPARE(column(project, 4), (QStringList{"abc", "", "Pässwörd1"}));
+        QCOMPARE(column(project, 0), (QStringList{"A", "B", "C"}));
+        QCOMPARE(column(project, 5), (QStringList{"active", "active", "not_active"}));
+        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("site"));
+    }
+
+    void keysAreReadWithoutRegardToCase()
+    {
+        write(config("caps.json"), R"({"IP":["10.0.0.7"],"Sn":["S7"],"MAC":["m"],"Model":["GS2408P"],)"
+                                   R"("PASSWD":[""],"Active":["active"]})");
+        projects->load_local_project("caps");
+        QCOMPARE(column(tree->topLevelItem(0), 1), QStringList{"10.0.0.7"});
+
+        write(config("broken.json"), R"({"ip":[],"sn":[],"mac":[],"model":[],"passwd":[]})");
+        projects->load_local_project("broken");
+        QCOMPARE(state->text(), QString("load project fail"));
+        QCOMPARE(tree->topLevelItemCount(), 0);
+    }
+
+    void hostileNamesAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"../escape", "a/b", "a\\b", "x:y", "star*", "what?", "say\"", "lt<", "gt>", "pi|pe",
+                                 "tab\there", ".hidden", "..", "a..b", "device_info", ""})
+            QTest::newRow(name) << QString(name);
+    }
+
+    void hostileNamesAreRefused()
+    {
+        QFETCH(QString, name);
+        project_with(name, {{"A", "10.0.0.1", "m", "GS2408P", "p", "active"}});
+        QVERIFY(!projects->save_project());
+        QVERIFY(!state->text().isEmpty());
+        QCOMPARE(QDir(work->path() + "/config").entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(work->path()).entryList({"*.json"}, QDir::Files), QStringList());
+
+        QVERIFY(loader->reset_device_info(config("device_info.json")));
+        write(work->filePath("victim.json"), "{}");
+        projects->delete_project(name);
+        projects->delete_project("../victim");
+        QVERIFY(QFile::exists(config("device_info.json")));
+        QVERIFY(QFile::exists(work->filePath("victim.json")));
+        projects->load_local_project("../victim");
+        QVERIFY(tree->topLevelItem(0)->text(0) == name);
+    }
+
+    void dottedNamesKeepTheirWholeName()
+    {
+        project_with("a", {{"A", "10.0.0.1", "m", "GS2408P", "pa", "active"}});
+        QVERIFY(projects->save_project());
+        project_with("a.b", {{"B", "10.0.0.2", "m", "GS2408P", "pb", "active"}});
+        QVERIFY(projects->save_project());
+        QVERIFY(QFile::exists(config("a.b.json")));
+        QStringList entries = menu_entries(open_button);
+        entries.sort();
+        QCOMPARE(entries, (QStringList{"a", "a.b"}));
+
+        tree->clear();
+        menu_action(open_button, "a.b")->trigger();
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("a.b"));
+        QCOMPARE(column(tree->topLevelItem(0), 0), QStringList{"B"});
+
+        menu_action(delete_button, "a.b")->trigger();
+        QVERIFY(!QFile::exists(config("a.b.json")));
+        QVERIFY(QFile::exists(config("a.json")));
+        QCOMPARE(menu_entries(open_button), QStringList{"a"});
+        // The shown project was deleted: an editable new one takes its place.
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("default_project"));
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 0);
+    }
+
+    void aMissingProjectIsNotReplacedByAnother()
+    {
+        project_with("first", {{"A", "10.0.0.1", "m", "GS2408P", "p", "active"}});
+        QVERIFY(projects->save_project());
+        projects->load_local_project("first");
+        projects->load_local_project("missing");
+        QCOMPARE(state->text(), QString("loading local project"));
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("first"));
+        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("first"));
+        QVERIFY(projects->save_project());
+        QVERIFY(!QFile::exists(config("missing.json")));
+    }
+
+    void onlyAProjectIsSaved()
+    {
+        tree->clear();
+        auto* search_result = new QTreeWidgetItem(tree, QStringList{"192.168.1.11"});
+        new QTreeWidgetItem(search_result, QStringList{"IP", "192.168.1.11"});
+        QVERIFY(!projects->save_project());
+        QCOMPARE(state->text(), QString("saving local project fail"));
+        QCOMPARE(QDir(work->path() + "/config").entryList(QDir::Files), QStringList());
+        QVERIFY(read("log/log.txt").isEmpty());
+    }
+
+    void deviceMenuAndRemoval()
+    {
+        project_with("site", {{"A", "10.0.0.1", "m", "GS2408P", "p", "active"},
+                              {"B", "10.0.0.2", "m", "GS2408P", "p", "active"},
+                              {"A", "10.0.0.3", "m", "GS2408P", "p", "active"}});
+        projects->refresh_local_menus();
+        QCOMPARE(menu_entries(device_button), (QStringList{"A", "B", "A"}));
+        menu_action(device_button, "A")->trigger();
+        projects->delete_device("A");
+        QCOMPARE(column(tree->topLevelItem(0), 1), (QStringList{"10.0.0.2", "10.0.0.3"}));
+        QCOMPARE(state->text(), QString("delete local device successfully"));
+    }
+
+    void localDeviceListForSearches()
+    {
+        write(config("one.json"), R"({"ip":["10.0.0.1","10.0.0.2"],"sn":["A","B"],"mac":["",""],"model":["",""],)"
+                                  R"("passwd":["",""],"active":["active","not_active"]})");
+        write(config("two.json"), R"({"ip":["10.0.0.2","10.0.0.3"],"sn":["B2","C"],"mac":["",""],"model":["",""],)"
+                                  R"("passwd":["",""],"active":["active","active"]})");
+        QVERIFY(loader->reset_device_info(config("device_info.json")));
+        projects->send_local_devices();
+        QCOMPARE(cjson_print(link->local_device_document()), QByteArray(R"({"local_device":[]})"));
+
+        projects->refresh_local_menus();
+        projects->send_local_devices();
+        const QJsonArray list =
+            QJsonDocument::fromJson(cjson_print(link->local_device_document())).object()["local_device"].toArray();
+        QStringList ips;
+        for (const QJsonValue& v : list)
+            ips.append(v.toObject()["ip"].toString());
+        ips.sort();
+        QCOMPARE(ips, (QStringList{"10.0.0.1", "10.0.0.2", "10.0.0.3"}));
+    }
+
+    void updateFromThePage()
+    {
+        SwitchSimulator sim;
+        QVERIFY(sim.is_ready());
+        link->search_device(true, "lo"); // opens the link's socket
+        project_with("site", {{"ORB24080001", "10.9.9.9", "old", "GS2408P", "old", "active"},
+                              {"KEEP", "10.0.0.5", "m", "GS2408P", "p", "active"}});
+        QSignalSpy reports(link, &ORB_CONN2DEVICE::qt2html_udp);
+        // The page hands over another document during the first wait; the
+        // update goes on with the devices it started with.
+        QTimer::singleShot(3300, link, [this] { link->device2local("{not json"); });
+        link->device2local(R"({"ip":["192.168.1.11","192.168.1.15","192.168.1.12","10.1.1.1"],)"
+                           R"("sn":["ORB24080001","ORB24080005","ORB24100002","GHOST"],)"
+                           R"("mac":["m1","m5","m2","mg"],"model":["GS2408P","GS2408P","GS2410M","GS2408P"],)"
+                           R"("passwd":["admin123","newpass1","wrong","x"],)"
+                           R"("active":["active","not_active","active","active"]})");
+        QTRY_VERIFY_WITH_TIMEOUT(state->text() == "update local devices successful", 30000);
+        QJsonObject report;
+        for (const QList<QVariant>& signal : reports)
+            if (signal[0].toJsonObject()["command"] == QString("add2local"))
+                report = signal[0].toJsonObject();
+        QCOMPARE(report["failed_sn"].toArray(), (QJsonArray{"ORB24100002", "GHOST"}));
+        QCOMPARE(report["failed_errmsgs"].toArray(), (QJsonArray{"device is already actived!", "device not open!"}));
+        QCOMPARE(report["failed_ip"].toArray(), (QJsonArray{"192.168.1.12", "10.1.1.1"}));
+        QCOMPARE(report["errcode"].toInt(-1), 0);
+
+        QTreeWidgetItem* project = tree->topLevelItem(0);
+        QCOMPARE(column(project, 0), (QStringList{"KEEP", "ORB24080001", "ORB24080005"}));
+        QCOMPARE(column(project, 5), (QStringList{"active", "active", "active"}));
+        const QJsonObject file = read_object(config("site.json"));
+        QCOMPARE(file["sn"].toArray(), (QJsonArray{"KEEP", "ORB24080001", "ORB24080005"}));
+        QCOMPARE(QString(decrypt_from_base64(file["passwd"].toArray()[2].toString().toUtf8(), PASSWORD_STORE_KEY)),
+                 QString("newpass1"));
+    }
+
+    void updateWithNoProjectShown()
+    {
+        SwitchSimulator sim;
+        QVERIFY(sim.is_ready());
+        link->search_device(true, "lo");
+        tree->clear();
+        link->device2local(R"({"ip":["192.168.1.11"],"sn":["ORB24080001"],"mac":["m"],"model":["GS2408P"],)"
+                           R"("passwd":["admin123"],"active":["active"]})");
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("default_project"));
+        QCOMPARE(read_object(config("default_project.json"))["sn"].toArray(), QJsonArray{"ORB24080001"});
+    }
+
+    void aFailedSaveIsNeverReportedAsDone()
+    {
+        ScratchFilesystem small(work->filePath("config"), 16 * 1024);
+        QVERIFY2(small.is_mounted(), "needs a private mount namespace (tools/isolated-lan.sh)");
+        project_with("site", {{"A", "10.0.0.1", "m", "GS2408P", "p", "active"}});
+        QVERIFY(projects->save_project());
+        const QByteArray before = read(config("site.json"));
+        const QByteArray log_before = read("log/log.txt");
+        small.fill();
+        new QTreeWidgetItem(tree->topLevelItem(0), QStringList{"B", QString(20000, '1'), "m", "GS2408P", "p", "active"});
+        QVERIFY(!projects->save_project());
+        QCOMPARE(state->text(), QString("saving local project fail"));
+        QCOMPARE(read(config("site.json")), before);
+        QCOMPARE(read("log/log.txt"), log_before);
+    }
+};
+
+QTEST_MAIN(TestLocalProjects)
+#include "test_local_projects.moc"

@@ -1,0 +1,181 @@
+// The main window in the local mode: its layout, the files it writes at start
+// and exit, the tray menu and the language switch. Runs under Xvfb, in the
+// isolated namespaces (the window holds a web view).
+
+#include "device/orb_conn2device.h"
+#include "shell/orb_window.h"
+#include "tests/support/page_driver.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QWebEngineView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+const QByteArray EMPTY_DEVICE_LIST = "{\n    \"active\": [\n    ],\n    \"ip\": [\n    ],\n    \"mac\": [\n    ],\n"
+                                     "    \"model\": [\n    ],\n    \"passwd\": [\n    ],\n    \"sn\": [\n    ]\n}\n";
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> work;
+
+    std::unique_ptr<ORB_Window> open_window(int language)
+    {
+        auto window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, language);
+        window->show();
+        return window;
+    }
+
+    template <typename T> static T* widget(QWidget* window, const char* name)
+    {
+        return window->findChild<T*>(name);
+    }
+
+private slots:
+    void init()
+    {
+        work = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(work->path());
+        QFile::link(APP_SOURCE_DIR, work->filePath("app"));
+    }
+
+    void cleanup()
+    {
+        QDir::setCurrent(QDir::tempPath());
+        work.reset();
+    }
+
+    void filesAtStartAndExit()
+    {
+        QFile tips("tips.txt");
+        QVERIFY(tips.open(QIODevice::WriteOnly));
+        tips.write("edited by someone, and longer than the real text ever is ........................");
+        tips.close();
+        QDir().mkpath("config");
+        QFile stale("config/device_info.json");
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write(R"({"sn":["OLD"]})");
+        stale.close();
+
+        auto window = open_window(1);
+        QCOMPARE(read("tips.txt"), QByteArray("Please do not modify configuration file in config without authorization! "
+                                              "If you really want to modify configuration please backup."));
+        QCOMPARE(read("config/device_info.json"), EMPTY_DEVICE_LIST);
+        QVERIFY(QDir("log").exists());
+        QCOMPARE(widget<QLineEdit>(window.get(), "state_text")->text(),
+                 QString("If the webpage is not responding, please try reload webpage"));
+
+        QFile during("config/device_info.json");
+        QVERIFY(during.open(QIODevice::WriteOnly));
+        during.write(R"({"sn":["OPENED"]})");
+        during.close();
+        window.reset();
+        QCOMPARE(read("config/device_info.json"), EMPTY_DEVICE_LIST);
+    }
+
+    void localLayout()
+    {
+        auto window = open_window(1);
+        for (const char* hidden : {"function_area", "local_project_title", "local_function_area",
+                                   "server_project_title", "server_function_area", "server_project_viewer"})
+            QVERIFY2(!widget<QWidget>(window.get(), hidden)->isVisible(), hidden);
+        for (const char* shown : {"title_area", "local_search_select_nic_area", "search_button", "NIC_select_box",
+                                  "local_project_viewer", "webviewer", "state_area", "state_text"})
+            QVERIFY2(widget<QWidget>(window.get(), shown)->isVisible(), shown);
+        QCOMPARE(window->objectName(), QString("CorvaneIOT_Managesystem"));
+        QCOMPARE(window->minimumSize(), QSize(800, 600));
+        QVERIFY(widget<QComboBox>(window.get(), "NIC_select_box")->findText("lo") >= 0);
+        QVERIFY(widget<QTreeWidget>(window.get(), "local_project_viewer")->isHeaderHidden());
+        QCOMPARE(widget<QTreeWidget>(window.get(), "server_project_viewer")->headerItem()->text(1), QString("Name"));
+    }
+
+    void rememberedProjectIsLoaded()
+    {
+        QDir().mkpath("config");
+        QFile file("config/site.json");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],"passwd":["ocLD"],"active":["active"]})");
+        file.close();
+        QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", "site");
+        auto window = open_window(1);
+        QTreeWidget* tree = widget<QTreeWidget>(window.get(), "local_project_viewer");
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
+        QCOMPARE(tree->topLevelItem(0)->child(0)->text(4), QString("abc"));
+    }
+
+    void trayMenu()
+    {
+        auto window = open_window(1);
+        const QList<QSystemTrayIcon*> trays = window->findChildren<QSystemTrayIcon*>();
+        QCOMPARE(trays.size(), 1);
+        const QList<QAction*> entries = trays[0]->contextMenu()->actions();
+        QCOMPARE(entries.size(), 3);
+        QCOMPARE(entries[0]->text(), QString("Open"));
+        QVERIFY(entries[1]->isSeparator());
+        QCOMPARE(entries[2]->text(), QString("Quit"));
+        window->showMinimized();
+        entries[0]->trigger();
+        QTRY_VERIFY(!window->isMinimized());
+        entries[2]->trigger();
+        QTRY_VERIFY(!window->isVisible());
+    }
+
+    void languageSwitch()
+    {
+        auto window = open_window(1);
+        auto* device_link = window->findChild<ORB_CONN2DEVICE*>();
+        QSignalSpy messages(device_link, &ORB_CONN2DEVICE::qt2html_device_udp);
+        widget<QLabel>(window.get(), "usr_name_text")->setText("someone");
+        QMenu* menu = widget<QToolButton>(window.get(), "language_button")->menu();
+        QCOMPARE(menu->actions().size(), 2);
+
+        menu->actions()[0]->trigger(); // "Chinese"
+        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("language").toInt(), 0);
+        QCOMPARE(widget<QLabel>(window.get(), "title_label")->text(), QString::fromUtf8("PC 管理系统"));
+        QCOMPARE(widget<QPushButton>(window.get(), "search_button")->text(), QString::fromUtf8("搜索"));
+        QCOMPARE(widget<QLabel>(window.get(), "usr_name_text")->text(), QString("someone"));
+        QVERIFY(!messages.isEmpty());
+        QCOMPARE(messages.last()[0].toJsonObject(), (QJsonObject{{"command", "language"}, {"type", 0}}));
+
+        menu->actions()[1]->trigger(); // "English"
+        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("language").toInt(), 1);
+        QCOMPARE(widget<QPushButton>(window.get(), "search_button")->text(), QString("Search"));
+        QCOMPARE(messages.last()[0].toJsonObject(), (QJsonObject{{"command", "language"}, {"type", 1}}));
+    }
+
+    void pageLearnsTheLanguage()
+    {
+        auto window = open_window(0);
+        PageDriver page(widget<QWebEngineView>(window.get(), "webviewer")->page());
+        QVERIFY(page.wait_for("window.orbReady === true"));
+        QVERIFY(page.wait_for("document.documentElement.lang === 'zh-CN'"));
+        QCOMPARE(page.text(".tab"), QString::fromUtf8("设备发现"));
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"

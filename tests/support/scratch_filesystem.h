@@ -1,0 +1,21 @@
+#pragma once
+// A small tmpfs mounted for one test, to make writes fail for want of space.
+// Needs a private mount namespace (the tests run inside tools/isolated-lan.sh).
+
+#include <QString>
+
+class ScratchFilesystem
+{
+public:
+    ScratchFilesystem(const QString& path, int bytes);
+    ~ScratchFilesystem();
+
+    bool is_mounted() const { return mounted; }
+    QString path() const { return mount_point; }
+    // Takes up every free byte.
+    void fill();
+
+private:
+    QString mount_point;
+    bool mounted = false;
+};
