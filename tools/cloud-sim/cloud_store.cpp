@@ -320,10 +320,9 @@ QJsonObject CloudStore::project_create(const QJsonObject& body, int account)
 QJsonObject CloudStore::project_add_device(const QJsonObject& body, int account)
 {
     const QString pid = body["pid"].toString();
-    if (!projects.contains(pid))
-        return error(NO_SUCH_PROJECT, "no such project");
-    if (projects[pid].owner != account)
-        return error(NO_PERMISSION, "not the project's owner");
+    const QJsonObject refusal = owner_check(pid, account);
+    if (!refusal.isEmpty())
+        return refusal;
     return bind_devices(body["devices"].toArray(), pid, {"keyError", "bound", "offline", "absent"});
 }
 
@@ -334,13 +333,30 @@ void CloudStore::unbind_all(const QString& pid)
             d.pid.clear();
 }
 
-QJsonObject CloudStore::project_delete(const QJsonObject& body, int account)
+QJsonObject CloudStore::owner_check(const QString& pid, int account) const
 {
-    const QString pid = body["pid"].toString();
     if (!projects.contains(pid))
         return error(NO_SUCH_PROJECT, "no such project");
     if (projects[pid].owner != account)
         return error(NO_PERMISSION, "not the project's owner");
+    return QJsonObject();
+}
+
+QJsonObject CloudStore::bound_device_check(const QString& sn, int account) const
+{
+    if (!devices.contains(sn) || devices[sn].pid.isEmpty())
+        return error(NO_SUCH_DEVICE, "no such bound device");
+    if (projects.value(devices[sn].pid).owner != account)
+        return error(NO_PERMISSION, "not the project's owner");
+    return QJsonObject();
+}
+
+QJsonObject CloudStore::project_delete(const QJsonObject& body, int account)
+{
+    const QString pid = body["pid"].toString();
+    const QJsonObject refusal = owner_check(pid, account);
+    if (!refusal.isEmpty())
+        return refusal;
     unbind_all(pid);
     projects.remove(pid);
     return QJsonObject();
@@ -358,10 +374,9 @@ QJsonObject CloudStore::project_delete_recv(const QJsonObject& body, int account
 QJsonObject CloudStore::project_name_modify(const QJsonObject& body, int account)
 {
     const QString pid = body["pid"].toString();
-    if (!projects.contains(pid))
-        return error(NO_SUCH_PROJECT, "no such project");
-    if (projects[pid].owner != account)
-        return error(NO_PERMISSION, "not the project's owner");
+    const QJsonObject refusal = owner_check(pid, account);
+    if (!refusal.isEmpty())
+        return refusal;
     projects[pid].name = body["name"].toString();
     return QJsonObject();
 }
@@ -369,10 +384,9 @@ QJsonObject CloudStore::project_name_modify(const QJsonObject& body, int account
 QJsonObject CloudStore::device_unbind(const QJsonObject& body, int account)
 {
     const QString sn = body["sn"].toString();
-    if (!devices.contains(sn) || devices[sn].pid.isEmpty())
-        return error(NO_SUCH_DEVICE, "no such bound device");
-    if (projects.value(devices[sn].pid).owner != account)
-        return error(NO_PERMISSION, "not the project's owner");
+    const QJsonObject refusal = bound_device_check(sn, account);
+    if (!refusal.isEmpty())
+        return refusal;
     devices[sn].pid.clear();
     return QJsonObject();
 }
@@ -380,10 +394,9 @@ QJsonObject CloudStore::device_unbind(const QJsonObject& body, int account)
 QJsonObject CloudStore::device_rename(const QJsonObject& body, int account)
 {
     const QString sn = body["sn"].toString();
-    if (!devices.contains(sn) || devices[sn].pid.isEmpty())
-        return error(NO_SUCH_DEVICE, "no such bound device");
-    if (projects.value(devices[sn].pid).owner != account)
-        return error(NO_PERMISSION, "not the project's owner");
+    const QJsonObject refusal = bound_device_check(sn, account);
+    if (!refusal.isEmpty())
+        return refusal;
     devices[sn].name = body["name"].toString();
     return QJsonObject();
 }

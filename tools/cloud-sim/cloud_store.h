@@ -74,6 +74,9 @@ private:
     QJsonObject device_rename(const QJsonObject& body, int account);
 
     int find_account(const char* id_member, const QString& id) const;
+    // An error reply when the account may not change the project or switch.
+    QJsonObject owner_check(const QString& pid, int account) const;
+    QJsonObject bound_device_check(const QString& sn, int account) const;
     bool take_code(const QString& target, const QString& code);
     QJsonObject bind_devices(const QJsonArray& requested, const QString& pid, const QStringList& keys);
     QJsonObject project_view(const Project& project, int permission) const;
