@@ -7,9 +7,11 @@
 #include "projects/local_projects.h"
 #include "projects/orb_loader.h"
 #include "projects/project_name.h"
+#include "projects/switch_opener.h"
 #include "shell/no_edit_delegate.h"
 #include "shell/startup_language.h"
 #include "ui/interface_list.h"
+#include "ui/local_device_tree.h"
 
 #include <QDebug>
 #include <QDir>
@@ -52,6 +54,13 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     local_projects = new ORB_LocalProjects({ui->local_project_viewer, ui->open_project_button,
                                             ui->delete_project_button, ui->delete_device_button, ui->state_text},
                                            loader, conn2device, &current_device_sn, this);
+    device_tree = new ORB_LocalDeviceTree({this, ui->local_project_viewer, ui->NIC_select_box, ui->state_text},
+                                          conn2device, this);
+    switch_opener = new ORB_SwitchOpener(this, ui->state_text, device_tree, loader, conn2device,
+                                         {&current_device_sn, &repeat_guard}, this);
+    device_tree->set_open_switch([this](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
+        switch_opener->open_local_device(device, passwd, notify, record);
+    });
     connect_links();
     ui->local_project_viewer->clear();
 
@@ -77,6 +86,8 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
 
 ORB_Window::~ORB_Window()
 {
+    delete switch_opener;
+    delete device_tree;
     delete local_projects;
     if (loader->reset_device_info(ORB_ProjectName::device_list_path()))
         qDebug() << "Config file cleared successfully.";
@@ -336,7 +347,22 @@ void ORB_Window::local_renamed(QTreeWidgetItem* current, int column)
     local_projects->renamed(current, column);
 }
 
-// Slots whose behaviour comes with the local device tree and the cloud mode.
+void ORB_Window::local_device_selected(QTreeWidgetItem* current, int column)
+{
+    switch_opener->local_device_selected(current, column);
+}
+
+void ORB_Window::on_search_button_clicked()
+{
+    device_tree->search();
+}
+
+void ORB_Window::update_searchDevice(cJSON* data)
+{
+    device_tree->fill(data);
+}
+
+// Slots whose behaviour comes with the cloud mode.
 
 void ORB_Window::not_available_yet(const char* slot) const
 {
@@ -377,13 +403,10 @@ void ORB_Window::on_server_delete_device_button_clicked()
 }
 void ORB_Window::on_server_exit_project_button_clicked() { not_available_yet("on_server_exit_project_button_clicked"); }
 void ORB_Window::on_server_update_button_clicked() { not_available_yet("on_server_update_button_clicked"); }
-void ORB_Window::local_device_selected(QTreeWidgetItem*, int) { not_available_yet("local_device_selected"); }
 void ORB_Window::server_device_selected(QTreeWidgetItem*, int) { not_available_yet("server_device_selected"); }
 void ORB_Window::server_renamed(QTreeWidgetItem*, int) { not_available_yet("server_renamed"); }
 void ORB_Window::server_delete_project_selected(QAction*) { not_available_yet("server_delete_project_selected"); }
 void ORB_Window::server_exit_project_selected(QAction*) { not_available_yet("server_exit_project_selected"); }
-void ORB_Window::on_search_button_clicked() { not_available_yet("on_search_button_clicked"); }
-void ORB_Window::update_searchDevice(cJSON*) { not_available_yet("update_searchDevice"); }
 void ORB_Window::server_delete_project_switch_or_add_switch(QTreeWidgetItem*, int)
 {
     not_available_yet("server_delete_project_switch_or_add_switch");

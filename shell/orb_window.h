@@ -1,8 +1,10 @@
 #pragma once
 // The program's one main window. It owns the device link, the cloud link, the
 // project file loader, its own translator, the web channel that publishes the
-// links to the HTML application, and the tray icon. Local-project behaviour
-// lives in ORB_LocalProjects, which the slots delegate to.
+// links to the HTML application, and the tray icon. The behaviour of local
+// projects, the local device tree and opening a switch lives in
+// ORB_LocalProjects, ORB_LocalDeviceTree and ORB_SwitchOpener, which the
+// slots delegate to.
 
 #include "codec/cjson_util.h"
 
@@ -16,7 +18,9 @@
 class ORB_CONN2DEVICE;
 class ORB_CONN2SERVER;
 class ORB_Loader;
+class ORB_LocalDeviceTree;
 class ORB_LocalProjects;
+class ORB_SwitchOpener;
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
@@ -122,4 +126,6 @@ private:
     QMenu* tray_menu = nullptr;
     int repeat_guard = 0;
     ORB_LocalProjects* local_projects;
+    ORB_LocalDeviceTree* device_tree;
+    ORB_SwitchOpener* switch_opener;
 };

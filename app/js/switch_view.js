@@ -20,12 +20,19 @@ const SwitchView = (() => {
     }
   }
 
+  // The program marks a switch it has just logged in to or activated with
+  // words of its own; the page shows the state plainly.
+  function detailText(key, value) {
+    if (key !== "active") return String(value ?? "");
+    return I18n.t(value === "not_active" || value === "" ? "stateInactive" : "stateActive");
+  }
+
   function renderDetails() {
     if (!current) return;
     const cloud = current.command === "web_sw";
     $("switch-title").textContent = (cloud ? current.name : current.ip) + " · " + current.sn;
     const keys = cloud ? CLOUD_DETAILS : LOCAL_DETAILS;
-    const entries = keys.map((key) => [I18n.t("details_" + key), String(current[key] ?? "")]);
+    const entries = keys.map((key) => [I18n.t("details_" + key), detailText(key, current[key])]);
     entries.push([I18n.t("details_source"), I18n.t(cloud ? "sourceCloud" : "sourceLocal")]);
     fill($("switch-details"), entries);
   }
@@ -41,7 +48,7 @@ const SwitchView = (() => {
     }
     renderDetails();
     App.show("switch");
-    refresh("sysinfo");
+    refresh("sysinfo").then(() => refresh("portstatus"));
   }
 
   function progress(panel, text, state) {

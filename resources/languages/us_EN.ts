@@ -96,6 +96,120 @@
     </message>
 </context>
 <context>
+    <name>ORB_LocalDeviceTree</name>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Please select network</source>
+        <translation>Please select network</translation>
+    </message>
+    <message>
+        <source>Searching for switches on %1 …</source>
+        <translation>Searching for switches on %1 …</translation>
+    </message>
+    <message>
+        <source>No switch answered on %1</source>
+        <translation>No switch answered on %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n switch(es) found</source>
+        <translation>
+            <numerusform>%n switch found</numerusform>
+            <numerusform>%n switches found</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>activeState</source>
+        <translation>activeState</translation>
+    </message>
+    <message>
+        <source>unactive</source>
+        <translation>unactive</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>device search complete</source>
+        <translation>device search complete</translation>
+    </message>
+    <message>
+        <source>security verify</source>
+        <translation>security verify</translation>
+    </message>
+    <message>
+        <source>Device Active Code</source>
+        <translation>Device Active Code</translation>
+    </message>
+    <message>
+        <source>Enter device active password</source>
+        <translation>Enter device active password</translation>
+    </message>
+    <message>
+        <source>device not open</source>
+        <translation>device not open</translation>
+    </message>
+    <message>
+        <source>activate</source>
+        <translation>activate</translation>
+    </message>
+    <message>
+        <source>device is not actived,</source>
+        <translation>device is not actived,</translation>
+    </message>
+    <message>
+        <source>not_active</source>
+        <translation>not_active</translation>
+    </message>
+    <message>
+        <source>Password error,login device failed</source>
+        <translation>Password error,login device failed</translation>
+    </message>
+    <message>
+        <source>Device active success</source>
+        <translation>Device active success</translation>
+    </message>
+    <message>
+        <source>device is already actived</source>
+        <translation>device is already actived</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IPv4 address.</source>
+        <translation>Please enter a valid IPv4 address.</translation>
+    </message>
+    <message>
+        <source>Invalid IP Address</source>
+        <translation>Invalid IP Address</translation>
+    </message>
+    <message>
+        <source>The new IP address is the same as the original IP address.</source>
+        <translation>The new IP address is the same as the original IP address.</translation>
+    </message>
+    <message>
+        <source>Same IP Address</source>
+        <translation>Same IP Address</translation>
+    </message>
+    <message>
+        <source>IP changed successfully,device rebooting.....</source>
+        <translation>IP changed successfully,device rebooting.....</translation>
+    </message>
+    <message>
+        <source>Device restart completed.</source>
+        <translation>Device restart completed.</translation>
+    </message>
+    <message>
+        <source>Device Restart</source>
+        <translation>Device Restart</translation>
+    </message>
+</context>
+<context>
     <name>ORB_LocalProjects</name>
     <message>
         <source>create new local project successfully</source>
@@ -151,6 +265,21 @@
     </message>
 </context>
 <context>
+    <name>ORB_Passwd_Window</name>
+    <message>
+        <source>Input Password</source>
+        <translation>Input Password</translation>
+    </message>
+    <message>
+        <source>confirm</source>
+        <translation>confirm</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>cancel</translation>
+    </message>
+</context>
+<context>
     <name>ORB_ProjectName</name>
     <message>
         <source>the project name is empty</source>
@@ -167,6 +296,33 @@
     <message>
         <source>a project name cannot contain / \ : * ? &quot; &lt; &gt; | or control characters</source>
         <translation>a project name cannot contain / \ : * ? &quot; &lt; &gt; | or control characters</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_SwitchOpener</name>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>select last device, please select other device</source>
+        <translation>select last device, please select other device</translation>
+    </message>
+    <message>
+        <source>device not open</source>
+        <translation>device not open</translation>
+    </message>
+    <message>
+        <source>device is not actived</source>
+        <translation>device is not actived</translation>
+    </message>
+    <message>
+        <source>not_activate</source>
+        <translation>not_activate</translation>
+    </message>
+    <message>
+        <source>Password error,login device failed</source>
+        <translation>Password error,login device failed</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,119 @@
     </message>
 </context>
 <context>
+    <name>ORB_LocalDeviceTree</name>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Please select network</source>
+        <translation>请选择网卡</translation>
+    </message>
+    <message>
+        <source>Searching for switches on %1 …</source>
+        <translation>正在通过 %1 搜索交换机……</translation>
+    </message>
+    <message>
+        <source>No switch answered on %1</source>
+        <translation>%1 上没有交换机应答</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n switch(es) found</source>
+        <translation>
+            <numerusform>发现 %n 台交换机</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>activeState</source>
+        <translation>激活状态</translation>
+    </message>
+    <message>
+        <source>unactive</source>
+        <translation>未激活</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>已激活</translation>
+    </message>
+    <message>
+        <source>device search complete</source>
+        <translation>设备搜索完成</translation>
+    </message>
+    <message>
+        <source>security verify</source>
+        <translation>安全验证</translation>
+    </message>
+    <message>
+        <source>Device Active Code</source>
+        <translation>设备激活码</translation>
+    </message>
+    <message>
+        <source>Enter device active password</source>
+        <translation>请输入设备激活密码</translation>
+    </message>
+    <message>
+        <source>device not open</source>
+        <translation>设备无法打开</translation>
+    </message>
+    <message>
+        <source>activate</source>
+        <translation>已激活</translation>
+    </message>
+    <message>
+        <source>device is not actived,</source>
+        <translation>设备未激活，</translation>
+    </message>
+    <message>
+        <source>not_active</source>
+        <translation>未激活</translation>
+    </message>
+    <message>
+        <source>Password error,login device failed</source>
+        <translation>密码错误，登录设备失败</translation>
+    </message>
+    <message>
+        <source>Device active success</source>
+        <translation>设备激活成功</translation>
+    </message>
+    <message>
+        <source>device is already actived</source>
+        <translation>设备已激活</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>Please enter a valid IPv4 address.</source>
+        <translation>请输入有效的 IPv4 地址。</translation>
+    </message>
+    <message>
+        <source>Invalid IP Address</source>
+        <translation>无效的 IP 地址</translation>
+    </message>
+    <message>
+        <source>The new IP address is the same as the original IP address.</source>
+        <translation>新的 IP 地址与原 IP 地址相同。</translation>
+    </message>
+    <message>
+        <source>Same IP Address</source>
+        <translation>IP 地址相同</translation>
+    </message>
+    <message>
+        <source>IP changed successfully,device rebooting.....</source>
+        <translation>IP 修改成功，设备正在重启……</translation>
+    </message>
+    <message>
+        <source>Device restart completed.</source>
+        <translation>设备重启完成。</translation>
+    </message>
+    <message>
+        <source>Device Restart</source>
+        <translation>设备重启</translation>
+    </message>
+</context>
+<context>
     <name>ORB_LocalProjects</name>
     <message>
         <source>create new local project successfully</source>
@@ -151,6 +264,21 @@
     </message>
 </context>
 <context>
+    <name>ORB_Passwd_Window</name>
+    <message>
+        <source>Input Password</source>
+        <translation>请输入密码</translation>
+    </message>
+    <message>
+        <source>confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>ORB_ProjectName</name>
     <message>
         <source>the project name is empty</source>
@@ -167,6 +295,33 @@
     <message>
         <source>a project name cannot contain / \ : * ? &quot; &lt; &gt; | or control characters</source>
         <translation>项目名称不能包含 / \ : * ? &quot; &lt; &gt; | 或控制字符</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_SwitchOpener</name>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>select last device, please select other device</source>
+        <translation>已选中上一台设备，请选择其他设备</translation>
+    </message>
+    <message>
+        <source>device not open</source>
+        <translation>设备无法打开</translation>
+    </message>
+    <message>
+        <source>device is not actived</source>
+        <translation>设备未激活</translation>
+    </message>
+    <message>
+        <source>not_activate</source>
+        <translation>未激活</translation>
+    </message>
+    <message>
+        <source>Password error,login device failed</source>
+        <translation>密码错误，登录设备失败</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,35 @@
+#include "dialog_watcher.h"
+
+#include "ui/orb_passwd_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+DialogWatcher::DialogWatcher()
+{
+    connect(&timer, &QTimer::timeout, this, &DialogWatcher::look);
+    timer.start(50);
+}
+
+void DialogWatcher::look()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        // Clicks are queued: what a click opens must not run inside this
+        // timer's slot, where the timer cannot fire again to answer it.
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && !box->property("answered").toBool()) {
+            box->setProperty("answered", true);
+            boxes.append(box->windowTitle() + ": " + box->text());
+            QMetaObject::invokeMethod(box->button(QMessageBox::Ok), "click", Qt::QueuedConnection);
+        } else if (auto* prompt = qobject_cast<ORB_Passwd_Window*>(window);
+                   prompt && !passwords.isEmpty() && !prompt->property("answered").toBool()) {
+            prompt->setProperty("answered", true);
+            prompts.append(prompt->windowTitle());
+            prompt->findChild<QLineEdit*>("passwd_text")->setText(passwords.takeFirst());
+            QMetaObject::invokeMethod(prompt->findChild<QPushButton*>("confirm_button"), "click", Qt::QueuedConnection);
+        }
+    }
+}

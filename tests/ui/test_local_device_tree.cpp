@@ -1,0 +1,310 @@
+// A person's path through the local device tree, against the switch simulator
+// in the isolated namespace, under Xvfb (the window holds a web view): search,
+// open switches, passwords, activation, an address change and its restart.
+
+#include "device/orb_conn2device.h"
+#include "projects/orb_loader.h"
+#include "shell/orb_window.h"
+#include "tests/support/dialog_watcher.h"
+#include "tests/support/page_driver.h"
+#include "tests/support/switch_simulator.h"
+#include "ui/orb_passwd_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QWebEngineView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QJsonObject device_list()
+{
+    QFile file("config/device_info.json");
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QStringList recorded(const char* key)
+{
+    return device_list()[key].toVariant().toStringList();
+}
+
+} // namespace
+
+class TestLocalDeviceTree : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<SwitchSimulator> sim;
+    std::unique_ptr<ORB_Window> window;
+    std::unique_ptr<DialogWatcher> watcher;
+    QTreeWidget* tree = nullptr;
+    ORB_CONN2DEVICE* link = nullptr;
+    QStringList status_texts;
+    QList<QJsonObject> page_messages;
+    QList<QUrl> browser;
+
+    QTreeWidgetItem* switch_item(const QString& sn)
+    {
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            if (tree->topLevelItem(i)->childCount() == 6 && tree->topLevelItem(i)->child(1)->text(1) == sn)
+                return tree->topLevelItem(i);
+        return nullptr;
+    }
+
+    void double_click(QTreeWidgetItem* item) { emit tree->itemDoubleClicked(item, 0); }
+
+    int opened(const QString& sn) const
+    {
+        int count = 0;
+        for (const QJsonObject& m : page_messages)
+            count += m["command"] == QString("local_sw") && m["sn"] == sn;
+        return count;
+    }
+
+    ORB_Passwd_Window* open_prompt() const
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* prompt = qobject_cast<ORB_Passwd_Window*>(w); prompt && prompt->isVisible())
+                return prompt;
+        return nullptr;
+    }
+
+    void screenshot(const QString& name, int delay_ms = 0)
+    {
+        QDir().mkpath(SCREENSHOT_DIR);
+        const QString file = QString(SCREENSHOT_DIR) + "/" + name + ".png";
+        if (delay_ms > 0) // taken by another process while this one is busy
+            QProcess::startDetached("sh", {"-c", QString("sleep %1; import -window root '%2'").arg(delay_ms / 1000.0).arg(file)});
+        else {
+            QTest::qWait(800); // let every window paint
+            QVERIFY(window->screen()->grabWindow(0).save(file));
+        }
+    }
+
+private slots:
+    void initTestCase()
+    {
+        work = std::make_unique<QTemporaryDir>();
+        QDir::setCurrent(work->path());
+        QFile::link(APP_SOURCE_DIR, work->filePath("app"));
+        sim = std::make_unique<SwitchSimulator>(QStringList{"--restart-ms", "1000"});
+        QVERIFY(sim->is_ready());
+        window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 1);
+        window->move(0, 0);
+        window->show();
+        tree = window->findChild<QTreeWidget*>("local_project_viewer");
+        link = window->findChild<ORB_CONN2DEVICE*>();
+        connect(window->findChild<QLineEdit*>("state_text"), &QLineEdit::textChanged, this,
+                [this](const QString& text) { status_texts.append(text); });
+        connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this,
+                [this](const QJsonObject& m) { page_messages.append(m); });
+        QDesktopServices::setUrlHandler("http", this, "open_in_browser");
+        watcher = std::make_unique<DialogWatcher>();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        PageDriver page(window->findChild<QWebEngineView*>("webviewer")->page());
+        QVERIFY(page.wait_for("window.orbReady === true"));
+    }
+
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler("http");
+        watcher.reset();
+        window.reset();
+        sim.reset();
+        QDir::setCurrent(QDir::tempPath());
+        work.reset();
+    }
+
+    void open_in_browser(const QUrl& url) { browser.append(url); }
+
+    void searchShowsTheFleet()
+    {
+        auto* interfaces = window->findChild<QComboBox*>("NIC_select_box");
+        interfaces->setCurrentText("lo");
+        screenshot("status-line-during-search", 2000);
+        window->findChild<QPushButton*>("search_button")->click();
+        QVERIFY(status_texts.contains("Searching for switches on lo …"));
+        QCOMPARE(tree->topLevelItemCount(), 7);
+        QCOMPARE(watcher->boxes.last(), QString("Tips: device search complete"));
+        QCOMPARE(window->findChild<QLineEdit*>("state_text")->text(), QString("7 switches found"));
+
+        for (const char* sn : {"ORB24080005", "ORB24100006"}) {
+            auto* button = qobject_cast<QPushButton*>(tree->itemWidget(switch_item(sn)->child(5), 1));
+            QVERIFY2(button, qPrintable(sn));
+            QCOMPARE(button->text(), QString("unactive"));
+            QCOMPARE(button->size(), QSize(85, 20));
+        }
+        QCOMPARE(switch_item("ORB24080001")->child(5)->text(1), QString("active"));
+        QVERIFY(!tree->itemWidget(switch_item("ORB24080001")->child(5), 1));
+        tree->expandAll();
+        screenshot("tree-after-search");
+        QTest::qWait(2500); // let the delayed screenshot finish
+    }
+
+    void doubleClickAsksForThePassword()
+    {
+        QTreeWidgetItem* item = switch_item("ORB24080001");
+        double_click(item);
+        QTRY_VERIFY(open_prompt());
+        ORB_Passwd_Window* prompt = open_prompt();
+        QCOMPARE(prompt->windowTitle(), QString("security verify"));
+        screenshot("password-prompt");
+        // An empty password does not close the prompt.
+        prompt->findChild<QPushButton*>("confirm_button")->click();
+        QVERIFY(prompt->isVisible());
+        watcher->passwords = QStringList{"admin123"};
+        QTRY_COMPARE_WITH_TIMEOUT(opened("ORB24080001"), 1, 10000);
+        QCOMPARE(recorded("sn"), QStringList{"ORB24080001"});
+        QCOMPARE(recorded("passwd"), QStringList{"admin123"});
+        QVERIFY(qobject_cast<QWidget*>(tree->itemWidget(item->child(0), 1))); // the IP editor
+        QCOMPARE(item->child(5)->text(1), QString("active"));
+        QTest::qWait(1500); // the page shows the switch
+        screenshot("page-with-opened-switch");
+    }
+
+    void theSameSwitchTwiceWarnsOnce()
+    {
+        const int boxes = watcher->boxes.size();
+        double_click(switch_item("ORB24080001"));
+        QCOMPARE(watcher->boxes.mid(boxes), QStringList{"Tips: select last device, please select other device"});
+        QCOMPARE(opened("ORB24080001"), 1);
+        double_click(switch_item("ORB24080001"));
+        QTRY_COMPARE_WITH_TIMEOUT(opened("ORB24080001"), 2, 10000);
+        QVERIFY(watcher->prompts.size() == 1); // the recorded password was used
+    }
+
+    void aWrongStoredPasswordIsForgotten()
+    {
+        ORB_Loader loader;
+        QVERIFY(loader.add_device("192.168.1.12", "ORB24100002", "m", "GS2410M", "bad",
+                                  QDir::currentPath() + "/config/device_info.json"));
+        const int boxes = watcher->boxes.size();
+        double_click(switch_item("ORB24100002"));
+        QTRY_VERIFY_WITH_TIMEOUT(watcher->boxes.size() > boxes, 10000);
+        QCOMPARE(watcher->boxes.last(), QString("Tips: Password error,login device failed"));
+        QVERIFY(!recorded("sn").contains("ORB24100002"));
+        QCOMPARE(opened("ORB24100002"), 0);
+    }
+
+    void activatingThroughThePrompt()
+    {
+        QTreeWidgetItem* item = switch_item("ORB24080005");
+        watcher->passwords = QStringList{"newpass1"};
+        qobject_cast<QPushButton*>(tree->itemWidget(item->child(5), 1))->click();
+        QTRY_COMPARE_WITH_TIMEOUT(opened("ORB24080005"), 1, 10000);
+        QCOMPARE(watcher->prompts.last(), QString("Device Active Code"));
+        QVERIFY(watcher->boxes.contains("Tips: Device active success"));
+        QVERIFY(recorded("sn").contains("ORB24080005"));
+        QCOMPARE(item->child(5)->text(1), QString("active"));
+        QVERIFY(!tree->itemWidget(item->child(5), 1));
+    }
+
+    void invalidOrUnchangedAddressesSendNothing()
+    {
+        QTreeWidgetItem* item = switch_item("ORB24080001");
+        QWidget* editor = tree->itemWidget(item->child(0), 1);
+        auto* address = editor->findChild<QLineEdit*>();
+        auto* modify = editor->findChild<QPushButton*>();
+        QCOMPARE(modify->text(), QString("Modify"));
+        QTest::qWait(300); // the simulator has logged every earlier request
+        const int requests = sim->requests().size();
+        for (const char* text : {"10.1", "167772161", "010.0.0.1", "256.1.1.1", "1.2.3.4.5", "", "fe80::1"}) {
+            address->setText(text);
+            modify->click();
+            QCOMPARE(watcher->boxes.last(), QString("Invalid IP Address: Please enter a valid IPv4 address."));
+        }
+        address->setText("192.168.1.11");
+        modify->click();
+        QCOMPARE(watcher->boxes.last(),
+                 QString("Same IP Address: The new IP address is the same as the original IP address."));
+        QCOMPARE(sim->requests().size(), requests);
+    }
+
+    void anAddressChangeRestartsTheSwitch()
+    {
+        QTreeWidgetItem* item = switch_item("ORB24080001");
+        QWidget* editor = tree->itemWidget(item->child(0), 1);
+        editor->findChild<QLineEdit*>()->setText("192.168.1.111");
+        editor->findChild<QPushButton*>()->click();
+        QVERIFY(!window->isEnabled());
+        QCOMPARE(item->child(0)->text(1), QString("192.168.1.111"));
+        QVERIFY(watcher->boxes.contains("Tips: IP changed successfully,device rebooting....."));
+        const QJsonObject sent = QJsonDocument::fromJson(sim->requests().last()["text"].toString().toUtf8()).object();
+        QCOMPARE(sent["data"].toObject()["calldata"].toObject(),
+                 (QJsonObject{{"dhcp", 0}, {"ip", "192.168.1.111"}, {"gw", "192.168.1.1"},
+                              {"mask", "255.255.255.0"}, {"dns", "114.114.114.114"}}));
+
+        watcher->passwords = QStringList{"admin123"};
+        QTest::qWait(4000);
+        QVERIFY(!window->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled(), 3000);
+        QVERIFY(watcher->boxes.contains("Device Restart: Device restart completed."));
+        QTRY_COMPARE_WITH_TIMEOUT(opened("ORB24080001"), 3, 10000); // logged in again after the restart
+        QCOMPARE(watcher->prompts.last(), QString("security verify"));
+    }
+
+    void otherDoubleClicksDoNothing()
+    {
+        const int boxes = watcher->boxes.size();
+        const int messages = page_messages.size();
+        double_click(switch_item("ORB24100002")->child(2));
+        double_click(switch_item("ORB24100002")->child(5));
+        QTest::qWait(300);
+        QCOMPARE(watcher->boxes.size(), boxes);
+        QCOMPARE(page_messages.size(), messages);
+        QVERIFY(!open_prompt());
+
+        // A switch whose model is not in the table opens in the browser.
+        double_click(switch_item("ORB90000007"));
+        QCOMPARE(browser, QList<QUrl>{QUrl("http://192.168.1.17/index.html")});
+        QCOMPARE(page_messages.size(), messages);
+
+        // Rows of a loaded project are no switches.
+        QFile project("config/site.json");
+        QVERIFY(project.open(QIODevice::WriteOnly));
+        project.write(R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],"passwd":[""],"active":["active"]})");
+        project.close();
+        QMetaObject::invokeMethod(window.get(), "local_project_selected", Q_ARG(QAction*, new QAction("site", this)));
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
+        double_click(tree->topLevelItem(0));
+        double_click(tree->topLevelItem(0)->child(0));
+        QTest::qWait(300);
+        QCOMPARE(watcher->boxes.size(), boxes);
+        QVERIFY(!open_prompt());
+    }
+
+    void aPromptOutlivingItsTreeDoesNothing()
+    {
+        window->findChild<QPushButton*>("search_button")->click();
+        QTreeWidgetItem* item = switch_item("ORB24260003");
+        double_click(item);
+        QTRY_VERIFY(open_prompt());
+        QMetaObject::invokeMethod(window.get(), "on_new_project_button_clicked");
+        QTest::qWait(300);
+        const int requests = sim->requests().size();
+        const int messages = page_messages.size();
+        watcher->passwords = QStringList{"admin123"};
+        QTRY_VERIFY(!open_prompt());
+        QTest::qWait(300);
+        QCOMPARE(sim->requests().size(), requests);
+        QCOMPARE(page_messages.size(), messages);
+    }
+};
+
+QTEST_MAIN(TestLocalDeviceTree)
+#include "test_local_device_tree.moc"

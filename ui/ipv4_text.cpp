@@ -1,0 +1,15 @@
+#include "ipv4_text.h"
+
+#include <QRegularExpression>
+
+bool ORB_Ipv4Text::is_valid(const QString& text)
+{
+    static const QRegularExpression part("^(0|[1-9][0-9]{0,2})$");
+    const QStringList parts = text.split('.');
+    if (parts.size() != 4)
+        return false;
+    for (const QString& p : parts)
+        if (!part.match(p).hasMatch() || p.toInt() > 255)
+            return false;
+    return true;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// A dotted IPv4 address as the switches take it: exactly four decimal parts,
+// each 0 to 255, with no leading zeros.
+
+#include <QString>
+
+class ORB_Ipv4Text
+{
+public:
+    static bool is_valid(const QString& text);
+};

@@ -1,0 +1,313 @@
+#include "local_device_tree.h"
+
+#include "codec/text_prefix.h"
+#include "device/orb_conn2device.h"
+#include "ui/ipv4_text.h"
+#include "ui/orb_passwd_window.h"
+
+#include <QComboBox>
+#include <QDebug>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+// Marks the switch items of a search, so other rows are never taken for one.
+constexpr int SWITCH_ROLE = Qt::UserRole + 2;
+constexpr int RESTART_WAIT_MS = 5000;
+// "未激活" ("not activated") in GBK, as older firmware reports it.
+const char GBK_NOT_ACTIVE[] = "\xCE\xB4\xBC\xA4\xBB\xEE";
+const char* const ROW_KEYS[] = {"ip", "sn", "mac", "model", "V"};
+
+bool is_not_active(const char* state)
+{
+    return state && (QByteArray(state) == "not_active" || QByteArray(state) == GBK_NOT_ACTIVE);
+}
+
+const char* reply_text(const cJSON* reply, const char* name)
+{
+    return cjson_string_member(cJSON_GetObjectItemCaseSensitive(reply, "data"), name);
+}
+
+} // namespace
+
+ORB_LocalDeviceTree::ORB_LocalDeviceTree(Widgets widgets, ORB_CONN2DEVICE* device_link, QObject* parent)
+    : QObject(parent)
+    , ui(widgets)
+    , device_link(device_link)
+{
+}
+
+void ORB_LocalDeviceTree::information(const QString& text, const QString& title)
+{
+    QMessageBox::information(ui.window, title.isEmpty() ? tr("Tips") : title, text, QMessageBox::Ok);
+}
+
+void ORB_LocalDeviceTree::critical(const QString& text, const QString& title)
+{
+    QMessageBox::critical(ui.window, title.isEmpty() ? tr("Tips") : title, text, QMessageBox::Ok);
+}
+
+void ORB_LocalDeviceTree::search()
+{
+    const QString nic = ui.interfaces->currentText();
+    if (nic.isEmpty()) {
+        information(tr("Please select network"));
+        return;
+    }
+    disconnect(device_link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, this, &ORB_LocalDeviceTree::fill);
+    connect(device_link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, this, &ORB_LocalDeviceTree::fill);
+    // The search holds the window for about five seconds: say so first.
+    ui.state_text->setText(tr("Searching for switches on %1 …").arg(nic));
+    ui.state_text->repaint();
+    switches_filled = -1;
+    device_link->search_device(false, nic);
+    ui.state_text->setText(switches_filled < 0 ? tr("No switch answered on %1").arg(nic)
+                                               : tr("%n switch(es) found", nullptr, switches_filled));
+}
+
+void ORB_LocalDeviceTree::fill(const cJSON* devices)
+{
+    if (!devices) {
+        qDebug() << "Data is empty!";
+        return;
+    }
+    QTreeWidget* tree = ui.tree;
+    tree->clear();
+    tree->setColumnCount(2);
+    tree->setColumnWidth(0, 150);
+    tree->setColumnWidth(1, 250);
+    tree->setHeaderHidden(true);
+    tree->setFont(QFont("Segoe UI", 11));
+    QPalette palette = tree->palette();
+    palette.setColor(QPalette::Base, QColor(240, 240, 240));
+    palette.setColor(QPalette::Highlight, QColor(173, 216, 230));
+    tree->setPalette(palette);
+
+    const QStringList labels = {"IP", "SN", "MAC", "Model", "V", tr("activeState")};
+    int count = 0;
+    const cJSON* element = nullptr;
+    cJSON_ArrayForEach(element, devices)
+    {
+        auto* device = new QTreeWidgetItem(tree);
+        device->setIcon(0, QIcon(":/qss/switch.png"));
+        device->setText(0, QString::fromUtf8(cJSON_GetStringValue(cJSON_GetObjectItem(element, "ip"))));
+        device->setFirstColumnSpanned(true);
+        device->setData(0, SWITCH_ROLE, true);
+        for (int r = 0; r < ROW_COUNT; ++r) {
+            const char* text = r < ACTIVE_ROW ? cJSON_GetStringValue(cJSON_GetObjectItem(element, ROW_KEYS[r])) : "";
+            new QTreeWidgetItem(device, {labels[r], QString::fromUtf8(text ? text : "")});
+        }
+        if (is_not_active(cJSON_GetStringValue(cJSON_GetObjectItem(element, "active"))))
+            place_unactive_button(device, 85, tr("unactive"));
+        else
+            set_cell_text(device, ACTIVE_ROW, tr("active"));
+        ++count;
+    }
+    switches_filled = count;
+    information(tr("device search complete"));
+}
+
+bool ORB_LocalDeviceTree::is_switch(QTreeWidgetItem* item) const
+{
+    return item && !item->parent() && item->data(0, SWITCH_ROLE).toBool() && item->childCount() == ROW_COUNT
+        && item->treeWidget() == ui.tree;
+}
+
+QTreeWidgetItem* ORB_LocalDeviceTree::find_switch(const QString& sn) const
+{
+    for (int i = 0; i < ui.tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = ui.tree->topLevelItem(i);
+        if (is_switch(item) && value(item, SN_ROW) == sn)
+            return item;
+    }
+    return nullptr;
+}
+
+QString ORB_LocalDeviceTree::value(QTreeWidgetItem* device, Row row)
+{
+    return device->child(row)->text(1);
+}
+
+void ORB_LocalDeviceTree::set_cell_text(QTreeWidgetItem* device, Row row, const QString& text)
+{
+    QTreeWidgetItem* cell = device->child(row);
+    ui.tree->removeItemWidget(cell, 1);
+    cell->setText(1, text);
+    cell->setForeground(1, Qt::black);
+}
+
+void ORB_LocalDeviceTree::place_unactive_button(QTreeWidgetItem* device, int width, const QString& clicked_text)
+{
+    auto* button = new QPushButton(tr("unactive"));
+    button->setStyleSheet("background-color: red; color: white;");
+    button->setFixedSize(width, 20);
+    QTreeWidgetItem* cell = device->child(ACTIVE_ROW);
+    cell->setText(1, "");
+    cell->setFlags(cell->flags() | Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    ui.tree->setItemWidget(cell, 1, button);
+    const QString sn = value(device, SN_ROW);
+    connect(button, &QPushButton::clicked, this, [this, sn, clicked_text] {
+        QTreeWidgetItem* found = find_switch(sn);
+        if (!found)
+            return;
+        set_cell_text(found, ACTIVE_ROW, clicked_text);
+        open_activation_prompt(found);
+    });
+}
+
+ORB_Passwd_Window* ORB_LocalDeviceTree::new_prompt(QTreeWidgetItem* device, const QString& title)
+{
+    auto* prompt = new ORB_Passwd_Window;
+    prompt->setWindowTitle(title);
+    prompt->setFixedSize(prompt->size());
+    prompt->setWindowModality(Qt::ApplicationModal);
+    prompt->set_ip(value(device, IP_ROW));
+    prompt->move(ui.window->geometry().center() - prompt->rect().center());
+    return prompt;
+}
+
+void ORB_LocalDeviceTree::open_login_prompt(QTreeWidgetItem* device)
+{
+    ORB_Passwd_Window* prompt = new_prompt(device, tr("security verify"));
+    const QString sn = value(device, SN_ROW);
+    connect(prompt, &ORB_Passwd_Window::ready2verify, this,
+            [this, sn](const QString&, const QString& passwd) { login_result(sn, passwd); });
+    prompt->show();
+}
+
+void ORB_LocalDeviceTree::open_activation_prompt(QTreeWidgetItem* device)
+{
+    ORB_Passwd_Window* prompt = new_prompt(device, tr("Device Active Code"));
+    prompt->set_placeholder(tr("Enter device active password"));
+    const QString sn = value(device, SN_ROW);
+    connect(prompt, &ORB_Passwd_Window::ready2verify, this,
+            [this, sn](const QString&, const QString& passwd) { activation_result(sn, passwd); });
+    prompt->show();
+}
+
+void ORB_LocalDeviceTree::login_result(const QString& sn, const QString& passwd)
+{
+    QTreeWidgetItem* device = find_switch(sn);
+    if (!device)
+        return;
+    device_link->login_device(value(device, IP_ROW), passwd, sn);
+    const cJSON* reply = device_link->last_reply_document();
+    device = find_switch(sn); // the wait may have let a search replace the tree
+    if (!device)
+        return;
+    if (!reply) {
+        critical(tr("device not open"));
+        return;
+    }
+    const char* answer = reply_text(reply, "login");
+    if (begins_with_word(answer, "success")) {
+        set_cell_text(device, ACTIVE_ROW, tr("activate"));
+        show_ip_editor(device);
+        open_switch(device, passwd, true, true);
+        ui.tree->repaint();
+    } else if (begins_with_word(answer, "Please activate the device first")) {
+        critical(tr("device is not actived,"));
+        if ((device = find_switch(sn)))
+            place_unactive_button(device, 80, tr("not_active"));
+    } else {
+        critical(tr("Password error,login device failed"));
+    }
+}
+
+void ORB_LocalDeviceTree::activation_result(const QString& sn, const QString& passwd)
+{
+    QTreeWidgetItem* device = find_switch(sn);
+    if (!device)
+        return;
+    device_link->activate_device(value(device, IP_ROW), passwd, sn);
+    const cJSON* reply = device_link->last_reply_document();
+    device = find_switch(sn);
+    if (!device)
+        return;
+    set_cell_text(device, ACTIVE_ROW, tr("activate"));
+    if (reply && begins_with_word(reply_text(reply, "activate"), "success")) {
+        show_ip_editor(device);
+        open_switch(device, passwd, true, true);
+        information(tr("Device active success"));
+        ui.tree->repaint();
+    } else {
+        information(tr("device is already actived"));
+    }
+}
+
+void ORB_LocalDeviceTree::show_ip_editor(QTreeWidgetItem* device)
+{
+    auto* editor = new QWidget;
+    auto* layout = new QHBoxLayout(editor);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* address = new QLineEdit(value(device, IP_ROW), editor);
+    auto* modify = new QPushButton(tr("Modify"), editor);
+    address->setFont(QFont("Segoe UI", 11));
+    modify->setFont(QFont("Segoe UI", 11));
+    address->setFixedWidth(140); // the value column is 250 wide: both fit
+    modify->setFixedWidth(80);
+    layout->addWidget(address);
+    layout->addWidget(modify);
+    ui.tree->setItemWidget(device->child(IP_ROW), 1, editor);
+    const QString sn = value(device, SN_ROW);
+    connect(modify, &QPushButton::clicked, this, [this, sn, address] { change_ip(sn, address->text()); });
+}
+
+void ORB_LocalDeviceTree::change_ip(const QString& sn, const QString& new_ip)
+{
+    const QString mask = "255.255.255.0";
+    const QString dns = "114.114.114.114";
+    qDebug() << "New IP: " << new_ip;
+    QTreeWidgetItem* device = find_switch(sn);
+    if (!device)
+        return;
+    // Only four decimal parts 0 to 255 (Qt would also take "10.1" or "010.0.0.1").
+    if (!ORB_Ipv4Text::is_valid(new_ip)) {
+        critical(tr("Please enter a valid IPv4 address."), tr("Invalid IP Address"));
+        return;
+    }
+    if (new_ip == value(device, IP_ROW)) {
+        information(tr("The new IP address is the same as the original IP address."), tr("Same IP Address"));
+        return;
+    }
+    const QString gateway = new_ip.section('.', 0, 2) + ".1";
+    CJsonPtr request(cJSON_CreateObject());
+    cJSON_AddStringToObject(request.get(), "callcmd", "netcfg");
+    cJSON_AddStringToObject(request.get(), "sn", sn.toUtf8().constData());
+    cJSON* settings = cJSON_AddObjectToObject(request.get(), "calldata");
+    cJSON_AddNumberToObject(settings, "dhcp", 0);
+    cJSON_AddStringToObject(settings, "ip", new_ip.toUtf8().constData());
+    cJSON_AddStringToObject(settings, "gw", gateway.toUtf8().constData());
+    cJSON_AddStringToObject(settings, "mask", mask.toUtf8().constData());
+    cJSON_AddStringToObject(settings, "dns", dns.toUtf8().constData());
+    device_link->send_request(value(device, IP_ROW), request.release());
+
+    const cJSON* reply = device_link->last_reply_document();
+    const char* verdict =
+        cjson_string_member(cJSON_GetObjectItemCaseSensitive(cJSON_GetObjectItemCaseSensitive(reply, "data"),
+                                                             "calldata"),
+                            "netcfg");
+    if (!verdict || QByteArray(verdict) != "ok")
+        return;
+    ui.window->setEnabled(false);
+    if ((device = find_switch(sn))) {
+        ui.tree->removeItemWidget(device->child(IP_ROW), 1);
+        device->child(IP_ROW)->setText(1, new_ip);
+        device->setText(0, new_ip);
+    }
+    QTimer::singleShot(RESTART_WAIT_MS, this, [this, sn] { restart_done(sn); });
+    information(tr("IP changed successfully,device rebooting....."));
+}
+
+void ORB_LocalDeviceTree::restart_done(const QString& sn)
+{
+    information(tr("Device restart completed."), tr("Device Restart"));
+    ui.window->setEnabled(true);
+    if (QTreeWidgetItem* device = find_switch(sn))
+        open_login_prompt(device);
+}

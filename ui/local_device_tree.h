@@ -1,0 +1,73 @@
+#pragma once
+// The local device tree as a search fills it, and what it offers on a switch:
+// the login and activation prompts and their results, the red "unactive"
+// button, the IP editor, the address change and the restart wait. Prompts and
+// waits keep the switch's serial number and find its item again afterwards,
+// because a search may have replaced the tree meanwhile.
+
+#include "codec/cjson_util.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class ORB_CONN2DEVICE;
+class ORB_Passwd_Window;
+class QComboBox;
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+class ORB_LocalDeviceTree : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Row { IP_ROW, SN_ROW, MAC_ROW, MODEL_ROW, VERSION_ROW, ACTIVE_ROW, ROW_COUNT };
+
+    // Hands a logged-in switch to the page and records it (Part of opening a switch).
+    using OpenSwitch = std::function<void(QTreeWidgetItem* device, const QString& passwd, bool notify, bool record)>;
+
+    struct Widgets
+    {
+        QWidget* window;
+        QTreeWidget* tree;
+        QComboBox* interfaces;
+        QLineEdit* state_text;
+    };
+
+    ORB_LocalDeviceTree(Widgets widgets, ORB_CONN2DEVICE* device_link, QObject* parent);
+    void set_open_switch(OpenSwitch open) { open_switch = std::move(open); }
+
+    void search();
+    void fill(const cJSON* devices);
+
+    // A top-level switch item with its six rows, as a search makes it.
+    bool is_switch(QTreeWidgetItem* item) const;
+    QTreeWidgetItem* find_switch(const QString& sn) const;
+    static QString value(QTreeWidgetItem* device, Row row);
+
+    void open_login_prompt(QTreeWidgetItem* device);
+    void open_activation_prompt(QTreeWidgetItem* device);
+    void show_ip_editor(QTreeWidgetItem* device);
+    // The red button; its click writes clicked_text into the cell and opens
+    // the activation prompt.
+    void place_unactive_button(QTreeWidgetItem* device, int width, const QString& clicked_text);
+
+private:
+    ORB_Passwd_Window* new_prompt(QTreeWidgetItem* device, const QString& title);
+    void login_result(const QString& sn, const QString& passwd);
+    void activation_result(const QString& sn, const QString& passwd);
+    void change_ip(const QString& sn, const QString& new_ip);
+    void restart_done(const QString& sn);
+    void set_cell_text(QTreeWidgetItem* device, Row row, const QString& text);
+    void information(const QString& text, const QString& title = QString());
+    void critical(const QString& text, const QString& title = QString());
+
+    Widgets ui;
+    ORB_CONN2DEVICE* device_link;
+    OpenSwitch open_switch;
+    int switches_filled = 0;
+};

@@ -1,0 +1,47 @@
+#include "orb_passwd_window.h"
+
+#include "ui_orb_passwd_window.h"
+
+ORB_Passwd_Window::ORB_Passwd_Window(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui::ORB_Passwd_Window)
+{
+    ui->setupUi(this);
+    ui->passwd_text->setEchoMode(QLineEdit::Normal);
+}
+
+ORB_Passwd_Window::~ORB_Passwd_Window()
+{
+    delete ui;
+}
+
+void ORB_Passwd_Window::set_ip(const QString& address)
+{
+    ip = address;
+}
+
+void ORB_Passwd_Window::set_placeholder(const QString& text)
+{
+    ui->passwd_text->setPlaceholderText(text);
+}
+
+void ORB_Passwd_Window::on_confirm_button_clicked()
+{
+    if (ui->passwd_text->text().isEmpty())
+        return;
+    close();
+    emit ready2verify(ip, ui->passwd_text->text());
+    deleteLater();
+}
+
+void ORB_Passwd_Window::on_cancel_button_clicked()
+{
+    close();
+    deleteLater();
+}
+
+void ORB_Passwd_Window::on_passwd_visible_button_clicked()
+{
+    QLineEdit* field = ui->passwd_text;
+    field->setEchoMode(field->echoMode() == QLineEdit::Normal ? QLineEdit::Password : QLineEdit::Normal);
+}
