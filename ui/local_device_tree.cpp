@@ -243,6 +243,7 @@ void ORB_LocalDeviceTree::activation_result(const QString& sn, const QString& pa
 void ORB_LocalDeviceTree::show_ip_editor(QTreeWidgetItem* device)
 {
     auto* editor = new QWidget;
+    editor->setAutoFillBackground(true); // covers the address text of the cell
     auto* layout = new QHBoxLayout(editor);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* address = new QLineEdit(value(device, IP_ROW), editor);
