@@ -3,9 +3,7 @@
 // screenshots of the window with the page in English and in Chinese.
 
 #include "device/orb_conn2device.h"
-#include "shell/orb_window.h"
-#include "tests/support/page_driver.h"
-#include "tests/support/switch_simulator.h"
+#include "tests/support/window_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,9 +11,6 @@
 #include <QJsonDocument>
 #include <QMenu>
 #include <QToolButton>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QWebEngineView>
 #include <QtTest>
 
 #include <memory>
@@ -24,20 +19,11 @@ class TestWebApp : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> work;
-    std::unique_ptr<SwitchSimulator> sim;
-    std::unique_ptr<ORB_Window> window;
-    std::unique_ptr<PageDriver> page;
+    std::unique_ptr<WindowFixture> lan;
+    PageDriver* page = nullptr;
     ORB_CONN2DEVICE* device_link = nullptr;
 
-    void screenshot(const QString& name)
-    {
-        QTest::qWait(300); // let the page paint
-        QDir().mkpath(SCREENSHOT_DIR);
-        const QPixmap shot = window->screen()->grabWindow(0, window->x(), window->y(), window->frameGeometry().width(),
-                                                          window->frameGeometry().height());
-        QVERIFY(shot.save(QString(SCREENSHOT_DIR) + "/" + name + ".png"));
-    }
+    void screenshot(const QString& name) { QVERIFY(lan->screenshot(name)); }
 
     void search()
     {
@@ -56,29 +42,13 @@ class TestWebApp : public QObject
 private slots:
     void initTestCase()
     {
-        work = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(work->path());
-        QFile::link(APP_SOURCE_DIR, work->filePath("app"));
-        sim = std::make_unique<SwitchSimulator>();
-        QVERIFY(sim->is_ready());
-        window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 1);
-        window->resize(1400, 750);
-        window->move(0, 0);
-        window->show();
-        device_link = window->findChild<ORB_CONN2DEVICE*>();
-        page = std::make_unique<PageDriver>(window->findChild<QWebEngineView*>("webviewer")->page());
-        QVERIFY(page->wait_for("window.orbReady === true"));
-        QVERIFY(page->wait_for("document.getElementById('nic-select').options.length > 0"));
+        lan = std::make_unique<WindowFixture>();
+        QVERIFY(lan->is_ready());
+        page = lan->page.get();
+        device_link = lan->window->findChild<ORB_CONN2DEVICE*>();
     }
 
-    void cleanupTestCase()
-    {
-        page.reset();
-        window.reset();
-        sim.reset();
-        QDir::setCurrent(QDir::tempPath());
-        work.reset();
-    }
+    void cleanupTestCase() { lan.reset(); }
 
     void searchFillsTheTable()
     {
@@ -145,7 +115,7 @@ private slots:
     void chinese()
     {
         // The window's language menu re-translates the window and tells the page.
-        window->findChild<QToolButton*>("language_button")->menu()->actions()[0]->trigger();
+        lan->window->findChild<QToolButton*>("language_button")->menu()->actions()[0]->trigger();
         QVERIFY(page->wait_for("document.documentElement.lang === 'zh-CN'"));
         QCOMPARE(page->text(".tab"), QString::fromUtf8("设备发现"));
         page->click(".tab[data-view='discovery']");

@@ -4,10 +4,8 @@
 
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
-#include "shell/orb_window.h"
 #include "tests/support/dialog_watcher.h"
-#include "tests/support/page_driver.h"
-#include "tests/support/switch_simulator.h"
+#include "tests/support/window_fixture.h"
 #include "ui/orb_passwd_window.h"
 
 #include <QAction>
@@ -18,12 +16,8 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QScreen>
-#include <QTemporaryDir>
 #include <QTreeWidget>
-#include <QWebEngineView>
 #include <QtTest>
 
 #include <memory>
@@ -48,9 +42,9 @@ class TestLocalDeviceTree : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> work;
-    std::unique_ptr<SwitchSimulator> sim;
-    std::unique_ptr<ORB_Window> window;
+    std::unique_ptr<WindowFixture> lan;
+    ORB_Window* window = nullptr;
+    SwitchSimulator* sim = nullptr;
     std::unique_ptr<DialogWatcher> watcher;
     QTreeWidget* tree = nullptr;
     ORB_CONN2DEVICE* link = nullptr;
@@ -84,29 +78,15 @@ class TestLocalDeviceTree : public QObject
         return nullptr;
     }
 
-    void screenshot(const QString& name, int delay_ms = 0)
-    {
-        QDir().mkpath(SCREENSHOT_DIR);
-        const QString file = QString(SCREENSHOT_DIR) + "/" + name + ".png";
-        if (delay_ms > 0) // taken by another process while this one is busy
-            QProcess::startDetached("sh", {"-c", QString("sleep %1; import -window root '%2'").arg(delay_ms / 1000.0).arg(file)});
-        else {
-            QTest::qWait(800); // let every window paint
-            QVERIFY(window->screen()->grabWindow(0).save(file));
-        }
-    }
+    void screenshot(const QString& name, int delay_ms = 0) { QVERIFY(lan->screenshot(name, delay_ms)); }
 
 private slots:
     void initTestCase()
     {
-        work = std::make_unique<QTemporaryDir>();
-        QDir::setCurrent(work->path());
-        QFile::link(APP_SOURCE_DIR, work->filePath("app"));
-        sim = std::make_unique<SwitchSimulator>(QStringList{"--restart-ms", "1000"});
-        QVERIFY(sim->is_ready());
-        window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 1);
-        window->move(0, 0);
-        window->show();
+        lan = std::make_unique<WindowFixture>(QStringList{"--restart-ms", "1000"});
+        QVERIFY(lan->is_ready());
+        window = lan->window.get();
+        sim = lan->sim.get();
         tree = window->findChild<QTreeWidget*>("local_project_viewer");
         link = window->findChild<ORB_CONN2DEVICE*>();
         connect(window->findChild<QLineEdit*>("state_text"), &QLineEdit::textChanged, this,
@@ -115,19 +95,13 @@ private slots:
                 [this](const QJsonObject& m) { page_messages.append(m); });
         QDesktopServices::setUrlHandler("http", this, "open_in_browser");
         watcher = std::make_unique<DialogWatcher>();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        PageDriver page(window->findChild<QWebEngineView*>("webviewer")->page());
-        QVERIFY(page.wait_for("window.orbReady === true"));
     }
 
     void cleanupTestCase()
     {
         QDesktopServices::unsetUrlHandler("http");
         watcher.reset();
-        window.reset();
-        sim.reset();
-        QDir::setCurrent(QDir::tempPath());
-        work.reset();
+        lan.reset();
     }
 
     void open_in_browser(const QUrl& url) { browser.append(url); }
@@ -279,7 +253,7 @@ private slots:
         QVERIFY(project.open(QIODevice::WriteOnly));
         project.write(R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],"passwd":[""],"active":["active"]})");
         project.close();
-        QMetaObject::invokeMethod(window.get(), "local_project_selected", Q_ARG(QAction*, new QAction("site", this)));
+        QMetaObject::invokeMethod(window, "local_project_selected", Q_ARG(QAction*, new QAction("site", this)));
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
         double_click(tree->topLevelItem(0));
         double_click(tree->topLevelItem(0)->child(0));
@@ -294,7 +268,7 @@ private slots:
         QTreeWidgetItem* item = switch_item("ORB24260003");
         double_click(item);
         QTRY_VERIFY(open_prompt());
-        QMetaObject::invokeMethod(window.get(), "on_new_project_button_clicked");
+        QMetaObject::invokeMethod(window, "on_new_project_button_clicked");
         QTest::qWait(300);
         const int requests = sim->requests().size();
         const int messages = page_messages.size();
