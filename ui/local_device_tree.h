@@ -27,7 +27,7 @@ class ORB_LocalDeviceTree : public QObject
 public:
     enum Row { IP_ROW, SN_ROW, MAC_ROW, MODEL_ROW, VERSION_ROW, ACTIVE_ROW, ROW_COUNT };
 
-    // Hands a logged-in switch to the page and records it (Part of opening a switch).
+    // Hands a logged-in switch to the page and records it (see ORB_SwitchOpener).
     using OpenSwitch = std::function<void(QTreeWidgetItem* device, const QString& passwd, bool notify, bool record)>;
 
     struct Widgets
