@@ -41,8 +41,3 @@ const char* cjson_string_member(const cJSON* object, const char* name)
 {
     return cJSON_GetStringValue(cJSON_GetObjectItemCaseSensitive(object, name));
 }
-
-CJsonPtr qjson_to_cjson(const QJsonObject& object)
-{
-    return CJsonPtr(cJSON_Parse(QJsonDocument(object).toJson(QJsonDocument::Compact).constData()));
-}

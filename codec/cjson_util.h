@@ -29,6 +29,3 @@ QJsonObject cjson_to_qjson_object(const cJSON* item);
 
 // The string member name of object, or null when it is missing or no string.
 const char* cjson_string_member(const cJSON* object, const char* name);
-
-// A duplicate of a Qt JSON object as a cJSON document.
-CJsonPtr qjson_to_cjson(const QJsonObject& object);
