@@ -47,8 +47,6 @@ public:
     void send_local_devices();
     void update_from_page();
 
-    const QStringList& files() const { return project_files; }
-
 signals:
     void project_chosen(QAction* action);
     void project_deletion_chosen(QAction* action);
