@@ -94,6 +94,8 @@ private:
     void post_and_wait(const QNetworkRequest& request, const QByteArray& body, const FinishHandler& on_finished,
                        const std::function<void()>& on_timeout);
     void post_action(const QString& action, CJsonPtr body, ReplyHandler handler);
+    // An action whose reply only sets the result code.
+    void post_status_action(const QString& action, CJsonPtr body);
 
     // Reply handlers: each parses the body and sets the result code.
     CJsonPtr parse_result(const QByteArray& body);

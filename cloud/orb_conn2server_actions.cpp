@@ -36,6 +36,11 @@ void ORB_CONN2SERVER::post_action(const QString& action, CJsonPtr body, ReplyHan
     send_signed_request(API_VERSION, action, body.release(), std::move(handler));
 }
 
+void ORB_CONN2SERVER::post_status_action(const QString& action, CJsonPtr body)
+{
+    post_action(action, std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+}
+
 CJsonPtr ORB_CONN2SERVER::parse_result(const QByteArray& body)
 {
     CJsonPtr reply(cJSON_Parse(body.constData()));
@@ -134,7 +139,7 @@ void ORB_CONN2SERVER::mobile_register(QString mobile, QString code, QString pass
     add_text(body.get(), "mobile", mobile);
     add_text(body.get(), "code", code);
     cJSON_AddStringToObject(body.get(), "password", password_digest(password).constData());
-    post_action("MobileRegister", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("MobileRegister", std::move(body));
 }
 
 void ORB_CONN2SERVER::email_register(QString email, QString code, QString password)
@@ -145,7 +150,7 @@ void ORB_CONN2SERVER::email_register(QString email, QString code, QString passwo
     add_text(body.get(), "code", code);
     cJSON_AddStringToObject(body.get(), "password", password_digest(password).constData());
     add_text(body.get(), "nickname", nickname);
-    post_action("EmailRegister", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("EmailRegister", std::move(body));
 }
 
 void ORB_CONN2SERVER::send_sms_code(QString mobile)
@@ -163,14 +168,14 @@ void ORB_CONN2SERVER::send_email_code(QString email)
 {
     CJsonPtr body = body_with_app_id();
     add_text(body.get(), "email", email);
-    post_action("EmailCode", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("EmailCode", std::move(body));
 }
 
 void ORB_CONN2SERVER::change_password(QString password)
 {
     CJsonPtr body(cJSON_CreateObject());
     cJSON_AddStringToObject(body.get(), "password", password_digest(password).constData());
-    post_action("ChangePassword", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("ChangePassword", std::move(body));
 }
 
 void ORB_CONN2SERVER::change_password_by_mobile_code(QString mobile, QString code, QString password)
@@ -192,12 +197,12 @@ void ORB_CONN2SERVER::change_mobile(QString mobile, QString code)
     CJsonPtr body(cJSON_CreateObject());
     add_text(body.get(), "mobile", mobile);
     add_text(body.get(), "code", code);
-    post_action("ChangeMobile", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("ChangeMobile", std::move(body));
 }
 
 void ORB_CONN2SERVER::delete_account()
 {
-    post_action("DeleteAccount", nullptr, [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("DeleteAccount", nullptr);
 }
 
 void ORB_CONN2SERVER::query_device()
@@ -245,14 +250,14 @@ void ORB_CONN2SERVER::project_delete(QString pid)
     CJsonPtr body(cJSON_CreateObject());
     add_text(body.get(), "pid", pid);
     cJSON_AddNumberToObject(body.get(), "unbind", 1);
-    post_action("ProjectDelete", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("ProjectDelete", std::move(body));
 }
 
 void ORB_CONN2SERVER::project_delete_recv(QString pid)
 {
     CJsonPtr body(cJSON_CreateObject());
     add_text(body.get(), "pid", pid);
-    post_action("ProjectDeleteRecv", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("ProjectDeleteRecv", std::move(body));
 }
 
 void ORB_CONN2SERVER::project_name_modify(QString pid, QString name)
@@ -260,7 +265,7 @@ void ORB_CONN2SERVER::project_name_modify(QString pid, QString name)
     CJsonPtr body(cJSON_CreateObject());
     add_text(body.get(), "pid", pid);
     add_text(body.get(), "name", name);
-    post_action("ProjectNameModify", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("ProjectNameModify", std::move(body));
 }
 
 void ORB_CONN2SERVER::unbind_device(QString pid, QString sn)
@@ -268,7 +273,7 @@ void ORB_CONN2SERVER::unbind_device(QString pid, QString sn)
     Q_UNUSED(pid);
     CJsonPtr body(cJSON_CreateObject());
     add_text(body.get(), "sn", sn);
-    post_action("DeviceUnbind", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("DeviceUnbind", std::move(body));
 }
 
 void ORB_CONN2SERVER::rename_device(QString pid, QString sn, QString name)
@@ -277,5 +282,5 @@ void ORB_CONN2SERVER::rename_device(QString pid, QString sn, QString name)
     CJsonPtr body(cJSON_CreateObject());
     add_text(body.get(), "sn", sn);
     add_text(body.get(), "name", name);
-    post_action("DeviceRename", std::move(body), [this](const QByteArray& reply) { status_handler(reply); });
+    post_status_action("DeviceRename", std::move(body));
 }
