@@ -76,12 +76,11 @@ void ORB_SwitchOpener::local_device_selected(QTreeWidgetItem* current, int)
 
 void ORB_SwitchOpener::login_with_recorded_password(const QString& sn, const QString& password, int index)
 {
-    QTreeWidgetItem* device = device_tree->find_switch(sn);
-    device_link->login_device(ORB_LocalDeviceTree::value(device, Row::IP_ROW), password, sn);
-    const cJSON* reply = device_link->last_reply_document();
-    device = device_tree->find_switch(sn); // the wait may have let a search replace the tree
+    QTreeWidgetItem* device =
+        device_tree->ask(sn, [&](const QString& ip) { device_link->login_device(ip, password, sn); });
     if (!device)
         return;
+    const cJSON* reply = device_link->last_reply_document();
     if (!reply) {
         QMessageBox::critical(window, tr("Tips"), tr("device not open"), QMessageBox::Ok);
         return;

@@ -128,6 +128,15 @@ QTreeWidgetItem* ORB_LocalDeviceTree::find_switch(const QString& sn) const
     return nullptr;
 }
 
+QTreeWidgetItem* ORB_LocalDeviceTree::ask(const QString& sn, const std::function<void(const QString& ip)>& request)
+{
+    QTreeWidgetItem* device = find_switch(sn);
+    if (!device)
+        return nullptr;
+    request(value(device, IP_ROW));
+    return find_switch(sn); // the wait may have let a search replace the tree
+}
+
 QString ORB_LocalDeviceTree::value(QTreeWidgetItem* device, Row row)
 {
     return device->child(row)->text(1);
@@ -192,14 +201,10 @@ void ORB_LocalDeviceTree::open_activation_prompt(QTreeWidgetItem* device)
 
 void ORB_LocalDeviceTree::login_result(const QString& sn, const QString& passwd)
 {
-    QTreeWidgetItem* device = find_switch(sn);
+    QTreeWidgetItem* device = ask(sn, [&](const QString& ip) { device_link->login_device(ip, passwd, sn); });
     if (!device)
         return;
-    device_link->login_device(value(device, IP_ROW), passwd, sn);
     const cJSON* reply = device_link->last_reply_document();
-    device = find_switch(sn); // the wait may have let a search replace the tree
-    if (!device)
-        return;
     if (!reply) {
         critical(tr("device not open"));
         return;
@@ -221,14 +226,10 @@ void ORB_LocalDeviceTree::login_result(const QString& sn, const QString& passwd)
 
 void ORB_LocalDeviceTree::activation_result(const QString& sn, const QString& passwd)
 {
-    QTreeWidgetItem* device = find_switch(sn);
+    QTreeWidgetItem* device = ask(sn, [&](const QString& ip) { device_link->activate_device(ip, passwd, sn); });
     if (!device)
         return;
-    device_link->activate_device(value(device, IP_ROW), passwd, sn);
     const cJSON* reply = device_link->last_reply_document();
-    device = find_switch(sn);
-    if (!device)
-        return;
     set_cell_text(device, ACTIVE_ROW, tr("activate"));
     if (reply && begins_with_word(reply_text(reply, "activate"), "success")) {
         show_ip_editor(device);

@@ -47,6 +47,9 @@ public:
     // A top-level switch item with its six rows, as a search makes it.
     bool is_switch(QTreeWidgetItem* item) const;
     QTreeWidgetItem* find_switch(const QString& sn) const;
+    // Runs a request for the switch sn with its address and waits for it;
+    // returns the switch's item found again afterwards, or null when it is gone.
+    QTreeWidgetItem* ask(const QString& sn, const std::function<void(const QString& ip)>& request);
     static QString value(QTreeWidgetItem* device, Row row);
 
     void open_login_prompt(QTreeWidgetItem* device);
