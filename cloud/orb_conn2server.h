@@ -109,6 +109,9 @@ private:
                     bool log_reply);
     void add_device_list(cJSON* body, const QStringList& sns, const QStringList& names,
                          const QStringList& passwords);
+    // Create or add: {"productId", target_member: target, "devices"}; the reply becomes the tree.
+    void post_device_list(const char* action, const char* target_member, const QString& target,
+                          const QStringList& sns, const QStringList& names, const QStringList& passwords);
 
     QString secretId;
     QString secretKey;

@@ -225,24 +225,25 @@ void ORB_CONN2SERVER::add_device_list(cJSON* body, const QStringList& sns, const
     }
 }
 
-void ORB_CONN2SERVER::project_create(QString name, QStringList sns, QStringList names, QStringList passwords)
+void ORB_CONN2SERVER::post_device_list(const char* action, const char* target_member, const QString& target,
+                                       const QStringList& sns, const QStringList& names,
+                                       const QStringList& passwords)
 {
     CJsonPtr body(cJSON_CreateObject());
     cJSON_AddStringToObject(body.get(), "productId", PRODUCT_ID);
-    add_text(body.get(), "name", name);
+    add_text(body.get(), target_member, target);
     add_device_list(body.get(), sns, names, passwords);
-    post_action("ProjectCreate", std::move(body),
-                [this](const QByteArray& reply) { tree_replacement_handler(reply); });
+    post_action(action, std::move(body), [this](const QByteArray& reply) { tree_replacement_handler(reply); });
+}
+
+void ORB_CONN2SERVER::project_create(QString name, QStringList sns, QStringList names, QStringList passwords)
+{
+    post_device_list("ProjectCreate", "name", name, sns, names, passwords);
 }
 
 void ORB_CONN2SERVER::project_add_device(QString pid, QStringList sns, QStringList names, QStringList passwords)
 {
-    CJsonPtr body(cJSON_CreateObject());
-    cJSON_AddStringToObject(body.get(), "productId", PRODUCT_ID);
-    add_text(body.get(), "pid", pid);
-    add_device_list(body.get(), sns, names, passwords);
-    post_action("ProjectAddDevice", std::move(body),
-                [this](const QByteArray& reply) { tree_replacement_handler(reply); });
+    post_device_list("ProjectAddDevice", "pid", pid, sns, names, passwords);
 }
 
 void ORB_CONN2SERVER::project_delete(QString pid)
