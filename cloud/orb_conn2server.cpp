@@ -9,7 +9,6 @@
 #include <QDebug>
 #include <QEventLoop>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QMetaEnum>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -131,7 +130,7 @@ void ORB_CONN2SERVER::html2qt_tcp(QString send_address, QString version, QString
             qDebug() << "Reply Success";
             const QByteArray reply_body = reply->readAll();
             qDebug() << "Response Body:" << mask_secrets(reply_body);
-            emit qt2html_tcp(QJsonDocument::fromJson(reply_body).object());
+            emit qt2html_tcp(qjson_object_from_text(reply_body));
         },
         [this] { emit qt2html_tcp(QJsonObject{{"errcode", 10002}}); });
 }

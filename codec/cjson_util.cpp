@@ -1,10 +1,47 @@
 #include "cjson_util.h"
 
-#include <QJsonDocument>
+#include <QJsonArray>
 
-#include <cstdlib>
+#include <cmath>
 
 namespace {
+
+QJsonValue cjson_to_qjson_value(const cJSON* item);
+
+QJsonArray cjson_to_qjson_array(const cJSON* array)
+{
+    QJsonArray result;
+    for (const cJSON* element = array->child; element; element = element->next)
+        result.append(cjson_to_qjson_value(element));
+    return result;
+}
+
+QJsonObject cjson_members(const cJSON* object)
+{
+    QJsonObject result;
+    for (const cJSON* member = object->child; member; member = member->next) {
+        const QString name = QString::fromUtf8(member->string ? member->string : "");
+        if (!result.contains(name))
+            result.insert(name, cjson_to_qjson_value(member));
+    }
+    return result;
+}
+
+QJsonValue cjson_to_qjson_value(const cJSON* item)
+{
+    if (cJSON_IsObject(item))
+        return cjson_members(item);
+    if (cJSON_IsArray(item))
+        return cjson_to_qjson_array(item);
+    if (cJSON_IsString(item))
+        return QString::fromUtf8(item->valuestring);
+    if (cJSON_IsBool(item))
+        return bool(cJSON_IsTrue(item));
+    // cJSON prints a number out of range as null; so does this.
+    if (cJSON_IsNumber(item) && std::isfinite(item->valuedouble))
+        return item->valuedouble;
+    return QJsonValue::Null;
+}
 
 QByteArray take_printed(char* text)
 {
@@ -29,12 +66,14 @@ QByteArray cjson_print_pretty(const cJSON* item)
 
 QJsonObject cjson_to_qjson_object(const cJSON* item)
 {
-    if (!cJSON_IsObject(item))
-        return QJsonObject();
-    // Round trip through QString: invalid UTF-8 becomes U+FFFD instead of
-    // failing the parse.
-    const QByteArray text = QString::fromUtf8(cjson_print(item)).toUtf8();
-    return QJsonDocument::fromJson(text).object();
+    return cJSON_IsObject(item) ? cjson_members(item) : QJsonObject();
+}
+
+QJsonObject qjson_object_from_text(const QByteArray& text)
+{
+    // The terminator QByteArray keeps counts as the end: trailing text refuses the parse.
+    const CJsonPtr document(cJSON_ParseWithLengthOpts(text.constData(), size_t(text.size()) + 1, nullptr, true));
+    return cjson_to_qjson_object(document.get());
 }
 
 const char* cjson_string_member(const cJSON* object, const char* name)

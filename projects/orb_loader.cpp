@@ -42,7 +42,7 @@ cJSON* ORB_Loader::config_root()
 
 QJsonObject ORB_Loader::to_json_object(cJSON* tree)
 {
-    return QJsonDocument::fromJson(cjson_print(tree)).object();
+    return cjson_to_qjson_object(tree);
 }
 
 bool ORB_Loader::write_atomically(const QString& path, const QByteArray& bytes)

@@ -16,7 +16,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QMenu>
 #include <QSettings>
 #include <QSystemTrayIcon>
@@ -252,13 +251,13 @@ void ORB_Window::apply_mode(const QString& mode)
 
     connect(conn2server, &ORB_CONN2SERVER::refresh_server_project_data_singal, this,
             &ORB_Window::on_server_update_button_clicked);
-    const QJsonDocument credentials = QJsonDocument::fromJson(mode.toUtf8());
-    if (!credentials.isObject()) {
+    const CJsonPtr credentials(cJSON_Parse(mode.toUtf8().constData()));
+    if (!cJSON_IsObject(credentials.get())) {
         qWarning() << "Failed to parse JSON data:" << mode;
         return;
     }
-    conn2server->set_uid(credentials.object()["uid"].toString());
-    conn2server->set_key(credentials.object()["key"].toString());
+    conn2server->set_uid(QString::fromUtf8(cjson_string_member(credentials.get(), "uid")));
+    conn2server->set_key(QString::fromUtf8(cjson_string_member(credentials.get(), "key")));
     conn2server->query_device();
     if (conn2server->result_code() == 0)
         build_server_project_tree(conn2server->project_tree());

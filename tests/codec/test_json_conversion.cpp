@@ -1,0 +1,56 @@
+// Outside JSON text turned into Qt's JSON classes: duplicate members, text in
+// other encodings, numbers and trailing text.
+
+#include "codec/cjson_util.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QtTest>
+
+class TestJsonConversion : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstOfDuplicateMembersWins()
+    {
+        // Qt's own parser keeps the last and leaks the values it drops.
+        const QJsonObject object = qjson_object_from_text(
+            R"({"data":{"login":"success"},"data":{"login":"fail"},"list":[{"a":1,"a":[2]}],"list":3})");
+        QCOMPARE(QJsonDocument(object).toJson(QJsonDocument::Compact),
+                 QByteArray(R"({"data":{"login":"success"},"list":[{"a":1}]})"));
+    }
+
+    void valuesKeepTheirTypes()
+    {
+        const QJsonObject object =
+            qjson_object_from_text(R"({"n":-12.5,"big":1e400,"t":true,"f":false,"z":null,"s":"Pässwörd1","e":{}})");
+        QCOMPARE(object["n"].toDouble(), -12.5);
+        QVERIFY(object["big"].isNull());
+        QCOMPARE(object["t"], QJsonValue(true));
+        QCOMPARE(object["f"], QJsonValue(false));
+        QVERIFY(object["z"].isNull());
+        QCOMPARE(object["s"].toString(), QString::fromUtf8("Pässwörd1"));
+        QVERIFY(object["e"].isObject());
+    }
+
+    void otherEncodingsAreCarriedWithReplacementCharacters()
+    {
+        // "交换机" in GBK, as older switches report their state.
+        const QJsonObject object = qjson_object_from_text("{\"active\":\"\xbd\xbb\xbb\xbb\xbb\xfa\",\"ip\":\"1\"}");
+        QCOMPARE(object["ip"].toString(), QString("1"));
+        QVERIFY(object["active"].toString().contains(QChar::ReplacementCharacter));
+    }
+
+    void onlyAWholeObjectConverts()
+    {
+        QVERIFY(qjson_object_from_text(R"({"a":1} trailing)").isEmpty());
+        QVERIFY(qjson_object_from_text("[1,2]").isEmpty());
+        QVERIFY(qjson_object_from_text("").isEmpty());
+        QVERIFY(qjson_object_from_text(R"({"a":)").isEmpty());
+        QCOMPARE(qjson_object_from_text(" {\"a\":1}\r\n")["a"].toInt(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJsonConversion)
+#include "test_json_conversion.moc"
