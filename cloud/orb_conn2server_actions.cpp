@@ -2,6 +2,7 @@
 
 #include "orb_conn2server.h"
 
+#include "cloud/cloud_reply.h"
 #include "cloud/project_tree.h"
 #include "cloud/secret_masking.h"
 #include "codec/request_signature.h"
@@ -43,16 +44,9 @@ void ORB_CONN2SERVER::post_status_action(const QString& action, CJsonPtr body)
 
 CJsonPtr ORB_CONN2SERVER::parse_result(const QByteArray& body)
 {
-    CJsonPtr reply(cJSON_Parse(body.constData()));
-    if (!reply)
-        return nullptr;
-    if (const cJSON* error = cJSON_GetObjectItemCaseSensitive(reply.get(), "error")) {
-        const cJSON* code = cJSON_GetObjectItemCaseSensitive(error, "code");
-        result = cJSON_IsNumber(code) ? code->valueint : -1;
-        return nullptr;
-    }
-    result = 0;
-    return reply;
+    ORB_CloudReply reply = ORB_CloudReply::parse(body);
+    result = reply.result_code;
+    return std::move(reply.document);
 }
 
 void ORB_CONN2SERVER::status_handler(const QByteArray& body)

@@ -23,6 +23,16 @@ QByteArray ORB_DeviceDatagram::frame(const QByteArray& json_text)
     return text.isEmpty() ? text : text + "\r\n";
 }
 
+CJsonPtr ORB_DeviceDatagram::envelope(CJsonPtr data, const QByteArray& syn)
+{
+    CJsonPtr envelope(cJSON_CreateObject());
+    cJSON_AddStringToObject(envelope.get(), "cmd", "calludp");
+    cJSON_AddStringToObject(envelope.get(), "syn", syn.constData());
+    if (data)
+        cJSON_AddItemToObject(envelope.get(), "data", data.release());
+    return envelope;
+}
+
 CJsonPtr ORB_DeviceDatagram::open(const QByteArray& datagram)
 {
     const QByteArray plaintext = decrypt_from_base64(datagram, DEVICE_PAYLOAD_KEY);

@@ -16,6 +16,10 @@ public:
     // empty when the text is empty.
     static QByteArray frame(const QByteArray& json_text);
 
+    // The request envelope {"cmd":"calludp","syn":syn[,"data":data]}; data,
+    // taken over, is left out when null.
+    static CJsonPtr envelope(CJsonPtr data, const QByteArray& syn);
+
     // Decrypts and parses a received datagram (its bytes as read, the count
     // readDatagram returned). Returns the parsed object, whatever its tag, or
     // null when it does not parse.

@@ -162,11 +162,7 @@ void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::
     last_reply.reset();
     expected_syn = make_syn();
 
-    CJsonPtr envelope(cJSON_CreateObject());
-    cJSON_AddStringToObject(envelope.get(), "cmd", "calludp");
-    cJSON_AddStringToObject(envelope.get(), "syn", expected_syn.constData());
-    if (request)
-        cJSON_AddItemToObject(envelope.get(), "data", request.release());
+    const CJsonPtr envelope = ORB_DeviceDatagram::envelope(std::move(request), expected_syn);
     const QByteArray datagram = ORB_DeviceDatagram::frame(cjson_print(envelope.get()));
     if (log_envelope) {
         qDebug().noquote() << cjson_print_pretty(envelope.get());

@@ -1,9 +1,8 @@
 #include "local_projects.h"
 
-#include "codec/payload_cipher.h"
-#include "codec/payload_text.h"
 #include "codec/text_prefix.h"
 #include "device/orb_conn2device.h"
+#include "projects/device_records.h"
 #include "projects/orb_loader.h"
 #include "projects/project_name.h"
 
@@ -25,29 +24,6 @@ constexpr int PROJECT_ROLE = Qt::UserRole + 1;
 const char* const FILE_KEYS[] = {"ip", "sn", "mac", "model", "passwd", "active"};
 // Column of each file key in a device row: sn, ip, mac, model, passwd, active.
 const int FILE_KEY_COLUMN[] = {1, 0, 2, 3, 4, 5};
-
-// The six arrays of a project document, or false when one is missing.
-bool device_arrays(const cJSON* document, const cJSON* arrays[6])
-{
-    for (int k = 0; k < 6; ++k) {
-        arrays[k] = cJSON_GetObjectItem(document, FILE_KEYS[k]);
-        if (!cJSON_IsArray(arrays[k]))
-            return false;
-    }
-    return true;
-}
-
-// The texts of device i across the six arrays, or false past the shortest.
-bool device_at(const cJSON* arrays[6], int i, QString texts[6])
-{
-    for (int k = 0; k < 6; ++k) {
-        const cJSON* item = cJSON_GetArrayItem(arrays[k], i);
-        if (!item)
-            return false;
-        texts[k] = QString::fromUtf8(cJSON_IsString(item) ? item->valuestring : "");
-    }
-    return true;
-}
 
 } // namespace
 
@@ -129,17 +105,14 @@ void ORB_LocalProjects::load_local_project(QString name)
     local_config = std::move(document);
     ui.tree->clear();
 
-    const cJSON* arrays[6];
-    if (!device_arrays(local_config.get(), arrays)) {
+    QVector<ORB_DeviceRecord> records;
+    if (!read_device_records(local_config.get(), &records)) {
         set_state(tr("load project fail"));
         return;
     }
     QTreeWidgetItem* project = start_project(name);
-    QString texts[6];
-    for (int i = 0; device_at(arrays, i, texts); ++i) {
-        const QString password = QString::fromUtf8(decrypt_from_base64(texts[4].toUtf8(), PASSWORD_STORE_KEY));
-        add_device_row(project, {texts[1], texts[0], texts[2], texts[3], password, texts[5]});
-    }
+    for (const ORB_DeviceRecord& d : records)
+        add_device_row(project, {d.sn, d.ip, d.mac, d.model, decode_stored_password(d.passwd), d.active});
     refresh_local_menus();
     ui.tree->expandAll();
     fit_columns();
@@ -155,10 +128,10 @@ CJsonPtr ORB_LocalProjects::project_document(QTreeWidgetItem* project) const
     for (int r = 0; r < project->childCount(); ++r) {
         const QTreeWidgetItem* row = project->child(r);
         for (int k = 0; k < 6; ++k) {
-            QByteArray text = row->text(FILE_KEY_COLUMN[k]).toUtf8();
+            QString text = row->text(FILE_KEY_COLUMN[k]);
             if (k == 4)
-                text = encrypt_to_base64(text, PASSWORD_STORE_KEY);
-            cJSON_AddItemToArray(arrays[k], cJSON_CreateString(text.constData()));
+                text = encode_stored_password(text);
+            cJSON_AddItemToArray(arrays[k], cJSON_CreateString(text.toUtf8().constData()));
         }
     }
     return document;
@@ -282,21 +255,20 @@ void ORB_LocalProjects::send_local_devices()
         if (!document)
             break;
         local_config = std::move(document);
-        const cJSON* arrays[6];
-        if (!device_arrays(local_config.get(), arrays)) {
+        QVector<ORB_DeviceRecord> records;
+        if (!read_device_records(local_config.get(), &records)) {
             qDebug() << "config structure is not right!";
             break;
         }
-        QString texts[6];
-        for (int i = 0; device_at(arrays, i, texts); ++i) {
-            const QString ip = texts[0].left(15);
+        for (const ORB_DeviceRecord& d : records) {
+            const QString ip = d.ip.left(15);
             if (seen_ips.contains(ip))
                 continue;
             seen_ips.append(ip);
             cJSON* entry = cJSON_CreateObject();
-            cJSON_AddStringToObject(entry, "ip", texts[0].toUtf8().constData());
-            cJSON_AddStringToObject(entry, "sn", texts[1].toUtf8().constData());
-            cJSON_AddStringToObject(entry, "active", texts[5].toUtf8().constData());
+            cJSON_AddStringToObject(entry, "ip", d.ip.toUtf8().constData());
+            cJSON_AddStringToObject(entry, "sn", d.sn.toUtf8().constData());
+            cJSON_AddStringToObject(entry, "active", d.active.toUtf8().constData());
             cJSON_AddItemToArray(local_device, entry);
         }
     }
@@ -315,9 +287,8 @@ void ORB_LocalProjects::update_from_page()
 {
     set_state(tr("updating local devices"));
     // The page may hand over another document while this update waits on a switch.
-    const CJsonPtr devices(cJSON_Duplicate(device_link->local_device_document(), true));
-    const cJSON* arrays[6];
-    if (!devices || !device_arrays(devices.get(), arrays)) {
+    QVector<ORB_DeviceRecord> records;
+    if (!read_device_records(device_link->local_device_document(), &records)) {
         qDebug() << "config structure is not right!";
         return;
     }
@@ -331,34 +302,33 @@ void ORB_LocalProjects::update_from_page()
         failed_sn.append(sn);
         failed_errmsgs.append(message);
     };
-    QString d[6]; // ip, sn, mac, model, passwd, active
-    for (int i = 0; device_at(arrays, i, d); ++i) {
-        const bool login = d[5] == "active";
+    for (const ORB_DeviceRecord& d : records) {
+        const bool login = d.active == "active";
         if (login)
-            device_link->login_device(d[0], d[4], d[1]);
+            device_link->login_device(d.ip, d.passwd, d.sn);
         else
-            device_link->activate_device(d[0], d[4], d[1]);
+            device_link->activate_device(d.ip, d.passwd, d.sn);
         const cJSON* reply = device_link->last_reply_document();
         QTreeWidgetItem* project = project_item(); // found again: the tree may have changed meanwhile
         if (!reply) {
-            fail(d[0], d[1], "device not open!");
+            fail(d.ip, d.sn, "device not open!");
         } else if (!begins_with_word(cjson_string_member(cJSON_GetObjectItemCaseSensitive(reply, "data"),
                                                          login ? "login" : "activate"),
                                      "success")) {
-            fail(d[0], d[1], "device is already actived!");
+            fail(d.ip, d.sn, "device is already actived!");
         } else if (!project) {
-            fail(d[0], d[1], "local project closed!");
+            fail(d.ip, d.sn, "local project closed!");
         } else {
             for (int r = 0; r < project->childCount(); ++r) {
-                if (project->child(r)->text(0) == d[1]) {
+                if (project->child(r)->text(0) == d.sn) {
                     delete project->takeChild(r);
                     break;
                 }
             }
-            add_device_row(project, {d[1], d[0], d[2], d[3], d[4], "active"});
+            add_device_row(project, {d.sn, d.ip, d.mac, d.model, d.passwd, "active"});
             project->setExpanded(true);
-            added_ip.append(d[0]);
-            added_sn.append(d[1]);
+            added_ip.append(d.ip);
+            added_sn.append(d.sn);
         }
     }
     const bool saved = save_project();
