@@ -55,11 +55,26 @@ QString CloudSimulator::code_for(const QString& target)
 
 bool CloudSimulator::set_knob(const QJsonObject& knob)
 {
+    return post_control("_control", knob);
+}
+
+bool CloudSimulator::set_device_online(const QString& sn, bool online)
+{
+    return post_control("_control/device", {{"sn", sn}, {"online", online ? 1 : 0}});
+}
+
+bool CloudSimulator::share_project(const QString& pid, const QString& mobile)
+{
+    return post_control("_control/share", {{"pid", pid}, {"with", mobile}});
+}
+
+bool CloudSimulator::post_control(const QString& path, const QJsonObject& order)
+{
     QNetworkAccessManager network;
-    QNetworkRequest request(QUrl(url() + "_control"));
+    QNetworkRequest request(QUrl(url() + path));
     request.setSslConfiguration(tls);
     request.setHeader(QNetworkRequest::ContentTypeHeader, "application/json");
-    QNetworkReply* reply = network.post(request, QJsonDocument(knob).toJson());
+    QNetworkReply* reply = network.post(request, QJsonDocument(order).toJson());
     QEventLoop loop;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     loop.exec();

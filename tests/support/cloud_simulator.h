@@ -27,8 +27,13 @@ public:
     QString code_for(const QString& target);
     // Sets how the next requests are answered (see docs/cloud-service.md).
     bool set_knob(const QJsonObject& knob);
+    // Changes while running: a switch online or offline, a project shared.
+    bool set_device_online(const QString& sn, bool online);
+    bool share_project(const QString& pid, const QString& mobile);
 
 private:
+    bool post_control(const QString& path, const QJsonObject& order);
+
     QProcess process;
     int port = -1;
     QStringList lines;

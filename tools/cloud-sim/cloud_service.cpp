@@ -37,6 +37,8 @@ CloudService::CloudService(CloudStore store, const QString& cert_file, const QSt
                                                   key_file.toLocal8Bit().constData()))
 {
     server->Post("/_control", [this](const httplib::Request& q, httplib::Response& r) { control(q, r); });
+    server->Post("/_control/device", [this](const httplib::Request& q, httplib::Response& r) { control_device(q, r); });
+    server->Post("/_control/share", [this](const httplib::Request& q, httplib::Response& r) { control_share(q, r); });
     server->Post(".*", [this](const httplib::Request& q, httplib::Response& r) { handle(q, r); });
 }
 
@@ -63,14 +65,39 @@ void CloudService::control(const httplib::Request& request, httplib::Response& r
 {
     const QJsonObject order = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
     std::lock_guard<std::mutex> hold(mutex);
-    knob = Knob{order["delay_ms"].toInt(), order["reply"].toString("normal"), order["count"].toInt(1)};
+    knob = Knob{order["delay_ms"].toInt(), order["reply"].toString("normal"), order["count"].toInt(1),
+                order["action"].toString(), order["error"].toInt()};
     response.set_content(R"({"ok":true})", "application/json");
 }
 
-CloudService::Knob CloudService::take_knob()
+namespace {
+
+void answer_control(httplib::Response& response, bool done)
+{
+    response.status = done ? 200 : 404;
+    response.set_content(done ? R"({"ok":true})" : R"({"ok":false})", "application/json");
+}
+
+} // namespace
+
+void CloudService::control_device(const httplib::Request& request, httplib::Response& response)
+{
+    const QJsonObject order = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
+    std::lock_guard<std::mutex> hold(mutex);
+    answer_control(response, store.set_device_online(order["sn"].toString(), order["online"].toInt()));
+}
+
+void CloudService::control_share(const httplib::Request& request, httplib::Response& response)
+{
+    const QJsonObject order = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
+    std::lock_guard<std::mutex> hold(mutex);
+    answer_control(response, store.share_project(order["pid"].toString(), order["with"].toString()));
+}
+
+CloudService::Knob CloudService::take_knob(const QString& action)
 {
     std::lock_guard<std::mutex> hold(mutex);
-    if (knob.count <= 0)
+    if (knob.count <= 0 || (!knob.action.isEmpty() && knob.action != action))
         return Knob();
     --knob.count;
     return knob;
@@ -112,27 +139,33 @@ bool CloudService::authorize(const httplib::Request& request, CloudStore::Caller
     return true;
 }
 
+QJsonObject CloudService::answer(const httplib::Request& request, const QString& action, const Knob& how)
+{
+    QJsonObject refusal;
+    CloudStore::Caller caller;
+    if (!authorize(request, &caller, &refusal))
+        return refusal;
+    if (how.error != 0)
+        return CloudStore::error(how.error, "failure asked for by a test");
+    const QByteArray body = QByteArray::fromStdString(request.body);
+    const QJsonDocument document = QJsonDocument::fromJson(body);
+    const bool empty = body.isEmpty() || body == "null";
+    if (!empty && !document.isObject())
+        return CloudStore::error(BAD_REQUEST, "the body is not a JSON object");
+    return store.perform(action, document.object(), caller);
+}
+
 void CloudService::handle(const httplib::Request& request, httplib::Response& response)
 {
-    const Knob how = take_knob();
+    const QString action = header(request, "Action");
+    const Knob how = take_knob(action);
     if (how.delay_ms > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(how.delay_ms));
 
-    const QString action = header(request, "Action");
     QJsonObject reply;
-    CloudStore::Caller caller;
     {
         std::lock_guard<std::mutex> hold(mutex);
-        if (authorize(request, &caller, &reply)) {
-            const QByteArray body = QByteArray::fromStdString(request.body);
-            QJsonParseError parse_error;
-            const QJsonDocument document = QJsonDocument::fromJson(body, &parse_error);
-            const bool empty = body.isEmpty() || body == "null";
-            if (!empty && !document.isObject())
-                reply = CloudStore::error(BAD_REQUEST, "the body is not a JSON object");
-            else
-                reply = store.perform(action, document.object(), caller);
-        }
+        reply = answer(request, action, how);
     }
     const int code = reply.value("error").toObject().value("code").toInt();
     std::printf("%s %s -> %s\n", qPrintable(action), request.path.c_str(),

@@ -28,19 +28,26 @@ public:
     void serve();
 
 private:
-    // How the next requests are to be answered.
+    // How the next requests (of one action, or of any when action is empty)
+    // are to be answered.
     struct Knob
     {
         int delay_ms = 0;
         QString reply = "normal"; // normal, not_json, array, http500, drop
         int count = 0;
+        QString action;
+        int error = 0; // answer this error code instead of acting
     };
 
     void handle(const httplib::Request& request, httplib::Response& response);
+    // The reply object for a request, under the mutex.
+    QJsonObject answer(const httplib::Request& request, const QString& action, const Knob& how);
     void control(const httplib::Request& request, httplib::Response& response);
+    void control_device(const httplib::Request& request, httplib::Response& response);
+    void control_share(const httplib::Request& request, httplib::Response& response);
     // The caller of a request, or an error reply.
     bool authorize(const httplib::Request& request, CloudStore::Caller* caller, QJsonObject* refusal);
-    Knob take_knob();
+    Knob take_knob(const QString& action);
 
     CloudStore store;
     std::unique_ptr<httplib::SSLServer> server;

@@ -400,3 +400,21 @@ QJsonObject CloudStore::device_rename(const QJsonObject& body, int account)
     devices[sn].name = body["name"].toString();
     return QJsonObject();
 }
+
+bool CloudStore::set_device_online(const QString& sn, int online)
+{
+    if (!devices.contains(sn))
+        return false;
+    devices[sn].online = online;
+    return true;
+}
+
+bool CloudStore::share_project(const QString& pid, const QString& mobile)
+{
+    const int account = find_account("mobile", mobile);
+    if (!projects.contains(pid) || account < 0)
+        return false;
+    if (!projects[pid].shared.contains(account))
+        projects[pid].shared.append(account);
+    return true;
+}

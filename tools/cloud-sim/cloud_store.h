@@ -32,6 +32,12 @@ public:
 
     static QJsonObject error(int code, const QString& message);
 
+    // Changes while running, for tests and the demo: a switch goes online or
+    // offline; a project is shared with the account of a mobile number.
+    // False when the switch, project or account is unknown.
+    bool set_device_online(const QString& sn, int online);
+    bool share_project(const QString& pid, const QString& mobile);
+
 private:
     struct Account
     {
