@@ -14,6 +14,8 @@
 #include <QNetworkReply>
 #include <QTimer>
 
+#include <optional>
+
 namespace {
 
 QString timestamp_now()
@@ -94,9 +96,9 @@ void ORB_CONN2SERVER::send_signed_request(QString version, QString action, cJSON
     const bool held = !secretId.isEmpty() && !secretKey.isEmpty();
     const QNetworkRequest request = make_request(cloud.url, held ? secretId : BUILTIN_CREDENTIAL_ID,
                                                  held ? secretKey : BUILTIN_SIGNING_KEY, action, version);
-    result = -1;
     const QByteArray bytes = cjson_print(owned_body.get());
     qDebug() << "Request Body:" << mask_secrets(bytes);
+    std::optional<QByteArray> reply_body;
     post_and_wait(
         request, bytes,
         [&](QNetworkReply* reply) {
@@ -104,12 +106,16 @@ void ORB_CONN2SERVER::send_signed_request(QString version, QString action, cJSON
                 qDebug() << "Error:" << reply->errorString();
                 return;
             }
-            const QByteArray reply_body = reply->readAll();
-            qDebug() << "Response Body:" << mask_secrets(reply_body);
-            if (handler)
-                handler(reply_body);
+            reply_body = reply->readAll();
+            qDebug() << "Response Body:" << mask_secrets(*reply_body);
         },
         [] {});
+    // The outcome is published only now that this request's own wait has
+    // ended: a request made meanwhile (a refresh from the page) must not
+    // decide it.
+    result = -1;
+    if (reply_body && handler)
+        handler(*reply_body);
 }
 
 void ORB_CONN2SERVER::html2qt_tcp(QString send_address, QString version, QString act, QString send_data)
