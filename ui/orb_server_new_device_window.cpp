@@ -1,0 +1,67 @@
+#include "orb_server_new_device_window.h"
+
+#include "ui_orb_server_new_device_window.h"
+
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QShortcut>
+
+namespace {
+
+constexpr int PASSWD_MIN = 6;
+constexpr int PASSWD_MAX = 12;
+
+} // namespace
+
+ORB_Server_New_Device_Window::ORB_Server_New_Device_Window(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(new Ui::ORB_Server_New_Device_Window)
+{
+    ui->setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    for (QLineEdit* field : {ui->sn_text, ui->name_text, ui->passwd_text})
+        connect(field, &QLineEdit::returnPressed, this, &ORB_Server_New_Device_Window::on_confirm_button_clicked);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &ORB_Server_New_Device_Window::on_cancel_button_clicked);
+}
+
+ORB_Server_New_Device_Window::~ORB_Server_New_Device_Window()
+{
+    delete ui;
+}
+
+void ORB_Server_New_Device_Window::on_confirm_button_clicked()
+{
+    const auto warn = [this](const QString& text) { QMessageBox::warning(this, tr("Tips"), text, QMessageBox::Ok); };
+    const QString sn = ui->sn_text->text();
+    const QString name = ui->name_text->text();
+    const QString passwd = ui->passwd_text->text();
+    if (sn.isEmpty()) {
+        warn(tr("Sn can not be empty!"));
+        return;
+    }
+    if (name.isEmpty()) {
+        warn(tr("Device name can not be empty!"));
+        return;
+    }
+    // Only the length is the device's rule; any characters are allowed.
+    if (passwd.size() < PASSWD_MIN || passwd.size() > PASSWD_MAX) {
+        warn(tr("Please enter a 6-12 digit device password!"));
+        return;
+    }
+    // The window is deleted later (WA_DeleteOnClose), after the receiver has
+    // taken the values.
+    close();
+    emit ready2load(sn, name, passwd);
+}
+
+void ORB_Server_New_Device_Window::on_cancel_button_clicked()
+{
+    close();
+}
+
+void ORB_Server_New_Device_Window::on_passwd_visible_button_clicked()
+{
+    QLineEdit* field = ui->passwd_text;
+    field->setEchoMode(field->echoMode() == QLineEdit::Normal ? QLineEdit::Password : QLineEdit::Normal);
+}
