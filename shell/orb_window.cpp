@@ -10,6 +10,7 @@
 #include "projects/switch_opener.h"
 #include "shell/no_edit_delegate.h"
 #include "shell/startup_language.h"
+#include "ui/cloud_project_tree.h"
 #include "ui/interface_list.h"
 #include "ui/local_device_tree.h"
 
@@ -57,6 +58,9 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
                                           conn2device, this);
     switch_opener = new ORB_SwitchOpener(this, ui->state_text, device_tree, loader, conn2device,
                                          {&current_device_sn, &repeat_guard}, this);
+    cloud_tree = new ORB_CloudProjectTree(
+        {this, ui->server_project_viewer, ui->server_new_project_button, ui->server_update_button}, conn2server,
+        &current_device_sn);
     device_tree->set_open_switch([this](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
         switch_opener->open_local_device(device, passwd, notify, record);
     });
@@ -85,6 +89,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
 
 ORB_Window::~ORB_Window()
 {
+    delete cloud_tree;
     delete switch_opener;
     delete device_tree;
     delete local_projects;
@@ -116,7 +121,7 @@ void ORB_Window::setup_server_tree()
 {
     QTreeWidget* tree = ui->server_project_viewer;
     tree->setColumnCount(5);
-    tree->setHeaderLabels({tr("Delet"), tr("Name"), tr("Pid"), tr("Authority"), tr("Add")});
+    tree->setHeaderLabels({tr("Delet"), tr("Name"), tr("SN"), tr("Authority"), tr("Add")});
     tree->header()->setDefaultSectionSize(90);
     tree->header()->setStretchLastSection(true);
     tree->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -258,6 +263,8 @@ void ORB_Window::apply_mode(const QString& mode)
     }
     conn2server->set_uid(QString::fromUtf8(cjson_string_member(credentials.get(), "uid")));
     conn2server->set_key(QString::fromUtf8(cjson_string_member(credentials.get(), "key")));
+    // A failed first query must not leave the way to try again disabled.
+    ui->server_update_button->setEnabled(true);
     conn2server->query_device();
     if (conn2server->result_code() == 0)
         build_server_project_tree(conn2server->project_tree());
@@ -361,7 +368,7 @@ void ORB_Window::update_searchDevice(cJSON* data)
     device_tree->fill(data);
 }
 
-// Slots whose behaviour comes with the cloud mode.
+// Account slots, whose behaviour comes with sign-in.
 
 void ORB_Window::not_available_yet(const char* slot) const
 {
@@ -378,37 +385,71 @@ void ORB_Window::server_login_email_multi(QString, QString, bool) { not_availabl
 void ORB_Window::server_login_email(QString, QString, bool) { not_available_yet("server_login_email"); }
 void ORB_Window::server_register_email(QString, QString, QString) { not_available_yet("server_register_email"); }
 void ORB_Window::server_alter_passwd_email(QString) { not_available_yet("server_alter_passwd_email"); }
-void ORB_Window::server_append_project(QString, QList<QString>, QList<QString>, QList<QString>)
-{
-    not_available_yet("server_append_project");
-}
-void ORB_Window::server_delete_project(QString) { not_available_yet("server_delete_project"); }
-void ORB_Window::server_exit_project(QString) { not_available_yet("server_exit_project"); }
-void ORB_Window::server_append_device(QString, QList<QString>, QList<QString>, QList<QString>)
-{
-    not_available_yet("server_append_device");
-}
-void ORB_Window::server_add_switch(QString, QList<QString>, QList<QString>, QList<QString>)
-{
-    not_available_yet("server_add_switch");
-}
-void ORB_Window::server_delete_device(QString, QString) { not_available_yet("server_delete_device"); }
 void ORB_Window::on_login_changepd_button_clicked() { not_available_yet("on_login_changepd_button_clicked"); }
 void ORB_Window::on_change_mobile_button_clicked() { not_available_yet("on_change_mobile_button_clicked"); }
-void ORB_Window::on_server_new_project_button_clicked() { not_available_yet("on_server_new_project_button_clicked"); }
-void ORB_Window::on_server_delete_device_button_clicked()
-{
-    not_available_yet("on_server_delete_device_button_clicked");
-}
-void ORB_Window::on_server_exit_project_button_clicked() { not_available_yet("on_server_exit_project_button_clicked"); }
-void ORB_Window::on_server_update_button_clicked() { not_available_yet("on_server_update_button_clicked"); }
-void ORB_Window::server_device_selected(QTreeWidgetItem*, int) { not_available_yet("server_device_selected"); }
-void ORB_Window::server_renamed(QTreeWidgetItem*, int) { not_available_yet("server_renamed"); }
-void ORB_Window::server_delete_project_selected(QAction*) { not_available_yet("server_delete_project_selected"); }
-void ORB_Window::server_exit_project_selected(QAction*) { not_available_yet("server_exit_project_selected"); }
-void ORB_Window::server_delete_project_switch_or_add_switch(QTreeWidgetItem*, int)
-{
-    not_available_yet("server_delete_project_switch_or_add_switch");
-}
 void ORB_Window::on_delete_account_button_clicked() { not_available_yet("on_delete_account_button_clicked"); }
-void ORB_Window::build_server_project_tree(const cJSON*) { not_available_yet("build_server_project_tree"); }
+
+// The cloud project tree.
+
+void ORB_Window::build_server_project_tree(const cJSON* tree)
+{
+    cloud_tree->redraw(tree);
+}
+
+void ORB_Window::on_server_update_button_clicked()
+{
+    cloud_tree->refresh();
+}
+
+void ORB_Window::on_server_new_project_button_clicked()
+{
+    cloud_tree->open_new_project_dialog();
+}
+
+void ORB_Window::server_delete_project_switch_or_add_switch(QTreeWidgetItem* item, int column)
+{
+    cloud_tree->row_clicked(item, column);
+}
+
+void ORB_Window::server_device_selected(QTreeWidgetItem* current, int)
+{
+    cloud_tree->row_double_clicked(current);
+}
+
+void ORB_Window::server_renamed(QTreeWidgetItem* current, int)
+{
+    cloud_tree->row_renamed(current);
+}
+
+void ORB_Window::server_append_project(QString name, QList<QString> sna, QList<QString> na, QList<QString> pda)
+{
+    cloud_tree->append_project(name, sna, na, pda);
+}
+
+void ORB_Window::server_add_switch(QString pid, QList<QString> sna, QList<QString> na, QList<QString> pda)
+{
+    cloud_tree->add_switches(pid, sna, na, pda);
+}
+
+void ORB_Window::server_delete_device(QString pid, QString sn)
+{
+    cloud_tree->delete_device(pid, sn);
+}
+
+void ORB_Window::server_delete_project(QString pid)
+{
+    cloud_tree->delete_project(pid);
+}
+
+void ORB_Window::server_exit_project(QString pid)
+{
+    cloud_tree->exit_project(pid);
+}
+
+// The buttons of these slots stay hidden, and no signal reaches
+// server_append_device: every cloud action goes through the tree's rows.
+void ORB_Window::server_append_device(QString, QList<QString>, QList<QString>, QList<QString>) {}
+void ORB_Window::on_server_delete_device_button_clicked() {}
+void ORB_Window::on_server_exit_project_button_clicked() {}
+void ORB_Window::server_delete_project_selected(QAction*) {}
+void ORB_Window::server_exit_project_selected(QAction*) {}

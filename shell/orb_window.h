@@ -2,9 +2,9 @@
 // The program's one main window. It owns the device link, the cloud link, the
 // project file loader, its own translator, the web channel that publishes the
 // links to the HTML application, and the tray icon. The behaviour of local
-// projects, the local device tree and opening a switch lives in
-// ORB_LocalProjects, ORB_LocalDeviceTree and ORB_SwitchOpener, which the
-// slots delegate to.
+// projects, the local device tree, opening a switch and the cloud project tree
+// lives in ORB_LocalProjects, ORB_LocalDeviceTree, ORB_SwitchOpener and
+// ORB_CloudProjectTree, which the slots delegate to.
 
 #include "codec/cjson_util.h"
 
@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+class ORB_CloudProjectTree;
 class ORB_CONN2DEVICE;
 class ORB_CONN2SERVER;
 class ORB_Loader;
@@ -115,7 +116,6 @@ private:
     ORB_CONN2SERVER* conn2server;
     QTranslator* translator;
     int language;
-    QStringList cloud_device_lists[3];
     QMap<QString, QString> cloud_project_maps[2];
     QString current_device_sn;
     bool login_done = true;
@@ -128,4 +128,5 @@ private:
     ORB_LocalProjects* local_projects;
     ORB_LocalDeviceTree* device_tree;
     ORB_SwitchOpener* switch_opener;
+    ORB_CloudProjectTree* cloud_tree;
 };

@@ -299,6 +299,96 @@
     </message>
 </context>
 <context>
+    <name>ORB_Server_New_Device_Window</name>
+    <message>
+        <source> SNcode</source>
+        <translation> SNcode</translation>
+    </message>
+    <message>
+        <source> Device Name</source>
+        <translation> Device Name</translation>
+    </message>
+    <message>
+        <source>6 to 12 digits Password</source>
+        <translation>6 to 12 digits Password</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Sn can not be empty!</source>
+        <translation>Sn can not be empty!</translation>
+    </message>
+    <message>
+        <source>Device name can not be empty!</source>
+        <translation>Device name can not be empty!</translation>
+    </message>
+    <message>
+        <source>Please enter a 6-12 digit device password!</source>
+        <translation>Please enter a 6-12 digit device password!</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Server_New_Project_Window</name>
+    <message>
+        <source>Project Name:</source>
+        <translation>Project Name:</translation>
+    </message>
+    <message>
+        <source>Please enter project name</source>
+        <translation>Please enter project name</translation>
+    </message>
+    <message>
+        <source>Add Switch</source>
+        <translation>Add Switch</translation>
+    </message>
+    <message>
+        <source>Create Project</source>
+        <translation>Create Project</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>SN</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>delete</translation>
+    </message>
+    <message>
+        <source>Sure</source>
+        <translation>Sure</translation>
+    </message>
+    <message>
+        <source>new device</source>
+        <translation>new device</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>Please complete the project information!</source>
+        <translation>Please complete the project information!</translation>
+    </message>
+</context>
+<context>
     <name>ORB_SwitchOpener</name>
     <message>
         <source>Tips</source>
@@ -348,10 +438,6 @@
         <translation>Name</translation>
     </message>
     <message>
-        <source>Pid</source>
-        <translation>Pid</translation>
-    </message>
-    <message>
         <source>Authority</source>
         <translation>Authority</translation>
     </message>
@@ -374,6 +460,114 @@
     <message>
         <source>login</source>
         <translation>login</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>SN</translation>
+    </message>
+    <message>
+        <source>admin_project</source>
+        <translation>Owned</translation>
+    </message>
+    <message>
+        <source>join_project</source>
+        <translation>Shared</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>Owner</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>Member</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>new project</source>
+        <translation>new project</translation>
+    </message>
+    <message>
+        <source>Add Switch</source>
+        <translation>Add Switch</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete this device?</source>
+        <translation>Are you sure want to delete this device?</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete this project?</source>
+        <translation>Are you sure want to delete this project?</translation>
+    </message>
+    <message>
+        <source>Are you sure want to exit this project?</source>
+        <translation>Are you sure want to exit this project?</translation>
+    </message>
+    <message>
+        <source>select last device, please select other device</source>
+        <translation>select last device, please select other device</translation>
+    </message>
+    <message>
+        <source>device is offline</source>
+        <translation>device is offline</translation>
+    </message>
+    <message>
+        <source>Device Password Error: </source>
+        <translation>Device Password Error: </translation>
+    </message>
+    <message>
+        <source>Device Bound: </source>
+        <translation>Device Bound: </translation>
+    </message>
+    <message>
+        <source>Device Offline: </source>
+        <translation>Device Offline: </translation>
+    </message>
+    <message>
+        <source>Device Does Not Exist: </source>
+        <translation>Device Does Not Exist: </translation>
+    </message>
+    <message>
+        <source>appending project failed</source>
+        <translation>appending project failed</translation>
+    </message>
+    <message>
+        <source>appending project successful</source>
+        <translation>appending project successful</translation>
+    </message>
+    <message>
+        <source>Add device failed</source>
+        <translation>Add device failed</translation>
+    </message>
+    <message>
+        <source>Add device successful</source>
+        <translation>Add device successful</translation>
+    </message>
+    <message>
+        <source>deleting device failed</source>
+        <translation>deleting device failed</translation>
+    </message>
+    <message>
+        <source>deleting device successful</source>
+        <translation>deleting device successful</translation>
+    </message>
+    <message>
+        <source>Deleting project failed</source>
+        <translation>Deleting project failed</translation>
+    </message>
+    <message>
+        <source>Deleting project successful</source>
+        <translation>Deleting project successful</translation>
+    </message>
+    <message>
+        <source>Exiting project failed</source>
+        <translation>Exiting project failed</translation>
+    </message>
+    <message>
+        <source>Exiting project successful</source>
+        <translation>Exiting project successful</translation>
     </message>
 </context>
 <context>

@@ -298,6 +298,96 @@
     </message>
 </context>
 <context>
+    <name>ORB_Server_New_Device_Window</name>
+    <message>
+        <source> SNcode</source>
+        <translation> 序列号</translation>
+    </message>
+    <message>
+        <source> Device Name</source>
+        <translation> 设备名称</translation>
+    </message>
+    <message>
+        <source>6 to 12 digits Password</source>
+        <translation>6~12位密码</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Sn can not be empty!</source>
+        <translation>序列号不能为空！</translation>
+    </message>
+    <message>
+        <source>Device name can not be empty!</source>
+        <translation>设备名称不能为空！</translation>
+    </message>
+    <message>
+        <source>Please enter a 6-12 digit device password!</source>
+        <translation>请输入6-12位设备密码！</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Server_New_Project_Window</name>
+    <message>
+        <source>Project Name:</source>
+        <translation>项目名称：</translation>
+    </message>
+    <message>
+        <source>Please enter project name</source>
+        <translation>请输入项目名称</translation>
+    </message>
+    <message>
+        <source>Add Switch</source>
+        <translation>添加交换机</translation>
+    </message>
+    <message>
+        <source>Create Project</source>
+        <translation>创建项目</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Sure</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>new device</source>
+        <translation>新增设备</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Please complete the project information!</source>
+        <translation>请完善项目信息！</translation>
+    </message>
+</context>
+<context>
     <name>ORB_SwitchOpener</name>
     <message>
         <source>Tips</source>
@@ -347,10 +437,6 @@
         <translation>名称</translation>
     </message>
     <message>
-        <source>Pid</source>
-        <translation>项目编号</translation>
-    </message>
-    <message>
         <source>Authority</source>
         <translation>权限</translation>
     </message>
@@ -373,6 +459,114 @@
     <message>
         <source>login</source>
         <translation>登录</translation>
+    </message>
+    <message>
+        <source>SN</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>admin_project</source>
+        <translation>我的项目</translation>
+    </message>
+    <message>
+        <source>join_project</source>
+        <translation>共享项目</translation>
+    </message>
+    <message>
+        <source>admin</source>
+        <translation>所有者</translation>
+    </message>
+    <message>
+        <source>join</source>
+        <translation>成员</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>new project</source>
+        <translation>新建项目</translation>
+    </message>
+    <message>
+        <source>Add Switch</source>
+        <translation>添加交换机</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete this device?</source>
+        <translation>确定要删除此设备吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure want to delete this project?</source>
+        <translation>确定要删除此项目吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure want to exit this project?</source>
+        <translation>确定要退出此项目吗？</translation>
+    </message>
+    <message>
+        <source>select last device, please select other device</source>
+        <translation>已选中上一台设备，请选择其他设备</translation>
+    </message>
+    <message>
+        <source>device is offline</source>
+        <translation>设备离线</translation>
+    </message>
+    <message>
+        <source>Device Password Error: </source>
+        <translation>设备密码错误： </translation>
+    </message>
+    <message>
+        <source>Device Bound: </source>
+        <translation>设备已被绑定： </translation>
+    </message>
+    <message>
+        <source>Device Offline: </source>
+        <translation>设备离线： </translation>
+    </message>
+    <message>
+        <source>Device Does Not Exist: </source>
+        <translation>设备不存在： </translation>
+    </message>
+    <message>
+        <source>appending project failed</source>
+        <translation>创建项目失败</translation>
+    </message>
+    <message>
+        <source>appending project successful</source>
+        <translation>创建项目成功</translation>
+    </message>
+    <message>
+        <source>Add device failed</source>
+        <translation>添加设备失败</translation>
+    </message>
+    <message>
+        <source>Add device successful</source>
+        <translation>添加设备成功</translation>
+    </message>
+    <message>
+        <source>deleting device failed</source>
+        <translation>删除设备失败</translation>
+    </message>
+    <message>
+        <source>deleting device successful</source>
+        <translation>删除设备成功</translation>
+    </message>
+    <message>
+        <source>Deleting project failed</source>
+        <translation>删除项目失败</translation>
+    </message>
+    <message>
+        <source>Deleting project successful</source>
+        <translation>删除项目成功</translation>
+    </message>
+    <message>
+        <source>Exiting project failed</source>
+        <translation>退出项目失败</translation>
+    </message>
+    <message>
+        <source>Exiting project successful</source>
+        <translation>退出项目成功</translation>
     </message>
 </context>
 <context>

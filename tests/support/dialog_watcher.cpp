@@ -3,6 +3,7 @@
 #include "ui/orb_passwd_window.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -21,9 +22,18 @@ void DialogWatcher::look()
         // Clicks are queued: what a click opens must not run inside this
         // timer's slot, where the timer cannot fire again to answer it.
         if (auto* box = qobject_cast<QMessageBox*>(window); box && !box->property("answered").toBool()) {
+            if (!box->property("seen").isValid())
+                box->setProperty("seen", QDateTime::currentMSecsSinceEpoch());
+            if (QDateTime::currentMSecsSinceEpoch() - box->property("seen").toLongLong() < hold_boxes_ms)
+                continue;
+            QAbstractButton* button = box->button(QMessageBox::Ok);
+            if (!button && !answers.isEmpty())
+                button = box->button(answers.takeFirst());
+            if (!button)
+                continue;
             box->setProperty("answered", true);
             boxes.append(box->windowTitle() + ": " + box->text());
-            QMetaObject::invokeMethod(box->button(QMessageBox::Ok), "click", Qt::QueuedConnection);
+            QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
         } else if (auto* prompt = qobject_cast<ORB_Passwd_Window*>(window);
                    prompt && !passwords.isEmpty() && !prompt->property("answered").toBool()) {
             prompt->setProperty("answered", true);

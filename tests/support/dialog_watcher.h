@@ -1,9 +1,11 @@
 #pragma once
 // Answers the modal windows a widget test runs into: it records and accepts
-// every message box, and fills in and confirms the password prompt with the
-// passwords the test queues. It works from a timer, so it also acts while the
+// every message box, answers questions with the answers the test queues, and
+// fills in and confirms the password prompt with the passwords it queues. It works from a timer, so it also acts while the
 // code under test waits in a nested event loop.
 
+#include <QList>
+#include <QMessageBox>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
@@ -19,6 +21,11 @@ public:
     QStringList boxes;
     // Titles of the prompts answered so far.
     QStringList prompts;
+    // Answers to the next questions (boxes without OK); while empty, they stay open.
+    QList<QMessageBox::StandardButton> answers;
+    // How long a box stays open before it is answered, so that a delayed
+    // screenshot can show it.
+    int hold_boxes_ms = 0;
     // Passwords for the next prompts; while empty, prompts stay open.
     QStringList passwords;
 

@@ -1,18 +1,52 @@
 #include "window_fixture.h"
 
+#include "cloud/orb_conn2server.h"
+
 #include <QDir>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
 #include <QTest>
 #include <QWebEngineView>
 
 WindowFixture::WindowFixture(const QStringList& simulator_arguments)
-    : work(std::make_unique<QTemporaryDir>())
 {
+    prepare_folder(simulator_arguments);
+    open_window(ORB_Window::LOCAL_MODE);
+}
+
+WindowFixture::WindowFixture(const QString& cloud_seed_file, const QString& mobile, const QString& password)
+{
+    prepare_folder({});
+    const QString certs = work->filePath("certs");
+    if (!CloudSimulator::make_certificates(certs))
+        return;
+    cloud = std::make_unique<CloudSimulator>(certs, cloud_seed_file);
+    {
+        QSettings settings("./Settings.ini", QSettings::IniFormat);
+        settings.setValue("cloud_host", cloud->host());
+        settings.setValue("cloud_ca_file", certs + "/ca.pem");
+    }
+    ORB_CONN2SERVER link;
+    link.mobile_login(mobile, password);
+    if (link.result_code() != 0)
+        return;
+    const QJsonObject mode{{"mode", "cloud"}, {"uid", link.uid()}, {"key", link.key()}};
+    open_window(QJsonDocument(mode).toJson(QJsonDocument::Compact));
+}
+
+void WindowFixture::prepare_folder(const QStringList& simulator_arguments)
+{
+    work = std::make_unique<QTemporaryDir>();
     QDir::setCurrent(work->path());
     QFile::link(APP_SOURCE_DIR, work->filePath("app"));
     sim = std::make_unique<SwitchSimulator>(simulator_arguments);
-    window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 1);
+}
+
+void WindowFixture::open_window(const QString& mode)
+{
+    window = std::make_unique<ORB_Window>(mode, 1);
     window->resize(1400, 750);
     window->move(0, 0);
     window->show();
@@ -26,6 +60,7 @@ WindowFixture::~WindowFixture()
 {
     page.reset();
     window.reset();
+    cloud.reset();
     sim.reset();
     QDir::setCurrent(QDir::tempPath());
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The program's window on a simulated LAN for a test: a scratch working
 // folder holding the HTML application, the switch simulator, and the window
-// in the local mode with its page loaded and listening.
+// with its page loaded and listening: in the local mode, or in the cloud mode
+// signed in to the reference cloud service.
 
 #include "shell/orb_window.h"
+#include "tests/support/cloud_simulator.h"
 #include "tests/support/page_driver.h"
 #include "tests/support/switch_simulator.h"
 
@@ -16,6 +18,8 @@ class WindowFixture
 {
 public:
     explicit WindowFixture(const QStringList& simulator_arguments = {});
+    // The cloud mode, signed in with a mobile number and password of the seed.
+    WindowFixture(const QString& cloud_seed_file, const QString& mobile, const QString& password);
     ~WindowFixture();
 
     // True once the simulator answers and the page listens.
@@ -26,9 +30,13 @@ public:
 
     std::unique_ptr<QTemporaryDir> work;
     std::unique_ptr<SwitchSimulator> sim;
+    std::unique_ptr<CloudSimulator> cloud;
     std::unique_ptr<ORB_Window> window;
     std::unique_ptr<PageDriver> page;
 
 private:
+    void prepare_folder(const QStringList& simulator_arguments);
+    void open_window(const QString& mode);
+
     bool ready = false;
 };

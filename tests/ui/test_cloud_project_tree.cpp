@@ -1,0 +1,358 @@
+// The cloud project tree and its dialogs against the reference cloud service
+// over HTTPS, signed in as ana: what she sees, and each change she makes from
+// the rows, the dialogs and the questions, with failures the service injects.
+// The tree lives in a plain widget here (no web view), so these tests also
+// run under the sanitizers.
+
+#include "cloud/orb_conn2server.h"
+#include "tests/support/cloud_simulator.h"
+#include "tests/support/dialog_watcher.h"
+#include "ui/cloud_project_tree.h"
+#include "ui/orb_server_new_project_window.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+using Answer = QMessageBox::StandardButton;
+
+class TestCloudProjectTree : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir work;
+    QString certs;
+    std::unique_ptr<CloudSimulator> cloud;
+    std::unique_ptr<ORB_CONN2SERVER> link;
+    std::unique_ptr<QWidget> window;
+    QTreeWidget* tree = nullptr;
+    QPushButton* new_button = nullptr;
+    QPushButton* update_button = nullptr;
+    std::unique_ptr<ORB_CloudProjectTree> projects;
+    QString current_sn;
+    std::unique_ptr<DialogWatcher> watcher;
+
+    // The row of a project or switch by its name or serial number.
+    QTreeWidgetItem* row(const QString& text)
+    {
+        const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive, 1)
+                         + tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive, 2);
+        return found.isEmpty() ? nullptr : found.first();
+    }
+
+    // The names of the projects and their switches, as drawn.
+    QStringList drawn()
+    {
+        QStringList lines;
+        for (int p = 0; p < tree->topLevelItemCount(); ++p) {
+            QStringList sns;
+            for (int c = 0; c < tree->topLevelItem(p)->childCount(); ++c)
+                sns.append(tree->topLevelItem(p)->child(c)->text(2));
+            lines.append(tree->topLevelItem(p)->text(1) + ": " + sns.join(' '));
+        }
+        return lines;
+    }
+
+    int requests(const QString& action) { return cloud->log().filter(QRegularExpression("^" + action + " ")).size(); }
+
+    ORB_Server_New_Project_Window* open_dialog()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<ORB_Server_New_Project_Window*>(w); dialog && dialog->isVisible())
+                return dialog;
+        return nullptr;
+    }
+
+    // Fills the open project dialog and confirms it.
+    void confirm_dialog(const QString& name, const QStringList& switches)
+    {
+        ORB_Server_New_Project_Window* dialog = open_dialog();
+        QVERIFY(dialog);
+        if (!name.isEmpty())
+            dialog->findChild<QLineEdit*>("project_name_text")->setText(name);
+        for (const QString& entry : switches) {
+            const QStringList sn_password = entry.split('/');
+            dialog->load2model(sn_password[0], "Name of " + sn_password[0], sn_password[1]);
+        }
+        dialog->findChild<QPushButton*>("confirm_button")->click();
+    }
+
+    void expect_box(const QString& text)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!watcher->boxes.isEmpty(), 15000);
+        QCOMPARE(watcher->boxes.takeFirst(), "Tips: " + text);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(work.isValid());
+        QDir::setCurrent(work.path());
+        certs = work.filePath("certs");
+        QVERIFY(CloudSimulator::make_certificates(certs));
+    }
+
+    // A fresh service, signed in, and the tree connected as the window does.
+    void init()
+    {
+        cloud = std::make_unique<CloudSimulator>(certs, QFINDTESTDATA("../cloud/seed.json"));
+        QVERIFY(cloud->is_ready());
+        {
+            QSettings settings("./Settings.ini", QSettings::IniFormat);
+            settings.setValue("cloud_host", cloud->host());
+            settings.setValue("cloud_ca_file", certs + "/ca.pem");
+        }
+        link = std::make_unique<ORB_CONN2SERVER>();
+        link->mobile_login("13800000001", "Secret-1");
+        QCOMPARE(link->result_code(), 0);
+        window = std::make_unique<QWidget>();
+        tree = new QTreeWidget(window.get());
+        new_button = new QPushButton(window.get());
+        update_button = new QPushButton(window.get());
+        projects = std::make_unique<ORB_CloudProjectTree>(
+            ORB_CloudProjectTree::Widgets{window.get(), tree, new_button, update_button}, link.get(), &current_sn);
+        connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* i, int c) { projects->row_clicked(i, c); });
+        connect(tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* i) { projects->row_double_clicked(i); });
+        connect(tree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* i) { projects->row_renamed(i); });
+        connect(new_button, &QPushButton::clicked, this, [this] { projects->open_new_project_dialog(); });
+        connect(link.get(), &ORB_CONN2SERVER::refresh_server_project_data_singal, this, [this] { projects->refresh(); });
+        projects->refresh();
+        watcher = std::make_unique<DialogWatcher>();
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(watcher->boxes.isEmpty(), qPrintable(watcher->boxes.join(" | ")));
+        watcher.reset();
+        projects.reset();
+        window.reset();
+        link.reset();
+        cloud.reset();
+    }
+
+    void treeAsTheServiceHasIt()
+    {
+        QCOMPARE(drawn(), QStringList({"Head office: CLD0001 CLD0002", "Warehouse: CLD0003"}));
+        QCOMPARE(tree->headerItem()->text(2), QString("SN"));
+        QTreeWidgetItem* owned = row("Head office");
+        QCOMPARE(owned->text(3), QString("admin_project"));
+        QCOMPARE(owned->text(5), QString("100"));
+        QVERIFY(owned->flags() & Qt::ItemIsEditable);
+        QVERIFY(!owned->icon(0).isNull() && !owned->icon(4).isNull());
+        QVERIFY(row("CLD0001")->flags() & Qt::ItemIsEnabled);
+        QVERIFY(!(row("CLD0002")->flags() & Qt::ItemIsEnabled)); // offline
+        QVERIFY(!row("CLD0001")->icon(0).isNull());
+        QTreeWidgetItem* shared = row("CLD0003");
+        QCOMPARE(shared->text(3), QString("join"));
+        QVERIFY(!(shared->flags() & Qt::ItemIsEditable));
+        QVERIFY(shared->icon(0).isNull());
+        QVERIFY(!(row("Warehouse")->flags() & Qt::ItemIsEditable));
+        QVERIFY(new_button->isEnabled() && update_button->isEnabled());
+
+        QSignalSpy page(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+        projects->refresh();
+        QCOMPARE(page.size(), 1);
+        QCOMPARE(QJsonDocument(page[0][0].toJsonObject()).toJson(QJsonDocument::Compact),
+                 QByteArray(R"({"command":"cloudProjectInfo","errcode":0,"projects":[)"
+                            R"({"projectname":"Head office","projectpid":"100","projectsn":["CLD0001","CLD0002"]},)"
+                            R"({"projectname":"Warehouse","projectpid":"200","projectsn":["CLD0003"]}]})"));
+    }
+
+    void oddTreesDrawWhatCanBeActedOn()
+    {
+        const CJsonPtr odd(cJSON_Parse(R"({"admin":[{"name":"No id"},{"pid":"7","devices":{"online":[)"
+                                       R"({"name":"no sn"},{"sn":"S1"}],"offline":[{"sn":"S2","name":"Off"}]}},)"
+                                       R"({"pid":"7","name":"Twin"}]})"));
+        projects->redraw(odd.get());
+        QCOMPARE(drawn(), QStringList({": S1 S2", "Twin: S1 S2"}));
+        QTreeWidgetItem* s1 = row("S1");
+        QCOMPARE(s1->text(6) + s1->text(8) + s1->text(9), QString("NULLNULLNULL"));
+        const CJsonPtr empty(cJSON_CreateObject());
+        projects->redraw(empty.get());
+        QCOMPARE(tree->topLevelItemCount(), 0);
+    }
+
+    void switchesOpenInThePage()
+    {
+        QSignalSpy page(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+        emit tree->itemDoubleClicked(row("CLD0001"), 1);
+        QCOMPARE(page.size(), 1);
+        QCOMPARE(QJsonDocument(page[0][0].toJsonObject()).toJson(QJsonDocument::Compact),
+                 QByteArray(R"({"V":"V2.1.7","baseModel":"GS24","command":"web_sw","isJoin":1,"model":"GS2408P",)"
+                            R"("name":"Gate","pid":"100","sn":"CLD0001"})"));
+        emit tree->itemDoubleClicked(row("CLD0001"), 1);
+        expect_box("select last device, please select other device");
+        emit tree->itemDoubleClicked(row("CLD0003"), 1);
+        emit tree->itemDoubleClicked(row("CLD0003"), 1); // alone in its project: again is fine
+        QCOMPARE(page.size(), 3);
+        QCOMPARE(page[2][0].toJsonObject()["isJoin"].toInt(), 0);
+        emit tree->itemDoubleClicked(row("CLD0002"), 1);
+        expect_box("device is offline");
+        QCOMPARE(current_sn, QString("CLD0002"));
+        emit tree->itemDoubleClicked(row("Head office"), 1);
+        QCOMPARE(page.size(), 3);
+    }
+
+    void createProjects()
+    {
+        new_button->click();
+        QCOMPARE(open_dialog()->windowTitle(), QString("new project"));
+        confirm_dialog("Depot", {"FREE01/spare1"});
+        expect_box("appending project successful");
+        QVERIFY(drawn().contains("Depot: FREE01"));
+
+        // Problem switches: the project exists, and the text says which failed.
+        new_button->click();
+        confirm_dialog("Annex", {"FREE03/wrong1", "FREE02/spare2", "NOPE99/whatever", "CLD0001/devpass1"});
+        expect_box("Device Password Error: \nFREE03\nDevice Bound: \nCLD0001\nDevice Offline: \nFREE02\n"
+                   "Device Does Not Exist: \nNOPE99\n");
+        QVERIFY(drawn().contains("Annex: "));
+
+        new_button->click();
+        cloud->set_knob({{"action", "ProjectCreate"}, {"error", 10006}});
+        confirm_dialog("Refused", {"FREE03/spare3"});
+        expect_box("appending project failed");
+        QVERIFY(!row("Refused"));
+    }
+
+    void addSwitchesToProjects()
+    {
+        emit tree->itemClicked(row("Head office"), 4);
+        ORB_Server_New_Project_Window* dialog = open_dialog();
+        QCOMPARE(dialog->windowTitle(), QString("Add Switch"));
+        QCOMPARE(dialog->findChild<QLineEdit*>("project_name_text")->text(), QString("Head office"));
+        QVERIFY(!dialog->findChild<QLineEdit*>("project_name_text")->isEnabled());
+        QCOMPARE(dialog->findChild<QPushButton*>("confirm_button")->text(), QString("Sure"));
+        confirm_dialog("", {"FREE01/spare1"});
+        expect_box("Add device successful");
+        QCOMPARE(drawn()[0], QString("Head office: CLD0001 FREE01 CLD0002"));
+
+        emit tree->itemClicked(row("Warehouse"), 4); // offered on shared projects; the cloud refuses
+        confirm_dialog("", {"FREE03/spare3"});
+        expect_box("Add device failed");
+    }
+
+    void renames()
+    {
+        // A redraw ends with the page's summary: the rename has then run.
+        QSignalSpy redrawn(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+        // Typed in the tree's own editor: the redraw must not pull the row
+        // from under the editor's commit.
+        tree->editItem(row("Head office"), 1);
+        auto* editor = tree->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText("HQ");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(redrawn.size(), 1);
+        QCOMPARE(drawn()[0], QString("HQ: CLD0001 CLD0002"));
+        row("CLD0001")->setText(1, "Front gate");
+        QTRY_COMPARE(redrawn.size(), 2);
+        QCOMPARE(row("CLD0001")->text(1), QString("Front gate"));
+
+        // Refused, and no fresh tree either: the old name comes back.
+        cloud->set_knob({{"error", 20006}, {"count", 2}});
+        row("HQ")->setText(1, "Mine now");
+        QTRY_COMPARE(redrawn.size(), 3);
+        QVERIFY(row("HQ"));
+        // Redraws never rename: one request per edit.
+        QCOMPARE(requests("ProjectNameModify"), 2);
+        QCOMPARE(requests("DeviceRename"), 1);
+    }
+
+    void questionsComeFirst()
+    {
+        watcher->answers = {Answer::No, Answer::No, Answer::No};
+        emit tree->itemClicked(row("CLD0001"), 0);
+        emit tree->itemClicked(row("Head office"), 0);
+        emit tree->itemClicked(row("Warehouse"), 0);
+        QTRY_VERIFY(watcher->answers.isEmpty());
+        emit tree->itemClicked(row("CLD0003"), 0); // a shared project's switch: no question
+        emit tree->itemClicked(row("CLD0001"), 2);
+        QTest::qWait(200);
+        QCOMPARE(watcher->boxes.size(), 3);
+        watcher->boxes.clear();
+        QCOMPARE(requests("DeviceUnbind") + requests("ProjectDelete") + requests("ProjectDeleteRecv"), 0);
+
+        watcher->answers = {Answer::Yes};
+        emit tree->itemClicked(row("CLD0001"), 0);
+        watcher->boxes.removeFirst(); // the question
+        expect_box("deleting device successful");
+        QCOMPARE(drawn()[0], QString("Head office: CLD0002"));
+        watcher->answers = {Answer::Yes};
+        emit tree->itemClicked(row("Warehouse"), 0);
+        watcher->boxes.removeFirst();
+        expect_box("Exiting project successful");
+        watcher->answers = {Answer::Yes};
+        emit tree->itemClicked(row("Head office"), 0);
+        watcher->boxes.removeFirst();
+        expect_box("Deleting project successful");
+        QCOMPARE(tree->topLevelItemCount(), 0);
+    }
+
+    void failuresAreReportedAndLeaveTheTree()
+    {
+        const struct
+        {
+            const char* action;
+            const char* row;
+            int column;
+            const char* text;
+        } cases[] = {{"DeviceUnbind", "CLD0001", 0, "deleting device failed"},
+                     {"ProjectDelete", "Head office", 0, "Deleting project failed"},
+                     {"ProjectDeleteRecv", "Warehouse", 0, "Exiting project failed"}};
+        for (const auto& c : cases) {
+            cloud->set_knob({{"action", c.action}, {"error", 20006}});
+            watcher->answers = {Answer::Yes};
+            emit tree->itemClicked(row(c.row), c.column);
+            watcher->boxes.removeFirst();
+            expect_box(c.text);
+        }
+        QCOMPARE(drawn(), QStringList({"Head office: CLD0001 CLD0002", "Warehouse: CLD0003"}));
+
+        // The action succeeds, the query after it fails: success, old tree.
+        cloud->set_knob({{"action", "QueryDevice"}, {"error", 20005}});
+        watcher->answers = {Answer::Yes};
+        emit tree->itemClicked(row("CLD0001"), 0);
+        watcher->boxes.removeFirst();
+        expect_box("deleting device successful");
+        QVERIFY(row("CLD0001"));
+        cloud->set_knob({{"action", "QueryDevice"}, {"reply", "not_json"}});
+        projects->refresh();
+        QVERIFY(row("CLD0001"));
+        projects->refresh();
+        QVERIFY(!row("CLD0001"));
+    }
+
+    void aRefreshDuringAnActionWaitsForIt()
+    {
+        for (const bool fails : {true, false}) {
+            QJsonObject knob{{"action", "ProjectDelete"}, {"delay_ms", 4000}};
+            if (fails)
+                knob.insert("error", 20006);
+            cloud->set_knob(knob);
+            QSignalSpy page(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+            QTimer::singleShot(1000, link.get(), &ORB_CONN2SERVER::emitRefreshServerProjectDataSignal);
+            // A click during the wait is ignored.
+            QTimer::singleShot(2000, this, [this] { emit tree->itemClicked(row("Warehouse"), 0); });
+            watcher->answers = {Answer::Yes};
+            emit tree->itemClicked(row("Head office"), 0);
+            watcher->boxes.removeFirst();
+            expect_box(fails ? "Deleting project failed" : "Deleting project successful");
+            QVERIFY(!page.isEmpty());
+            QCOMPARE(page[0][0].toJsonObject(), QJsonObject({{"errcode", 0}}));
+            QCOMPARE(bool(row("Head office")), fails);
+        }
+    }
+};
+
+QTEST_MAIN(TestCloudProjectTree)
+#include "test_cloud_project_tree.moc"
