@@ -49,10 +49,10 @@ void ORB_Server_New_Device_Window::on_confirm_button_clicked()
         warn(tr("Please enter a 6-12 digit device password!"));
         return;
     }
-    // The window is deleted later (WA_DeleteOnClose), after the receiver has
-    // taken the values.
-    close();
+    // Closed (and so freed) only after the receiver has taken the values.
+    hide();
     emit ready2load(sn, name, passwd);
+    close();
 }
 
 void ORB_Server_New_Device_Window::on_cancel_button_clicked()

@@ -107,16 +107,16 @@ void ORB_Server_New_Project_Window::on_confirm_button_clicked()
     const bool adding_switches = !target_pid.isEmpty();
     if (!adding_switches && ui->project_name_text->text().isEmpty())
         return;
-    // close() only schedules the deletion (deleteLater), and the warning's
-    // own event loop does not run it, so the members stay valid to the end
-    // of this slot.
-    close();
+    // Hidden now, closed (and so freed) only at the end: the warning and the
+    // receiver's cloud waits run event loops that could free it early.
+    hide();
     const QList<QString> sns = column_texts(device_model, SN_COLUMN);
     const QList<QString> names = column_texts(device_model, NAME_COLUMN);
     const QList<QString> passwds = column_texts(device_model, PASSWD_COLUMN);
     if (sns.isEmpty())
         QMessageBox::warning(this, tr("Tips"), tr("Please complete the project information!"), QMessageBox::Ok);
     emit ready2append(adding_switches ? target_pid : ui->project_name_text->text(), sns, names, passwds);
+    close();
 }
 
 void ORB_Server_New_Project_Window::device_selected(QPoint selected)

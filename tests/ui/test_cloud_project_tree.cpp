@@ -8,12 +8,16 @@
 #include "tests/support/cloud_simulator.h"
 #include "tests/support/dialog_watcher.h"
 #include "ui/cloud_project_tree.h"
+#include "ui/orb_server_new_device_window.h"
 #include "ui/orb_server_new_project_window.h"
 
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QTableView>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -64,12 +68,28 @@ class TestCloudProjectTree : public QObject
 
     int requests(const QString& action) { return cloud->log().filter(QRegularExpression("^" + action + " ")).size(); }
 
-    ORB_Server_New_Project_Window* open_dialog()
+    template <typename Window = ORB_Server_New_Project_Window> Window* open_dialog()
     {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<ORB_Server_New_Project_Window*>(w); dialog && dialog->isVisible())
+            if (auto* dialog = qobject_cast<Window*>(w); dialog && dialog->isVisible())
                 return dialog;
         return nullptr;
+    }
+
+    // Types one switch into a new device dialog of the project dialog and confirms it.
+    void type_switch(ORB_Server_New_Project_Window* dialog, const QString& sn, const QString& name,
+                     const QString& password)
+    {
+        dialog->findChild<QPushButton*>("append_switch_button")->click();
+        auto* device = open_dialog<ORB_Server_New_Device_Window>();
+        QVERIFY(device);
+        QCOMPARE(device->windowTitle(), QString("new device"));
+        device->findChild<QLineEdit*>("sn_text")->setText(sn);
+        device->findChild<QLineEdit*>("name_text")->setText(name);
+        device->findChild<QLineEdit*>("passwd_text")->setText(password);
+        QTest::keyClick(device->findChild<QLineEdit*>("passwd_text"), Qt::Key_Return);
+        if (device->isVisible())
+            device->findChild<QPushButton*>("cancel_button")->click();
     }
 
     // Fills the open project dialog and confirms it.
@@ -330,6 +350,46 @@ private slots:
         QVERIFY(row("CLD0001"));
         projects->refresh();
         QVERIFY(!row("CLD0001"));
+    }
+
+    void dialogsCheckWhatIsTyped()
+    {
+        QPointer<ORB_Server_New_Project_Window> dialog = new ORB_Server_New_Project_Window;
+        dialog->set_target_project("ignored", ""); // no id: still a new project
+        dialog->show();
+        type_switch(dialog, "", "Gate", "123456");
+        expect_box("Sn can not be empty!");
+        type_switch(dialog, "S1", "", "123456");
+        expect_box("Device name can not be empty!");
+        type_switch(dialog, "S1", "Gate", "12345");
+        expect_box("Please enter a 6-12 digit device password!");
+        type_switch(dialog, "S1", "Gate", "1234567890123");
+        expect_box("Please enter a 6-12 digit device password!");
+        type_switch(dialog, "S1", "Gate", "abcdef");
+        type_switch(dialog, "S1", "Other", "123456789012"); // a serial number already listed is dropped
+        type_switch(dialog, "  ", "  ", "123456789012"); // only emptiness is refused
+        auto* view = dialog->findChild<QTableView*>("device_listview");
+        QCOMPARE(view->model()->rowCount(), 2);
+        QCOMPARE(view->model()->index(0, 1).data().toString(), QString("Gate"));
+        QVERIFY(view->isColumnHidden(2));
+
+        // The context menu deletes a row without a question.
+        emit view->customContextMenuRequested(view->visualRect(view->model()->index(1, 0)).center());
+        view->findChild<QMenu*>()->actions().first()->trigger();
+        QCOMPARE(view->model()->rowCount(), 1);
+
+        QSignalSpy ready(dialog.data(), &ORB_Server_New_Project_Window::ready2append);
+        dialog->findChild<QPushButton*>("confirm_button")->click(); // no name: nothing happens
+        QVERIFY(dialog->isVisible() && ready.isEmpty());
+        dialog->findChild<QLineEdit*>("project_name_text")->setText("Site");
+        emit view->customContextMenuRequested(view->visualRect(view->model()->index(0, 0)).center());
+        view->findChild<QMenu*>()->actions().first()->trigger();
+        dialog->findChild<QPushButton*>("confirm_button")->click();
+        expect_box("Please complete the project information!");
+        QCOMPARE(ready.size(), 1);
+        QCOMPARE(ready[0][0].toString(), QString("Site"));
+        QVERIFY(ready[0][1].value<QList<QString>>().isEmpty());
+        QTRY_VERIFY(!dialog); // freed once confirmed
     }
 
     void aRefreshDuringAnActionWaitsForIt()
