@@ -44,6 +44,11 @@ int ORB_CONN2SERVER::result_code() const
     return result;
 }
 
+bool ORB_CONN2SERVER::answered() const
+{
+    return last_answered;
+}
+
 const cJSON* ORB_CONN2SERVER::project_tree() const
 {
     return tree.get();
@@ -114,6 +119,7 @@ void ORB_CONN2SERVER::send_signed_request(QString version, QString action, cJSON
     // ended: a request made meanwhile (a refresh from the page) must not
     // decide it.
     result = -1;
+    last_answered = reply_body.has_value();
     if (reply_body && handler)
         handler(*reply_body);
 }

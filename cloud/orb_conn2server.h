@@ -39,6 +39,9 @@ public:
     void send_signed_request(QString version, QString action, cJSON* body, ReplyHandler handler);
 
     int result_code() const;
+    // Whether the last action got an answer from the service, whatever it
+    // said; false after a time-out or a network error.
+    bool answered() const;
     // Owned by the link; valid until the next action replaces it.
     const cJSON* project_tree() const;
     QString uid() const;
@@ -116,6 +119,7 @@ private:
     QString secretId;
     QString secretKey;
     int result = -1;
+    bool last_answered = false;
     CJsonPtr tree;
     QMutex lock;
     QJsonObject page_object;
