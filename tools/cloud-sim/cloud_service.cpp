@@ -65,7 +65,8 @@ void CloudService::control(const httplib::Request& request, httplib::Response& r
 {
     const QJsonObject order = QJsonDocument::fromJson(QByteArray::fromStdString(request.body)).object();
     std::lock_guard<std::mutex> hold(mutex);
-    knob = Knob{order["delay_ms"].toInt(), order["reply"].toString("normal"), order["count"].toInt(1),
+    knob = Knob{order["delay_ms"].toInt(), order["reply"].toString("normal"),
+                QJsonDocument(order["body"].toObject()).toJson(QJsonDocument::Compact), order["count"].toInt(1),
                 order["action"].toString(), order["error"].toInt()};
     response.set_content(R"({"ok":true})", "application/json");
 }
@@ -174,6 +175,8 @@ void CloudService::handle(const httplib::Request& request, httplib::Response& re
 
     if (how.reply == "not_json") {
         response.set_content("this is not JSON", "text/plain");
+    } else if (how.reply == "body") {
+        response.set_content(how.body.toStdString(), "application/json");
     } else if (how.reply == "array") {
         response.set_content(R"([{"errcode":0}])", "application/json");
     } else if (how.reply == "http500") {

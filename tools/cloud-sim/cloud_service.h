@@ -33,7 +33,8 @@ private:
     struct Knob
     {
         int delay_ms = 0;
-        QString reply = "normal"; // normal, not_json, array, http500, drop
+        QString reply = "normal"; // normal, not_json, array, http500, drop, body
+        QByteArray body; // the answer for "body"
         int count = 0;
         QString action;
         int error = 0; // answer this error code instead of acting
