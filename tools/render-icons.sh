@@ -15,6 +15,7 @@ render shanchu 64
 render tianjia 64
 render details 64
 render texture 64
+render user 64
 for size in 16 32 48; do rsvg-convert -w $size -h $size src/logo_radius.svg -o /tmp/logo_$size.png; done
 convert /tmp/logo_16.png /tmp/logo_32.png /tmp/logo_48.png logo_radius.png logo_radius.ico
 rm -f /tmp/logo_16.png /tmp/logo_32.png /tmp/logo_48.png
