@@ -4,13 +4,53 @@
 #include "startup_language.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QTranslator>
 
+#include <cstdio>
 #include <memory>
+
+namespace {
+
+QStringList raw_arguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+// The mode text the window starts in: the local mode, or with --cloud the
+// cloud mode signed out, to sign in from the account bar.
+QString start_mode(bool cloud)
+{
+    if (!cloud)
+        return ORB_Window::LOCAL_MODE;
+    return QJsonDocument(QJsonObject{{"mode", "cloud"}}).toJson(QJsonDocument::Compact);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    // Read before anything needs a display or the single-instance lock;
+    // options this parser does not know are left to Qt and QtWebEngine.
+    QCommandLineParser options;
+    options.setApplicationDescription("Finds, sets up and manages the switches on this PC's LAN.");
+    const QCommandLineOption help = options.addHelpOption();
+    const QCommandLineOption cloud("cloud", "Start in the cloud mode: sign in to a cloud account and manage its "
+                                            "projects.");
+    options.addOption(cloud);
+    options.parse(raw_arguments(argc, argv));
+    if (options.isSet(help)) {
+        QCoreApplication text_only(argc, argv); // the help text names the program from it
+        std::fputs(qPrintable(options.helpText()), stdout);
+        return 0;
+    }
+
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -28,7 +68,7 @@ int main(int argc, char* argv[])
     translator.load(language_catalogue(language));
     app.installTranslator(&translator);
 
-    auto window = std::make_unique<ORB_Window>("Local Mannage", language);
+    auto window = std::make_unique<ORB_Window>(start_mode(options.isSet(cloud)), language);
     window->setWindowTitle(QObject::tr("Management System PC"));
     window->show();
     const int code = app.exec();

@@ -10,6 +10,7 @@
 #include "projects/switch_opener.h"
 #include "shell/no_edit_delegate.h"
 #include "shell/startup_language.h"
+#include "ui/cloud_account.h"
 #include "ui/cloud_project_tree.h"
 #include "ui/interface_list.h"
 #include "ui/local_device_tree.h"
@@ -61,6 +62,10 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     cloud_tree = new ORB_CloudProjectTree(
         {this, ui->server_project_viewer, ui->server_new_project_button, ui->server_update_button}, conn2server,
         &current_device_sn);
+    cloud_account = new ORB_CloudAccount(
+        {this, ui->usr_name_text, ui->state_text},
+        {&login_done, &login_attempts, [this](const QString& name) { show_login_state(name); }}, conn2server,
+        cloud_tree);
     device_tree->set_open_switch([this](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
         switch_opener->open_local_device(device, passwd, notify, record);
     });
@@ -89,6 +94,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
 
 ORB_Window::~ORB_Window()
 {
+    delete cloud_account;
     delete cloud_tree;
     delete switch_opener;
     delete device_tree;
@@ -258,11 +264,20 @@ void ORB_Window::apply_mode(const QString& mode)
             &ORB_Window::on_server_update_button_clicked);
     const CJsonPtr credentials(cJSON_Parse(mode.toUtf8().constData()));
     if (!cJSON_IsObject(credentials.get())) {
-        qWarning() << "Failed to parse JSON data:" << mode;
+        // Not the text itself: it may carry the signing key.
+        qWarning() << "Failed to parse JSON data: the mode text is not a JSON object";
         return;
     }
-    conn2server->set_uid(QString::fromUtf8(cjson_string_member(credentials.get(), "uid")));
-    conn2server->set_key(QString::fromUtf8(cjson_string_member(credentials.get(), "key")));
+    const QString uid = QString::fromUtf8(cjson_string_member(credentials.get(), "uid"));
+    const QString key = QString::fromUtf8(cjson_string_member(credentials.get(), "key"));
+    if (uid.isEmpty() || key.isEmpty()) {
+        // Started for a sign-in: nothing is asked of the cloud before it.
+        login_done = false;
+        show_login_state(ui->usr_name_text->text());
+        return;
+    }
+    conn2server->set_uid(uid);
+    conn2server->set_key(key);
     // A failed first query must not leave the way to try again disabled.
     ui->server_update_button->setEnabled(true);
     conn2server->query_device();
@@ -368,26 +383,74 @@ void ORB_Window::update_searchDevice(cJSON* data)
     device_tree->fill(data);
 }
 
-// Account slots, whose behaviour comes with sign-in.
+// The cloud account.
 
-void ORB_Window::not_available_yet(const char* slot) const
+void ORB_Window::server_login_multi(QString mobile, QString passwd, bool remember)
 {
-    qDebug() << slot << "not available yet";
+    cloud_account->login_repeatedly(ORB_CloudAccount::Id::Mobile, mobile, passwd, remember);
 }
 
-void ORB_Window::server_login_multi(QString, QString, bool) { not_available_yet("server_login_multi"); }
-void ORB_Window::server_login(QString, QString, bool) { not_available_yet("server_login"); }
-void ORB_Window::server_register(QString, QString, QString) { not_available_yet("server_register"); }
-void ORB_Window::server_alter_mobile(QString, QString) { not_available_yet("server_alter_mobile"); }
-void ORB_Window::server_alter_passwd(QString, QString) { not_available_yet("server_alter_passwd"); }
-void ORB_Window::server_send_verify_code(QString) { not_available_yet("server_send_verify_code"); }
-void ORB_Window::server_login_email_multi(QString, QString, bool) { not_available_yet("server_login_email_multi"); }
-void ORB_Window::server_login_email(QString, QString, bool) { not_available_yet("server_login_email"); }
-void ORB_Window::server_register_email(QString, QString, QString) { not_available_yet("server_register_email"); }
-void ORB_Window::server_alter_passwd_email(QString) { not_available_yet("server_alter_passwd_email"); }
-void ORB_Window::on_login_changepd_button_clicked() { not_available_yet("on_login_changepd_button_clicked"); }
-void ORB_Window::on_change_mobile_button_clicked() { not_available_yet("on_change_mobile_button_clicked"); }
-void ORB_Window::on_delete_account_button_clicked() { not_available_yet("on_delete_account_button_clicked"); }
+void ORB_Window::server_login(QString mobile, QString passwd, bool remember)
+{
+    cloud_account->login(ORB_CloudAccount::Id::Mobile, mobile, passwd, remember);
+}
+
+void ORB_Window::server_login_email_multi(QString email, QString passwd, bool remember)
+{
+    cloud_account->login_repeatedly(ORB_CloudAccount::Id::Email, email, passwd, remember);
+}
+
+void ORB_Window::server_login_email(QString email, QString passwd, bool remember)
+{
+    cloud_account->login(ORB_CloudAccount::Id::Email, email, passwd, remember);
+}
+
+void ORB_Window::server_register(QString mobile, QString code, QString passwd)
+{
+    cloud_account->register_account(ORB_CloudAccount::Id::Mobile, mobile, code, passwd);
+}
+
+void ORB_Window::server_register_email(QString email, QString code, QString passwd)
+{
+    cloud_account->register_account(ORB_CloudAccount::Id::Email, email, code, passwd);
+}
+
+void ORB_Window::server_send_verify_code(QString mobile)
+{
+    cloud_account->send_verify_code(mobile);
+}
+
+void ORB_Window::on_login_changepd_button_clicked()
+{
+    cloud_account->open_account_window();
+}
+
+void ORB_Window::on_change_mobile_button_clicked()
+{
+    cloud_account->open_change_mobile_window();
+}
+
+void ORB_Window::server_alter_mobile(QString new_mobile, QString code)
+{
+    cloud_account->alter_mobile(new_mobile, code);
+}
+
+// The account is the signed-in one: the mobile number is not sent.
+void ORB_Window::server_alter_passwd(QString, QString new_passwd)
+{
+    cloud_account->alter_password(new_passwd);
+}
+
+void ORB_Window::server_alter_passwd_email(QString new_passwd)
+{
+    ui->state_text->setText(tr("changing password"));
+    cloud_account->alter_password(new_passwd);
+}
+
+void ORB_Window::on_delete_account_button_clicked()
+{
+    cloud_account->delete_account();
+}
 
 // The cloud project tree.
 

@@ -2,9 +2,10 @@
 // The program's one main window. It owns the device link, the cloud link, the
 // project file loader, its own translator, the web channel that publishes the
 // links to the HTML application, and the tray icon. The behaviour of local
-// projects, the local device tree, opening a switch and the cloud project tree
-// lives in ORB_LocalProjects, ORB_LocalDeviceTree, ORB_SwitchOpener and
-// ORB_CloudProjectTree, which the slots delegate to.
+// projects, the local device tree, opening a switch, the cloud project tree and
+// the cloud account lives in ORB_LocalProjects, ORB_LocalDeviceTree,
+// ORB_SwitchOpener, ORB_CloudProjectTree and ORB_CloudAccount, which the slots
+// delegate to.
 
 #include "codec/cjson_util.h"
 
@@ -15,6 +16,7 @@
 #include <QString>
 #include <QStringList>
 
+class ORB_CloudAccount;
 class ORB_CloudProjectTree;
 class ORB_CONN2DEVICE;
 class ORB_CONN2SERVER;
@@ -108,7 +110,6 @@ private:
     void apply_mode(const QString& mode);
     void send_language_to_page();
     void build_server_project_tree(const cJSON* tree);
-    void not_available_yet(const char* slot) const;
 
     Ui::CorvaneIOT_Managesystem* ui;
     ORB_Loader* loader;
@@ -129,4 +130,5 @@ private:
     ORB_LocalDeviceTree* device_tree;
     ORB_SwitchOpener* switch_opener;
     ORB_CloudProjectTree* cloud_tree;
+    ORB_CloudAccount* cloud_account;
 };

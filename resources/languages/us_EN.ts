@@ -96,6 +96,75 @@
     </message>
 </context>
 <context>
+    <name>ORB_Change_Mobile_Window</name>
+    <message>
+        <source>Input new mobile number</source>
+        <translation>Input new mobile number</translation>
+    </message>
+    <message>
+        <source>Input VerifyCode</source>
+        <translation>Verification code</translation>
+    </message>
+    <message>
+        <source>send VerifyCode</source>
+        <translation>Send code</translation>
+    </message>
+    <message>
+        <source>confirm</source>
+        <translation>confirm</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Change_Passwd_Email_Window</name>
+    <message>
+        <source>New Password</source>
+        <translation>New Password</translation>
+    </message>
+    <message>
+        <source>Input New Password</source>
+        <translation>Input New Password</translation>
+    </message>
+    <message>
+        <source>Input Password again</source>
+        <translation>Input Password again</translation>
+    </message>
+    <message>
+        <source>confirm</source>
+        <translation>confirm</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Change_Passwd_Window</name>
+    <message>
+        <source>New Password</source>
+        <translation>New Password</translation>
+    </message>
+    <message>
+        <source>Input New Password</source>
+        <translation>Input New Password</translation>
+    </message>
+    <message>
+        <source>Input Password again</source>
+        <translation>Input Password again</translation>
+    </message>
+    <message>
+        <source>confirm</source>
+        <translation>confirm</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>cancel</translation>
+    </message>
+</context>
+<context>
     <name>ORB_LocalDeviceTree</name>
     <message>
         <source>Tips</source>
@@ -265,6 +334,57 @@
     </message>
 </context>
 <context>
+    <name>ORB_Login_Window</name>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Input mobile number</source>
+        <translation>Input mobile number</translation>
+    </message>
+    <message>
+        <source>Input password</source>
+        <translation>Input password</translation>
+    </message>
+    <message>
+        <source>Remember Password</source>
+        <translation>Remember Password</translation>
+    </message>
+    <message>
+        <source>Forget Password?</source>
+        <translation>Forget Password?</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Click Register</source>
+        <translation>Click Register</translation>
+    </message>
+    <message>
+        <source>Invalid Mobile</source>
+        <translation>Invalid Mobile</translation>
+    </message>
+    <message>
+        <source>Please enter valid mobile number.</source>
+        <translation>Please enter valid mobile number.</translation>
+    </message>
+    <message>
+        <source>Invalid Password</source>
+        <translation>Invalid Password</translation>
+    </message>
+    <message>
+        <source>Please enter password.</source>
+        <translation>Please enter password.</translation>
+    </message>
+</context>
+<context>
     <name>ORB_Passwd_Window</name>
     <message>
         <source>Input Password</source>
@@ -296,6 +416,73 @@
     <message>
         <source>a project name cannot contain / \ : * ? &quot; &lt; &gt; | or control characters</source>
         <translation>a project name cannot contain / \ : * ? &quot; &lt; &gt; | or control characters</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Register_Window</name>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Input mobile number</source>
+        <translation>Input mobile number</translation>
+    </message>
+    <message>
+        <source>Input New Password</source>
+        <translation>Input New Password</translation>
+    </message>
+    <message>
+        <source>Input Password again</source>
+        <translation>Input Password again</translation>
+    </message>
+    <message>
+        <source>Input VerifyCode</source>
+        <translation>Verification code</translation>
+    </message>
+    <message>
+        <source>Send VerifyCode</source>
+        <translation>Send code</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Invalid Mobile</source>
+        <translation>Invalid Mobile</translation>
+    </message>
+    <message>
+        <source>Please enter valid mobile number.</source>
+        <translation>Please enter valid mobile number.</translation>
+    </message>
+    <message>
+        <source>Invalid Password</source>
+        <translation>Invalid Password</translation>
+    </message>
+    <message>
+        <source>Please enter 6~12 digit password.</source>
+        <translation>Please enter 6~12 digit password.</translation>
+    </message>
+    <message>
+        <source>Password Inconsistency</source>
+        <translation>Password Inconsistency</translation>
+    </message>
+    <message>
+        <source>The two passwords you entered did not match.</source>
+        <translation>The two passwords you entered did not match.</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>VerifyCode can not be empty.</source>
+        <translation>Verification code can not be empty.</translation>
     </message>
 </context>
 <context>
@@ -568,6 +755,114 @@
     <message>
         <source>Exiting project successful</source>
         <translation>Exiting project successful</translation>
+    </message>
+    <message>
+        <source>changing password</source>
+        <translation>changing password</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Change passwd</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>change mobile</source>
+        <translation>Change mobile number</translation>
+    </message>
+    <message>
+        <source>Logining</source>
+        <translation>Signing in</translation>
+    </message>
+    <message>
+        <source>Login failed unknown user</source>
+        <translation>Login failed unknown user</translation>
+    </message>
+    <message>
+        <source>Login failed password error</source>
+        <translation>Login failed password error</translation>
+    </message>
+    <message>
+        <source>Login Timeout!</source>
+        <translation>Login Timeout!</translation>
+    </message>
+    <message>
+        <source>Login failed unknown reason</source>
+        <translation>Login failed unknown reason</translation>
+    </message>
+    <message>
+        <source>Login successful</source>
+        <translation>Login successful</translation>
+    </message>
+    <message>
+        <source>Registering</source>
+        <translation>Registering</translation>
+    </message>
+    <message>
+        <source>register successful</source>
+        <translation>register successful</translation>
+    </message>
+    <message>
+        <source>register failed</source>
+        <translation>register failed</translation>
+    </message>
+    <message>
+        <source>sending verify code</source>
+        <translation>sending verification code</translation>
+    </message>
+    <message>
+        <source>sending verify code successful</source>
+        <translation>verification code sent</translation>
+    </message>
+    <message>
+        <source>sending verify code failed</source>
+        <translation>sending verification code failed</translation>
+    </message>
+    <message>
+        <source>changing mobile fail, same mobile number</source>
+        <translation>changing mobile fail, same mobile number</translation>
+    </message>
+    <message>
+        <source>changing mobile successful</source>
+        <translation>changing mobile successful</translation>
+    </message>
+    <message>
+        <source>VerifyCode Error.</source>
+        <translation>Verification code error.</translation>
+    </message>
+    <message>
+        <source>phone mobile has been bound</source>
+        <translation>phone mobile has been bound</translation>
+    </message>
+    <message>
+        <source>changing mobile failed</source>
+        <translation>changing mobile failed</translation>
+    </message>
+    <message>
+        <source>changing password failed</source>
+        <translation>changing password failed</translation>
+    </message>
+    <message>
+        <source>changing password successful</source>
+        <translation>changing password successful</translation>
+    </message>
+    <message>
+        <source>Confirm account cancellation</source>
+        <translation>Confirm account cancellation</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to close your account? This will not be undone.</source>
+        <translation>Are you sure you want to close your account? This will not be undone.</translation>
+    </message>
+    <message>
+        <source>Account delete successful</source>
+        <translation>Account delete successful</translation>
     </message>
 </context>
 <context>

@@ -96,6 +96,75 @@
     </message>
 </context>
 <context>
+    <name>ORB_Change_Mobile_Window</name>
+    <message>
+        <source>Input new mobile number</source>
+        <translation>请输入新手机号码</translation>
+    </message>
+    <message>
+        <source>Input VerifyCode</source>
+        <translation>请输入验证码</translation>
+    </message>
+    <message>
+        <source>send VerifyCode</source>
+        <translation>发送验证码</translation>
+    </message>
+    <message>
+        <source>confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Change_Passwd_Email_Window</name>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Input New Password</source>
+        <translation>请输入新密码</translation>
+    </message>
+    <message>
+        <source>Input Password again</source>
+        <translation>请再次输入密码</translation>
+    </message>
+    <message>
+        <source>confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Change_Passwd_Window</name>
+    <message>
+        <source>New Password</source>
+        <translation>新密码</translation>
+    </message>
+    <message>
+        <source>Input New Password</source>
+        <translation>请输入新密码</translation>
+    </message>
+    <message>
+        <source>Input Password again</source>
+        <translation>请再次输入密码</translation>
+    </message>
+    <message>
+        <source>confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>ORB_LocalDeviceTree</name>
     <message>
         <source>Tips</source>
@@ -264,6 +333,57 @@
     </message>
 </context>
 <context>
+    <name>ORB_Login_Window</name>
+    <message>
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Input mobile number</source>
+        <translation>请输入手机号码</translation>
+    </message>
+    <message>
+        <source>Input password</source>
+        <translation>请输入密码</translation>
+    </message>
+    <message>
+        <source>Remember Password</source>
+        <translation>记住密码</translation>
+    </message>
+    <message>
+        <source>Forget Password?</source>
+        <translation>忘记密码？</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Click Register</source>
+        <translation>点击注册</translation>
+    </message>
+    <message>
+        <source>Invalid Mobile</source>
+        <translation>手机号码无效</translation>
+    </message>
+    <message>
+        <source>Please enter valid mobile number.</source>
+        <translation>请输入有效的手机号码。</translation>
+    </message>
+    <message>
+        <source>Invalid Password</source>
+        <translation>密码无效</translation>
+    </message>
+    <message>
+        <source>Please enter password.</source>
+        <translation>请输入密码。</translation>
+    </message>
+</context>
+<context>
     <name>ORB_Passwd_Window</name>
     <message>
         <source>Input Password</source>
@@ -295,6 +415,73 @@
     <message>
         <source>a project name cannot contain / \ : * ? &quot; &lt; &gt; | or control characters</source>
         <translation>项目名称不能包含 / \ : * ? &quot; &lt; &gt; | 或控制字符</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_Register_Window</name>
+    <message>
+        <source>Register</source>
+        <translation>注册</translation>
+    </message>
+    <message>
+        <source>Input mobile number</source>
+        <translation>请输入手机号码</translation>
+    </message>
+    <message>
+        <source>Input New Password</source>
+        <translation>请输入新密码</translation>
+    </message>
+    <message>
+        <source>Input Password again</source>
+        <translation>请再次输入密码</translation>
+    </message>
+    <message>
+        <source>Input VerifyCode</source>
+        <translation>请输入验证码</translation>
+    </message>
+    <message>
+        <source>Send VerifyCode</source>
+        <translation>发送验证码</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Invalid Mobile</source>
+        <translation>手机号码无效</translation>
+    </message>
+    <message>
+        <source>Please enter valid mobile number.</source>
+        <translation>请输入有效的手机号码。</translation>
+    </message>
+    <message>
+        <source>Invalid Password</source>
+        <translation>密码无效</translation>
+    </message>
+    <message>
+        <source>Please enter 6~12 digit password.</source>
+        <translation>请输入6~12位密码。</translation>
+    </message>
+    <message>
+        <source>Password Inconsistency</source>
+        <translation>密码不一致</translation>
+    </message>
+    <message>
+        <source>The two passwords you entered did not match.</source>
+        <translation>两次输入的密码不一致。</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>VerifyCode can not be empty.</source>
+        <translation>验证码不能为空。</translation>
     </message>
 </context>
 <context>
@@ -567,6 +754,114 @@
     <message>
         <source>Exiting project successful</source>
         <translation>退出项目成功</translation>
+    </message>
+    <message>
+        <source>changing password</source>
+        <translation>正在修改密码</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登录</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>注册</translation>
+    </message>
+    <message>
+        <source>Change passwd</source>
+        <translation>修改密码</translation>
+    </message>
+    <message>
+        <source>change mobile</source>
+        <translation>修改手机号</translation>
+    </message>
+    <message>
+        <source>Logining</source>
+        <translation>正在登录</translation>
+    </message>
+    <message>
+        <source>Login failed unknown user</source>
+        <translation>登录失败：用户不存在</translation>
+    </message>
+    <message>
+        <source>Login failed password error</source>
+        <translation>登录失败：密码错误</translation>
+    </message>
+    <message>
+        <source>Login Timeout!</source>
+        <translation>登录超时！</translation>
+    </message>
+    <message>
+        <source>Login failed unknown reason</source>
+        <translation>登录失败：原因未知</translation>
+    </message>
+    <message>
+        <source>Login successful</source>
+        <translation>登录成功</translation>
+    </message>
+    <message>
+        <source>Registering</source>
+        <translation>正在注册</translation>
+    </message>
+    <message>
+        <source>register successful</source>
+        <translation>注册成功</translation>
+    </message>
+    <message>
+        <source>register failed</source>
+        <translation>注册失败</translation>
+    </message>
+    <message>
+        <source>sending verify code</source>
+        <translation>正在发送验证码</translation>
+    </message>
+    <message>
+        <source>sending verify code successful</source>
+        <translation>验证码发送成功</translation>
+    </message>
+    <message>
+        <source>sending verify code failed</source>
+        <translation>验证码发送失败</translation>
+    </message>
+    <message>
+        <source>changing mobile fail, same mobile number</source>
+        <translation>修改手机号失败：与原手机号相同</translation>
+    </message>
+    <message>
+        <source>changing mobile successful</source>
+        <translation>修改手机号成功</translation>
+    </message>
+    <message>
+        <source>VerifyCode Error.</source>
+        <translation>验证码错误。</translation>
+    </message>
+    <message>
+        <source>phone mobile has been bound</source>
+        <translation>该手机号已被绑定</translation>
+    </message>
+    <message>
+        <source>changing mobile failed</source>
+        <translation>修改手机号失败</translation>
+    </message>
+    <message>
+        <source>changing password failed</source>
+        <translation>修改密码失败</translation>
+    </message>
+    <message>
+        <source>changing password successful</source>
+        <translation>修改密码成功</translation>
+    </message>
+    <message>
+        <source>Confirm account cancellation</source>
+        <translation>确认注销账号</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to close your account? This will not be undone.</source>
+        <translation>确定要注销账号吗？此操作无法撤销。</translation>
+    </message>
+    <message>
+        <source>Account delete successful</source>
+        <translation>账号注销成功</translation>
     </message>
 </context>
 <context>

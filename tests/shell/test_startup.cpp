@@ -109,6 +109,24 @@ private slots:
         QCOMPARE(next.process.state(), QProcess::Running);
     }
 
+    // --help answers even while another copy holds the lock, and without a display.
+    void helpNeedsNoDisplayNorLock()
+    {
+        QTemporaryDir dir;
+        ProgramRun first(dir.path(), "en_US.UTF-8", false);
+        QVERIFY(wait_for_window(ENGLISH_TITLE));
+        QProcess help;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        help.setProcessEnvironment(env);
+        help.setWorkingDirectory(dir.path());
+        help.start(PCORB_PROGRAM, {"--help"});
+        QVERIFY(help.waitForFinished(5000));
+        QCOMPARE(help.exitCode(), 0);
+        const QString text = QString::fromUtf8(help.readAllStandardOutput());
+        QVERIFY2(text.contains("--cloud") && text.contains("--help"), qPrintable(text));
+    }
+
     void languageAtStartup_data()
     {
         QTest::addColumn<QString>("setting"); // empty: no key

@@ -18,7 +18,8 @@ class WindowFixture
 {
 public:
     explicit WindowFixture(const QStringList& simulator_arguments = {});
-    // The cloud mode, signed in with a mobile number and password of the seed.
+    // The cloud mode, signed in with a mobile number and password of the seed,
+    // or signed out (as --cloud starts) with an empty mobile number.
     WindowFixture(const QString& cloud_seed_file, const QString& mobile, const QString& password);
     ~WindowFixture();
 

@@ -1,0 +1,341 @@
+// Signing in, registering and the account settings against the reference
+// cloud service over HTTPS, through the windows a person types into: what is
+// checked before anything is sent, what each answer shows, and what is kept
+// in ./Settings.ini. No web view here, so these also run under the sanitizers.
+
+#include "cloud/orb_conn2server.h"
+#include "projects/device_records.h"
+#include "tests/support/cloud_simulator.h"
+#include "tests/support/dialog_watcher.h"
+#include "ui/cloud_account.h"
+#include "ui/cloud_project_tree.h"
+#include "ui/orb_change_mobile_window.h"
+#include "ui/orb_change_passwd_email_window.h"
+#include "ui/orb_change_passwd_window.h"
+#include "ui/orb_login_window.h"
+#include "ui/orb_register_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+class TestCloudAccount : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir work;
+    QString certs;
+    std::unique_ptr<CloudSimulator> cloud;
+    std::unique_ptr<ORB_CONN2SERVER> link;
+    std::unique_ptr<QWidget> window;
+    QLabel* account_label = nullptr;
+    QLineEdit* state_text = nullptr;
+    QTreeWidget* tree = nullptr;
+    std::unique_ptr<ORB_CloudProjectTree> projects;
+    std::unique_ptr<ORB_CloudAccount> account;
+    QString current_sn;
+    bool login_done = false;
+    const int login_attempts = 3;
+    std::unique_ptr<DialogWatcher> watcher;
+
+    static QSettings settings() { return QSettings("./Settings.ini", QSettings::IniFormat); }
+
+    template <typename Window> Window* shown()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<Window*>(w); found && found->isVisible())
+                return found;
+        return nullptr;
+    }
+
+    void type(QWidget* window, const char* field, const QString& text)
+    {
+        window->findChild<QLineEdit*>(field)->setText(text);
+    }
+
+    int requests(const QString& action) { return cloud->log().filter(QRegularExpression("^" + action + " ")).size(); }
+
+    void expect_box(const QString& text)
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(!watcher->boxes.isEmpty(), 15000);
+        QCOMPARE(watcher->boxes.takeFirst(), text);
+    }
+
+    // Signs in through the sign-in window.
+    void sign_in(const QString& mobile, const QString& password, bool remember)
+    {
+        account->open_account_window();
+        auto* login = shown<ORB_Login_Window>();
+        QVERIFY(login);
+        type(login, "mobile_text", mobile);
+        type(login, "passwd_text", password);
+        login->findChild<QCheckBox*>("remember_checkbox")->setChecked(remember);
+        login->findChild<QPushButton*>("login_confirm_button")->click();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(work.isValid());
+        QDir::setCurrent(work.path());
+        certs = work.filePath("certs");
+        QVERIFY(CloudSimulator::make_certificates(certs));
+    }
+
+    void init()
+    {
+        QFile::remove("Settings.ini");
+        cloud = std::make_unique<CloudSimulator>(certs, QFINDTESTDATA("../cloud/seed.json"));
+        QVERIFY(cloud->is_ready());
+        {
+            QSettings stored = settings();
+            stored.setValue("cloud_host", cloud->host());
+            stored.setValue("cloud_ca_file", certs + "/ca.pem");
+        }
+        link = std::make_unique<ORB_CONN2SERVER>();
+        window = std::make_unique<QWidget>();
+        account_label = new QLabel(window.get());
+        state_text = new QLineEdit(window.get());
+        tree = new QTreeWidget(window.get());
+        projects = std::make_unique<ORB_CloudProjectTree>(
+            ORB_CloudProjectTree::Widgets{window.get(), tree, new QPushButton(window.get()),
+                                          new QPushButton(window.get())},
+            link.get(), &current_sn);
+        login_done = false;
+        account = std::make_unique<ORB_CloudAccount>(
+            ORB_CloudAccount::Widgets{window.get(), account_label, state_text},
+            ORB_CloudAccount::State{&login_done, &login_attempts,
+                                    [this](const QString& name) { account_label->setText(name); }},
+            link.get(), projects.get());
+        watcher = std::make_unique<DialogWatcher>();
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(watcher->boxes.isEmpty(), qPrintable(watcher->boxes.join(" | ")));
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != window.get() && w->isVisible())
+                w->close();
+        watcher.reset();
+        account.reset();
+        projects.reset();
+        window.reset();
+        link.reset();
+        cloud.reset();
+    }
+
+    void signInAndRememberIt()
+    {
+        account->open_account_window();
+        auto* login = shown<ORB_Login_Window>();
+        QVERIFY(login);
+        for (const char* bad : {"12800000001", "1380000000", "+8613800000001"}) {
+            type(login, "mobile_text", bad);
+            login->findChild<QPushButton*>("login_confirm_button")->click();
+            expect_box("Invalid Mobile: Please enter valid mobile number.");
+        }
+        type(login, "mobile_text", "13800000001");
+        login->findChild<QPushButton*>("login_confirm_button")->click();
+        expect_box("Invalid Password: Please enter password.");
+        QVERIFY(login->isVisible());
+        QCOMPARE(requests("MobileLogin"), 0);
+        login->close();
+
+        sign_in("13800000001", "Secret-1", true);
+        QVERIFY(login_done);
+        QCOMPARE(account_label->text(), QString("13800000001"));
+        QCOMPARE(state_text->text(), QString("Login successful"));
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        QCOMPARE(settings().value("user").toString(), QString("13800000001"));
+        QVERIFY(settings().value("passwd").toString() != "Secret-1");
+        QCOMPARE(decode_stored_password(settings().value("passwd").toString()), QString("Secret-1"));
+
+        // The next sign-in window is filled in from what was remembered.
+        auto* again = new ORB_Login_Window;
+        QCOMPARE(again->findChild<QLineEdit*>("passwd_text")->text(), QString("Secret-1"));
+        QVERIFY(again->findChild<QCheckBox*>("remember_checkbox")->isChecked());
+        delete again;
+
+        // Signed in, the account button changes the password instead.
+        account->open_account_window();
+        QVERIFY(shown<ORB_Change_Passwd_Window>() && !shown<ORB_Login_Window>());
+        shown<ORB_Change_Passwd_Window>()->close();
+
+        // Without "remember" the password is forgotten.
+        login_done = false;
+        sign_in("13800000001", "Secret-1", false);
+        QVERIFY(login_done);
+        QCOMPARE(settings().value("passwd").toString(), QString());
+        QCOMPARE(settings().value("remember").toBool(), false);
+        auto* empty = new ORB_Login_Window;
+        QCOMPARE(empty->findChild<QLineEdit*>("mobile_text")->text(), QString("13800000001"));
+        QCOMPARE(empty->findChild<QLineEdit*>("passwd_text")->text(), QString());
+        delete empty;
+    }
+
+    void failedSignInsChangeNothing()
+    {
+        const struct
+        {
+            QString mobile, password;
+            QJsonObject knob;
+            QString state;
+            int requests;
+        } cases[] = {
+            {"13800000404", "whatever", {}, "Login failed unknown user", 1},
+            {"13800000001", "wrong", {}, "Login failed password error", 1},
+            {"13800000009", "Secret-9", {}, "Login Timeout!", 1},
+            {"13800000001", "Secret-1", {{"reply", "drop"}, {"count", 3}}, "Login failed unknown reason", 3},
+            // A "success" without a whole pair is no sign-in.
+            {"13800000001", "Secret-1", {{"reply", "body"}, {"body", QJsonObject{{"secretId", "HALF"}}}},
+             "Login failed unknown reason", 1},
+        };
+        int sent = 0;
+        for (const auto& c : cases) {
+            if (!c.knob.isEmpty())
+                cloud->set_knob(c.knob);
+            account->login_repeatedly(ORB_CloudAccount::Id::Mobile, c.mobile, c.password, true);
+            QCOMPARE(state_text->text(), c.state);
+            sent += c.requests;
+            QCOMPARE(requests("MobileLogin"), sent);
+            QVERIFY(!login_done);
+            QVERIFY(link->uid().isEmpty() && link->key().isEmpty());
+        }
+        // A service that does not answer within its time.
+        cloud->set_knob({{"delay_ms", 6000}});
+        account->login(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-1", true);
+        QCOMPARE(state_text->text(), QString("Login failed unknown reason"));
+        QVERIFY(!settings().contains("user"));
+    }
+
+    void oneSignInAtATime()
+    {
+        cloud->set_knob({{"action", "MobileLogin"}, {"delay_ms", 2000}});
+        QTimer::singleShot(500, this, [this] {
+            account->open_account_window();
+            account->login_repeatedly(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-1", true);
+        });
+        account->login_repeatedly(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-1", true);
+        QVERIFY(login_done);
+        QVERIFY(!shown<ORB_Login_Window>());
+        QCOMPARE(requests("MobileLogin"), 1);
+    }
+
+    void registerThenSignIn()
+    {
+        account->open_account_window();
+        shown<ORB_Login_Window>()->findChild<QPushButton*>("register_button")->click();
+        auto* form = shown<ORB_Register_Window>();
+        QVERIFY(form && !shown<ORB_Login_Window>());
+        QCOMPARE(form->findChild<QLineEdit*>("re_passwd_text")->echoMode(), QLineEdit::Password);
+        type(form, "mobile_text", "13900000001");
+        form->findChild<QPushButton*>("verify_code_button")->click();
+        QCOMPARE(state_text->text(), QString("sending verify code successful"));
+        type(form, "passwd_text", "1234567890123");
+        form->findChild<QPushButton*>("confirm_button")->click();
+        expect_box("Invalid Password: Please enter 6~12 digit password.");
+        type(form, "passwd_text", "abcdef");
+        type(form, "re_passwd_text", "abcdeg");
+        form->findChild<QPushButton*>("confirm_button")->click();
+        expect_box("Password Inconsistency: The two passwords you entered did not match.");
+        type(form, "re_passwd_text", "abcdef");
+        form->findChild<QPushButton*>("confirm_button")->click();
+        expect_box("Tips: VerifyCode can not be empty.");
+        type(form, "verify_code_text", cloud->code_for("13900000001"));
+        form->findChild<QPushButton*>("confirm_button")->click();
+        QCOMPARE(state_text->text(), QString("register successful"));
+        sign_in("13900000001", "abcdef", false);
+        QCOMPARE(state_text->text(), QString("Login successful"));
+    }
+
+    void changeTheMobileNumber()
+    {
+        sign_in("13800000001", "Secret-1", true);
+        const auto change = [this](const QString& mobile, const QString& code) {
+            account->open_change_mobile_window();
+            auto* form = shown<ORB_Change_Mobile_Window>();
+            type(form, "mobile_text", mobile);
+            form->findChild<QPushButton*>("verify_code_button")->click();
+            type(form, "verify_code_text", code.isEmpty() ? cloud->code_for(mobile) : code);
+            form->findChild<QPushButton*>("confirm_button")->click();
+        };
+        change("1390000000", "123456"); // ten digits: nothing is sent
+        QVERIFY(shown<ORB_Change_Mobile_Window>());
+        shown<ORB_Change_Mobile_Window>()->close();
+        QCOMPARE(requests("SMSCode") + requests("ChangeMobile"), 0);
+        change("13800000001", "123456");
+        expect_box("Tips: changing mobile fail, same mobile number");
+        change("13900000002", "000000");
+        expect_box("Tips: VerifyCode Error.");
+        change("13800000002", "");
+        expect_box("Tips: phone mobile has been bound");
+        QCOMPARE(requests("ChangeMobile"), 2);
+        change("13900000002", "");
+        expect_box("Tips: changing mobile successful");
+        QCOMPARE(account_label->text(), QString("13900000002"));
+        QCOMPARE(settings().value("user").toString(), QString("13900000002"));
+        QCOMPARE(requests("QueryDevice"), 2); // the tree is drawn again
+    }
+
+    void changeThePassword()
+    {
+        sign_in("13800000001", "Secret-1", true);
+        account->open_account_window();
+        auto* form = shown<ORB_Change_Passwd_Window>();
+        QSignalSpy confirmed(form, &ORB_Change_Passwd_Window::confirm_change_passwd);
+        type(form, "passwd_text", "Secret-2b");
+        type(form, "re_passwd_text", "Secret-2c");
+        form->findChild<QPushButton*>("confirm_button")->click();
+        QVERIFY(confirmed.isEmpty() && form->isVisible());
+        type(form, "re_passwd_text", "Secret-2b");
+        form->findChild<QPushButton*>("confirm_button")->click();
+        expect_box("Tips: changing password successful");
+        QCOMPARE(settings().value("passwd").toString(), QString());
+        QCOMPARE(settings().value("remember").toBool(), false);
+        account->login(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-1", false);
+        QCOMPARE(state_text->text(), QString("Login failed password error"));
+        account->login(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-2b", false);
+        QCOMPARE(state_text->text(), QString("Login successful"));
+
+        // The e-mail accounts' window wants only two equal passwords.
+        auto* email = new ORB_Change_Passwd_Email_Window;
+        QSignalSpy email_confirmed(email, &ORB_Change_Passwd_Email_Window::confirm_change_passwd);
+        email->show();
+        type(email, "passwd_text", "x1");
+        type(email, "re_passwd_text", "x1");
+        email->findChild<QPushButton*>("confirm_button")->click();
+        QCOMPARE(email_confirmed.size(), 1);
+    }
+
+    void deleteTheAccount()
+    {
+        sign_in("13800000001", "Secret-1", true);
+        watcher->answers = {QMessageBox::No};
+        account->delete_account();
+        watcher->boxes.removeFirst();
+        QCOMPARE(requests("DeleteAccount"), 0);
+
+        // Yes: the program ends, and the remembered password with the account.
+        watcher->answers = {QMessageBox::Yes};
+        QEventLoop program;
+        QTimer::singleShot(0, this, [this] { account->delete_account(); });
+        QTimer::singleShot(20000, &program, [&] { program.exit(1); });
+        QCOMPARE(program.exec(), 0);
+        watcher->boxes.removeFirst();
+        expect_box("Tips: Account delete successful");
+        QCOMPARE(requests("DeleteAccount"), 1);
+        QVERIFY(!settings().contains("passwd") && !settings().contains("remember"));
+    }
+};
+
+QTEST_MAIN(TestCloudAccount)
+#include "test_cloud_account.moc"
