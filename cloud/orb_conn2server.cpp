@@ -23,6 +23,16 @@ QString timestamp_now()
     return QString::number(QDateTime::currentSecsSinceEpoch());
 }
 
+// Whether the service answered: a reply, or an HTTP error status (Qt reports
+// 4xx as content errors and 5xx as server errors). Anything else is the
+// transport failing.
+bool is_answer(QNetworkReply::NetworkError error)
+{
+    return error == QNetworkReply::NoError
+        || (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError)
+        || (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+}
+
 QByteArray error_name(QNetworkReply::NetworkError error)
 {
     return QMetaEnum::fromType<QNetworkReply::NetworkError>().valueToKey(error);
@@ -104,9 +114,11 @@ void ORB_CONN2SERVER::send_signed_request(QString version, QString action, cJSON
     const QByteArray bytes = cjson_print(owned_body.get());
     qDebug() << "Request Body:" << mask_secrets(bytes);
     std::optional<QByteArray> reply_body;
+    bool got_answer = false;
     post_and_wait(
         request, bytes,
         [&](QNetworkReply* reply) {
+            got_answer = is_answer(reply->error());
             if (reply->error() != QNetworkReply::NoError) {
                 qDebug() << "Error:" << reply->errorString();
                 return;
@@ -119,7 +131,7 @@ void ORB_CONN2SERVER::send_signed_request(QString version, QString action, cJSON
     // ended: a request made meanwhile (a refresh from the page) must not
     // decide it.
     result = -1;
-    last_answered = reply_body.has_value();
+    last_answered = got_answer;
     if (reply_body && handler)
         handler(*reply_body);
 }

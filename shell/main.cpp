@@ -39,6 +39,9 @@ int main(int argc, char* argv[])
     // Read before anything needs a display or the single-instance lock;
     // options this parser does not know are left to Qt and QtWebEngine.
     QCommandLineParser options;
+    // Qt's own options are single-dash words (-platform, -stylesheet): they
+    // must not read as runs of one-letter options such as -h.
+    options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     options.setApplicationDescription("Finds, sets up and manages the switches on this PC's LAN.");
     const QCommandLineOption help = options.addHelpOption();
     const QCommandLineOption cloud("cloud", "Start in the cloud mode: sign in to a cloud account and manage its "

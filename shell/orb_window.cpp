@@ -264,9 +264,9 @@ void ORB_Window::apply_mode(const QString& mode)
             &ORB_Window::on_server_update_button_clicked);
     const CJsonPtr credentials(cJSON_Parse(mode.toUtf8().constData()));
     if (!cJSON_IsObject(credentials.get())) {
-        // Not the text itself: it may carry the signing key.
+        // Not the text itself: it may carry the signing key. Without
+        // credentials the window starts signed out, to sign in from the bar.
         qWarning() << "Failed to parse JSON data: the mode text is not a JSON object";
-        return;
     }
     const QString uid = QString::fromUtf8(cjson_string_member(credentials.get(), "uid"));
     const QString key = QString::fromUtf8(cjson_string_member(credentials.get(), "key"));
@@ -461,7 +461,9 @@ void ORB_Window::build_server_project_tree(const cJSON* tree)
 
 void ORB_Window::on_server_update_button_clicked()
 {
-    cloud_tree->refresh();
+    // Signed out, there is nothing to ask the cloud (the page may still ask).
+    if (login_done)
+        cloud_tree->refresh();
 }
 
 void ORB_Window::on_server_new_project_button_clicked()

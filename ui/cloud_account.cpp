@@ -124,15 +124,21 @@ void ORB_CloudAccount::login(Id id, const QString& user, const QString& password
     state(tr("Logining"));
     const QString held_id = link->uid();
     const QString held_key = link->key();
+    // Emptied first, so that only a pair the reply itself brings counts.
+    link->set_uid(QString());
+    link->set_key(QString());
     if (id == Id::Mobile)
         link->mobile_login(user, password);
     else
         link->email_login(user, password);
     const int code = link->result_code();
     if (code != 0 || link->uid().isEmpty() || link->key().isEmpty()) {
-        // A "success" without a whole pair is no sign-in: keep the pair held before.
+        // A "success" without a whole pair is no sign-in: keep the pair held
+        // before, and tell the page how things stand.
         link->set_uid(held_id);
         link->set_key(held_key);
+        if (code == 0)
+            link->getLogin_uid_key();
         state(code == 20003   ? tr("Login failed unknown user")
               : code == 20004 ? tr("Login failed password error")
               : code == 10002 ? tr("Login Timeout!")

@@ -161,15 +161,35 @@ bool ORB_CloudProjectTree::query_and_redraw()
     return true;
 }
 
-template <typename Action> void ORB_CloudProjectTree::run_action(Action action)
+void ORB_CloudProjectTree::run_action(std::function<void()> action)
 {
+    // One action at a time: one asked for while another waits (a dialog
+    // confirmed during a refresh) runs after it, and so does a refresh.
+    if (action_running) {
+        waiting.append(std::move(action));
+        return;
+    }
     action_running = true;
     action();
-    action_running = false;
-    if (refresh_deferred) {
-        refresh_deferred = false;
-        query_and_redraw();
+    while (!waiting.isEmpty() || refresh_deferred) {
+        if (!waiting.isEmpty())
+            waiting.takeFirst()();
+        else
+            run_deferred_refresh();
     }
+    action_running = false;
+}
+
+void ORB_CloudProjectTree::run_deferred_refresh()
+{
+    refresh_deferred = false;
+    const bool redrawn = query_and_redraw();
+    if (!redrawn && edit_dropped && drawn) {
+        // A name typed while an action ran was not sent: it must not stay.
+        const CJsonPtr last(cJSON_Duplicate(drawn.get(), true));
+        redraw(last.get());
+    }
+    edit_dropped = false;
 }
 
 void ORB_CloudProjectTree::refresh()
@@ -288,8 +308,11 @@ void ORB_CloudProjectTree::row_double_clicked(QTreeWidgetItem* item)
 
 void ORB_CloudProjectTree::row_renamed(QTreeWidgetItem* item)
 {
-    if (action_running)
+    if (action_running) {
+        edit_dropped = true;
+        refresh_deferred = true;
         return;
+    }
     const bool is_switch = item->parent() != nullptr;
     const Rename rename{is_switch, item->text(is_switch ? PROJECT_ID_COLUMN : ID_OR_STATE_COLUMN),
                         item->text(SN_COLUMN), item->text(NAME_COLUMN)};
@@ -300,7 +323,7 @@ void ORB_CloudProjectTree::row_renamed(QTreeWidgetItem* item)
 
 void ORB_CloudProjectTree::rename(const Rename& rename)
 {
-    run_action([this, &rename] {
+    run_action([this, rename] {
         if (rename.is_switch)
             link->rename_device(rename.pid, rename.sn, rename.name);
         else
@@ -357,7 +380,7 @@ QString ORB_CloudProjectTree::problem_text(const cJSON* reply, bool created)
 void ORB_CloudProjectTree::append_project(const QString& name, const QStringList& sns, const QStringList& names,
                                           const QStringList& passwords)
 {
-    run_action([&] {
+    run_action([=] {
         link->project_create(name, sns, names, passwords);
         finish_device_list_action(true, tr("appending project failed"), tr("appending project successful"));
     });
@@ -366,7 +389,7 @@ void ORB_CloudProjectTree::append_project(const QString& name, const QStringList
 void ORB_CloudProjectTree::add_switches(const QString& pid, const QStringList& sns, const QStringList& names,
                                         const QStringList& passwords)
 {
-    run_action([&] {
+    run_action([=] {
         link->project_add_device(pid, sns, names, passwords);
         finish_device_list_action(false, tr("Add device failed"), tr("Add device successful"));
     });
@@ -387,7 +410,7 @@ void ORB_CloudProjectTree::finish_device_list_action(bool created, const QString
 
 void ORB_CloudProjectTree::delete_device(const QString& pid, const QString& sn)
 {
-    run_action([&] {
+    run_action([=] {
         link->unbind_device(pid, sn);
         if (link->result_code() != 0) {
             warn(tr("deleting device failed"));
@@ -400,7 +423,7 @@ void ORB_CloudProjectTree::delete_device(const QString& pid, const QString& sn)
 
 void ORB_CloudProjectTree::delete_project(const QString& pid)
 {
-    run_action([&] {
+    run_action([=] {
         link->project_delete(pid);
         finish_project_action(tr("Deleting project failed"), tr("Deleting project successful"));
     });
@@ -408,7 +431,7 @@ void ORB_CloudProjectTree::delete_project(const QString& pid)
 
 void ORB_CloudProjectTree::exit_project(const QString& pid)
 {
-    run_action([&] {
+    run_action([=] {
         link->project_delete_recv(pid);
         finish_project_action(tr("Exiting project failed"), tr("Exiting project successful"));
     });

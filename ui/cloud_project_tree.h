@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class ORB_CONN2SERVER;
 class QPushButton;
 class QTreeWidget;
@@ -69,9 +71,11 @@ private:
     void finish_device_list_action(bool created, const QString& failure, const QString& success);
     // After a delete or leave: the failure, or the success over the redrawn tree.
     void finish_project_action(const QString& failure, const QString& success);
-    // Runs one cloud action; a refresh asked for meanwhile runs after it, and
-    // tree input is ignored until then.
-    template <typename Action> void run_action(Action action);
+    // Runs one cloud action, or queues it while another runs; a refresh
+    // asked for meanwhile runs after them, and tree input is ignored until
+    // then.
+    void run_action(std::function<void()> action);
+    void run_deferred_refresh();
     // Queries and redraws; false when the query failed.
     bool query_and_redraw();
     // A question with Yes and No; true for Yes.
@@ -89,5 +93,8 @@ private:
     // typed name on screen.
     CJsonPtr drawn;
     bool action_running = false;
+    QList<std::function<void()>> waiting;
     bool refresh_deferred = false;
+    // A name typed while an action ran, and so not sent.
+    bool edit_dropped = false;
 };

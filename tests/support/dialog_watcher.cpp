@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 DialogWatcher::DialogWatcher()
 {
@@ -42,4 +43,9 @@ void DialogWatcher::look()
             QMetaObject::invokeMethod(prompt->findChild<QPushButton*>("confirm_button"), "click", Qt::QueuedConnection);
         }
     }
+}
+
+QString DialogWatcher::take_box(int timeout_ms)
+{
+    return QTest::qWaitFor([this] { return !boxes.isEmpty(); }, timeout_ms) ? boxes.takeFirst() : QString();
 }

@@ -29,6 +29,10 @@ public:
     // Passwords for the next prompts; while empty, prompts stay open.
     QStringList passwords;
 
+    // Waits for the next box and takes its text ("<title>: <text>"); empty
+    // when none came in time.
+    QString take_box(int timeout_ms = 15000);
+
 private:
     void look();
 

@@ -3,19 +3,14 @@
 // checked before anything is sent, what each answer shows, and what is kept
 // in ./Settings.ini. No web view here, so these also run under the sanitizers.
 
-#include "cloud/orb_conn2server.h"
 #include "projects/device_records.h"
-#include "tests/support/cloud_simulator.h"
-#include "tests/support/dialog_watcher.h"
-#include "ui/cloud_account.h"
-#include "ui/cloud_project_tree.h"
+#include "tests/support/cloud_bench.h"
 #include "ui/orb_change_mobile_window.h"
 #include "ui/orb_change_passwd_email_window.h"
 #include "ui/orb_change_passwd_window.h"
 #include "ui/orb_login_window.h"
 #include "ui/orb_register_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,42 +28,18 @@ class TestCloudAccount : public QObject
     Q_OBJECT
 
     QTemporaryDir work;
-    QString certs;
-    std::unique_ptr<CloudSimulator> cloud;
-    std::unique_ptr<ORB_CONN2SERVER> link;
-    std::unique_ptr<QWidget> window;
-    QLabel* account_label = nullptr;
-    QLineEdit* state_text = nullptr;
-    QTreeWidget* tree = nullptr;
-    std::unique_ptr<ORB_CloudProjectTree> projects;
-    std::unique_ptr<ORB_CloudAccount> account;
-    QString current_sn;
-    bool login_done = false;
-    const int login_attempts = 3;
-    std::unique_ptr<DialogWatcher> watcher;
+    std::unique_ptr<CloudBench> bench;
+    ORB_CloudAccount* account = nullptr;
 
     static QSettings settings() { return QSettings("./Settings.ini", QSettings::IniFormat); }
-
-    template <typename Window> Window* shown()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* found = qobject_cast<Window*>(w); found && found->isVisible())
-                return found;
-        return nullptr;
-    }
-
-    void type(QWidget* window, const char* field, const QString& text)
+    template <typename Window> static Window* shown() { return CloudBench::shown<Window>(); }
+    static void type(QWidget* window, const char* field, const QString& text)
     {
         window->findChild<QLineEdit*>(field)->setText(text);
     }
-
-    int requests(const QString& action) { return cloud->log().filter(QRegularExpression("^" + action + " ")).size(); }
-
-    void expect_box(const QString& text)
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(!watcher->boxes.isEmpty(), 15000);
-        QCOMPARE(watcher->boxes.takeFirst(), text);
-    }
+    int requests(const QString& action) { return bench->requests(action); }
+    QString state() { return bench->state_text->text(); }
+    void expect_box(const QString& text) { QCOMPARE(bench->watcher.take_box(), text); }
 
     // Signs in through the sign-in window.
     void sign_in(const QString& mobile, const QString& password, bool remember)
@@ -87,50 +58,20 @@ private slots:
     {
         QVERIFY(work.isValid());
         QDir::setCurrent(work.path());
-        certs = work.filePath("certs");
-        QVERIFY(CloudSimulator::make_certificates(certs));
+        QVERIFY(CloudSimulator::make_certificates(work.filePath("certs")));
     }
 
     void init()
     {
-        QFile::remove("Settings.ini");
-        cloud = std::make_unique<CloudSimulator>(certs, QFINDTESTDATA("../cloud/seed.json"));
-        QVERIFY(cloud->is_ready());
-        {
-            QSettings stored = settings();
-            stored.setValue("cloud_host", cloud->host());
-            stored.setValue("cloud_ca_file", certs + "/ca.pem");
-        }
-        link = std::make_unique<ORB_CONN2SERVER>();
-        window = std::make_unique<QWidget>();
-        account_label = new QLabel(window.get());
-        state_text = new QLineEdit(window.get());
-        tree = new QTreeWidget(window.get());
-        projects = std::make_unique<ORB_CloudProjectTree>(
-            ORB_CloudProjectTree::Widgets{window.get(), tree, new QPushButton(window.get()),
-                                          new QPushButton(window.get())},
-            link.get(), &current_sn);
-        login_done = false;
-        account = std::make_unique<ORB_CloudAccount>(
-            ORB_CloudAccount::Widgets{window.get(), account_label, state_text},
-            ORB_CloudAccount::State{&login_done, &login_attempts,
-                                    [this](const QString& name) { account_label->setText(name); }},
-            link.get(), projects.get());
-        watcher = std::make_unique<DialogWatcher>();
+        bench = std::make_unique<CloudBench>(work.filePath("certs"), QFINDTESTDATA("../cloud/seed.json"));
+        QVERIFY(bench->is_ready());
+        account = bench->account.get();
     }
 
     void cleanup()
     {
-        QVERIFY2(watcher->boxes.isEmpty(), qPrintable(watcher->boxes.join(" | ")));
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != window.get() && w->isVisible())
-                w->close();
-        watcher.reset();
-        account.reset();
-        projects.reset();
-        window.reset();
-        link.reset();
-        cloud.reset();
+        QVERIFY2(bench->watcher.boxes.isEmpty(), qPrintable(bench->watcher.boxes.join(" | ")));
+        bench.reset();
     }
 
     void signInAndRememberIt()
@@ -151,10 +92,10 @@ private slots:
         login->close();
 
         sign_in("13800000001", "Secret-1", true);
-        QVERIFY(login_done);
-        QCOMPARE(account_label->text(), QString("13800000001"));
-        QCOMPARE(state_text->text(), QString("Login successful"));
-        QCOMPARE(tree->topLevelItemCount(), 2);
+        QVERIFY(bench->login_done);
+        QCOMPARE(bench->account_label->text(), QString("13800000001"));
+        QCOMPARE(state(), QString("Login successful"));
+        QCOMPARE(bench->tree->topLevelItemCount(), 2);
         QCOMPARE(settings().value("user").toString(), QString("13800000001"));
         QVERIFY(settings().value("passwd").toString() != "Secret-1");
         QCOMPARE(decode_stored_password(settings().value("passwd").toString()), QString("Secret-1"));
@@ -171,9 +112,9 @@ private slots:
         shown<ORB_Change_Passwd_Window>()->close();
 
         // Without "remember" the password is forgotten.
-        login_done = false;
+        bench->login_done = false;
         sign_in("13800000001", "Secret-1", false);
-        QVERIFY(login_done);
+        QVERIFY(bench->login_done);
         QCOMPARE(settings().value("passwd").toString(), QString());
         QCOMPARE(settings().value("remember").toBool(), false);
         auto* empty = new ORB_Login_Window;
@@ -202,30 +143,30 @@ private slots:
         int sent = 0;
         for (const auto& c : cases) {
             if (!c.knob.isEmpty())
-                cloud->set_knob(c.knob);
+                bench->cloud->set_knob(c.knob);
             account->login_repeatedly(ORB_CloudAccount::Id::Mobile, c.mobile, c.password, true);
-            QCOMPARE(state_text->text(), c.state);
+            QCOMPARE(state(), c.state);
             sent += c.requests;
             QCOMPARE(requests("MobileLogin"), sent);
-            QVERIFY(!login_done);
-            QVERIFY(link->uid().isEmpty() && link->key().isEmpty());
+            QVERIFY(!bench->login_done);
+            QVERIFY(bench->link->uid().isEmpty() && bench->link->key().isEmpty());
         }
         // A service that does not answer within its time.
-        cloud->set_knob({{"delay_ms", 6000}});
+        bench->cloud->set_knob({{"delay_ms", 6000}});
         account->login(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-1", true);
-        QCOMPARE(state_text->text(), QString("Login failed unknown reason"));
+        QCOMPARE(state(), QString("Login failed unknown reason"));
         QVERIFY(!settings().contains("user"));
     }
 
     void oneSignInAtATime()
     {
-        cloud->set_knob({{"action", "MobileLogin"}, {"delay_ms", 2000}});
+        bench->cloud->set_knob({{"action", "MobileLogin"}, {"delay_ms", 2000}});
         QTimer::singleShot(500, this, [this] {
             account->open_account_window();
             account->login_repeatedly(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-1", true);
         });
         account->login_repeatedly(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-1", true);
-        QVERIFY(login_done);
+        QVERIFY(bench->login_done);
         QVERIFY(!shown<ORB_Login_Window>());
         QCOMPARE(requests("MobileLogin"), 1);
     }
@@ -239,7 +180,7 @@ private slots:
         QCOMPARE(form->findChild<QLineEdit*>("re_passwd_text")->echoMode(), QLineEdit::Password);
         type(form, "mobile_text", "13900000001");
         form->findChild<QPushButton*>("verify_code_button")->click();
-        QCOMPARE(state_text->text(), QString("sending verify code successful"));
+        QCOMPARE(state(), QString("sending verify code successful"));
         type(form, "passwd_text", "1234567890123");
         form->findChild<QPushButton*>("confirm_button")->click();
         expect_box("Invalid Password: Please enter 6~12 digit password.");
@@ -250,11 +191,11 @@ private slots:
         type(form, "re_passwd_text", "abcdef");
         form->findChild<QPushButton*>("confirm_button")->click();
         expect_box("Tips: VerifyCode can not be empty.");
-        type(form, "verify_code_text", cloud->code_for("13900000001"));
+        type(form, "verify_code_text", bench->cloud->code_for("13900000001"));
         form->findChild<QPushButton*>("confirm_button")->click();
-        QCOMPARE(state_text->text(), QString("register successful"));
+        QCOMPARE(state(), QString("register successful"));
         sign_in("13900000001", "abcdef", false);
-        QCOMPARE(state_text->text(), QString("Login successful"));
+        QCOMPARE(state(), QString("Login successful"));
     }
 
     void changeTheMobileNumber()
@@ -265,7 +206,7 @@ private slots:
             auto* form = shown<ORB_Change_Mobile_Window>();
             type(form, "mobile_text", mobile);
             form->findChild<QPushButton*>("verify_code_button")->click();
-            type(form, "verify_code_text", code.isEmpty() ? cloud->code_for(mobile) : code);
+            type(form, "verify_code_text", code.isEmpty() ? bench->cloud->code_for(mobile) : code);
             form->findChild<QPushButton*>("confirm_button")->click();
         };
         change("1390000000", "123456"); // ten digits: nothing is sent
@@ -281,7 +222,7 @@ private slots:
         QCOMPARE(requests("ChangeMobile"), 2);
         change("13900000002", "");
         expect_box("Tips: changing mobile successful");
-        QCOMPARE(account_label->text(), QString("13900000002"));
+        QCOMPARE(bench->account_label->text(), QString("13900000002"));
         QCOMPARE(settings().value("user").toString(), QString("13900000002"));
         QCOMPARE(requests("QueryDevice"), 2); // the tree is drawn again
     }
@@ -302,9 +243,9 @@ private slots:
         QCOMPARE(settings().value("passwd").toString(), QString());
         QCOMPARE(settings().value("remember").toBool(), false);
         account->login(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-1", false);
-        QCOMPARE(state_text->text(), QString("Login failed password error"));
+        QCOMPARE(state(), QString("Login failed password error"));
         account->login(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-2b", false);
-        QCOMPARE(state_text->text(), QString("Login successful"));
+        QCOMPARE(state(), QString("Login successful"));
 
         // The e-mail accounts' window wants only two equal passwords.
         auto* email = new ORB_Change_Passwd_Email_Window;
@@ -319,18 +260,18 @@ private slots:
     void deleteTheAccount()
     {
         sign_in("13800000001", "Secret-1", true);
-        watcher->answers = {QMessageBox::No};
+        bench->watcher.answers = {QMessageBox::No};
         account->delete_account();
-        watcher->boxes.removeFirst();
+        bench->watcher.boxes.removeFirst();
         QCOMPARE(requests("DeleteAccount"), 0);
 
         // Yes: the program ends, and the remembered password with the account.
-        watcher->answers = {QMessageBox::Yes};
+        bench->watcher.answers = {QMessageBox::Yes};
         QEventLoop program;
         QTimer::singleShot(0, this, [this] { account->delete_account(); });
         QTimer::singleShot(20000, &program, [&] { program.exit(1); });
         QCOMPARE(program.exec(), 0);
-        watcher->boxes.removeFirst();
+        bench->watcher.boxes.removeFirst();
         expect_box("Tips: Account delete successful");
         QCOMPARE(requests("DeleteAccount"), 1);
         QVERIFY(!settings().contains("passwd") && !settings().contains("remember"));

@@ -4,23 +4,17 @@
 // The tree lives in a plain widget here (no web view), so these tests also
 // run under the sanitizers.
 
-#include "cloud/orb_conn2server.h"
-#include "tests/support/cloud_simulator.h"
-#include "tests/support/dialog_watcher.h"
-#include "ui/cloud_project_tree.h"
+#include "tests/support/cloud_bench.h"
 #include "ui/orb_server_new_device_window.h"
 #include "ui/orb_server_new_project_window.h"
 
-#include <QApplication>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
-#include <QTableView>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -34,16 +28,8 @@ class TestCloudProjectTree : public QObject
     Q_OBJECT
 
     QTemporaryDir work;
-    QString certs;
-    std::unique_ptr<CloudSimulator> cloud;
-    std::unique_ptr<ORB_CONN2SERVER> link;
-    std::unique_ptr<QWidget> window;
+    std::unique_ptr<CloudBench> bench;
     QTreeWidget* tree = nullptr;
-    QPushButton* new_button = nullptr;
-    QPushButton* update_button = nullptr;
-    std::unique_ptr<ORB_CloudProjectTree> projects;
-    QString current_sn;
-    std::unique_ptr<DialogWatcher> watcher;
 
     // The row of a project or switch by its name or serial number.
     QTreeWidgetItem* row(const QString& text)
@@ -66,14 +52,27 @@ class TestCloudProjectTree : public QObject
         return lines;
     }
 
-    int requests(const QString& action) { return cloud->log().filter(QRegularExpression("^" + action + " ")).size(); }
+    int requests(const QString& action) { return bench->requests(action); }
+    void expect_box(const QString& text) { QCOMPARE(bench->watcher.take_box(), "Tips: " + text); }
 
-    template <typename Window = ORB_Server_New_Project_Window> Window* open_dialog()
+    // Clicks a cell of a row and answers the question that it asks.
+    void answer_click(const QString& text, int column, QMessageBox::StandardButton answer)
     {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* dialog = qobject_cast<Window*>(w); dialog && dialog->isVisible())
-                return dialog;
-        return nullptr;
+        bench->watcher.answers = {answer};
+        emit tree->itemClicked(row(text), column);
+        QVERIFY(bench->watcher.take_box().startsWith("Tips: Are you sure"));
+    }
+
+    // Fills the open project dialog and confirms it.
+    void confirm_dialog(const QString& name, const QStringList& switches)
+    {
+        auto* dialog = CloudBench::shown<ORB_Server_New_Project_Window>();
+        QVERIFY(dialog);
+        if (!name.isEmpty())
+            dialog->findChild<QLineEdit*>("project_name_text")->setText(name);
+        for (const QString& entry : switches)
+            dialog->load2model(entry.section('/', 0, 0), "Name of " + entry, entry.section('/', 1));
+        dialog->findChild<QPushButton*>("confirm_button")->click();
     }
 
     // Types one switch into a new device dialog of the project dialog and confirms it.
@@ -81,35 +80,14 @@ class TestCloudProjectTree : public QObject
                      const QString& password)
     {
         dialog->findChild<QPushButton*>("append_switch_button")->click();
-        auto* device = open_dialog<ORB_Server_New_Device_Window>();
+        auto* device = CloudBench::shown<ORB_Server_New_Device_Window>();
         QVERIFY(device);
-        QCOMPARE(device->windowTitle(), QString("new device"));
         device->findChild<QLineEdit*>("sn_text")->setText(sn);
         device->findChild<QLineEdit*>("name_text")->setText(name);
         device->findChild<QLineEdit*>("passwd_text")->setText(password);
         QTest::keyClick(device->findChild<QLineEdit*>("passwd_text"), Qt::Key_Return);
         if (device->isVisible())
-            device->findChild<QPushButton*>("cancel_button")->click();
-    }
-
-    // Fills the open project dialog and confirms it.
-    void confirm_dialog(const QString& name, const QStringList& switches)
-    {
-        ORB_Server_New_Project_Window* dialog = open_dialog();
-        QVERIFY(dialog);
-        if (!name.isEmpty())
-            dialog->findChild<QLineEdit*>("project_name_text")->setText(name);
-        for (const QString& entry : switches) {
-            const QStringList sn_password = entry.split('/');
-            dialog->load2model(sn_password[0], "Name of " + sn_password[0], sn_password[1]);
-        }
-        dialog->findChild<QPushButton*>("confirm_button")->click();
-    }
-
-    void expect_box(const QString& text)
-    {
-        QTRY_VERIFY_WITH_TIMEOUT(!watcher->boxes.isEmpty(), 15000);
-        QCOMPARE(watcher->boxes.takeFirst(), "Tips: " + text);
+            device->close();
     }
 
 private slots:
@@ -117,46 +95,24 @@ private slots:
     {
         QVERIFY(work.isValid());
         QDir::setCurrent(work.path());
-        certs = work.filePath("certs");
-        QVERIFY(CloudSimulator::make_certificates(certs));
+        QVERIFY(CloudSimulator::make_certificates(work.filePath("certs")));
     }
 
-    // A fresh service, signed in, and the tree connected as the window does.
+    // A fresh service, signed in as ana, and her tree drawn.
     void init()
     {
-        cloud = std::make_unique<CloudSimulator>(certs, QFINDTESTDATA("../cloud/seed.json"));
-        QVERIFY(cloud->is_ready());
-        {
-            QSettings settings("./Settings.ini", QSettings::IniFormat);
-            settings.setValue("cloud_host", cloud->host());
-            settings.setValue("cloud_ca_file", certs + "/ca.pem");
-        }
-        link = std::make_unique<ORB_CONN2SERVER>();
-        link->mobile_login("13800000001", "Secret-1");
-        QCOMPARE(link->result_code(), 0);
-        window = std::make_unique<QWidget>();
-        tree = new QTreeWidget(window.get());
-        new_button = new QPushButton(window.get());
-        update_button = new QPushButton(window.get());
-        projects = std::make_unique<ORB_CloudProjectTree>(
-            ORB_CloudProjectTree::Widgets{window.get(), tree, new_button, update_button}, link.get(), &current_sn);
-        connect(tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* i, int c) { projects->row_clicked(i, c); });
-        connect(tree, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* i) { projects->row_double_clicked(i); });
-        connect(tree, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* i) { projects->row_renamed(i); });
-        connect(new_button, &QPushButton::clicked, this, [this] { projects->open_new_project_dialog(); });
-        connect(link.get(), &ORB_CONN2SERVER::refresh_server_project_data_singal, this, [this] { projects->refresh(); });
-        projects->refresh();
-        watcher = std::make_unique<DialogWatcher>();
+        bench = std::make_unique<CloudBench>(work.filePath("certs"), QFINDTESTDATA("../cloud/seed.json"));
+        QVERIFY(bench->is_ready());
+        tree = bench->tree;
+        bench->link->mobile_login("13800000001", "Secret-1");
+        QCOMPARE(bench->link->result_code(), 0);
+        bench->projects->refresh();
     }
 
     void cleanup()
     {
-        QVERIFY2(watcher->boxes.isEmpty(), qPrintable(watcher->boxes.join(" | ")));
-        watcher.reset();
-        projects.reset();
-        window.reset();
-        link.reset();
-        cloud.reset();
+        QVERIFY2(bench->watcher.boxes.isEmpty(), qPrintable(bench->watcher.boxes.join(" | ")));
+        bench.reset();
     }
 
     void treeAsTheServiceHasIt()
@@ -176,10 +132,10 @@ private slots:
         QVERIFY(!(shared->flags() & Qt::ItemIsEditable));
         QVERIFY(shared->icon(0).isNull());
         QVERIFY(!(row("Warehouse")->flags() & Qt::ItemIsEditable));
-        QVERIFY(new_button->isEnabled() && update_button->isEnabled());
+        QVERIFY(bench->new_button->isEnabled() && bench->update_button->isEnabled());
 
-        QSignalSpy page(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
-        projects->refresh();
+        QSignalSpy page(bench->link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+        bench->projects->refresh();
         QCOMPARE(page.size(), 1);
         QCOMPARE(QJsonDocument(page[0][0].toJsonObject()).toJson(QJsonDocument::Compact),
                  QByteArray(R"({"command":"cloudProjectInfo","errcode":0,"projects":[)"
@@ -192,18 +148,18 @@ private slots:
         const CJsonPtr odd(cJSON_Parse(R"({"admin":[{"name":"No id"},{"pid":"7","devices":{"online":[)"
                                        R"({"name":"no sn"},{"sn":"S1"}],"offline":[{"sn":"S2","name":"Off"}]}},)"
                                        R"({"pid":"7","name":"Twin"}]})"));
-        projects->redraw(odd.get());
+        bench->projects->redraw(odd.get());
         QCOMPARE(drawn(), QStringList({": S1 S2", "Twin: S1 S2"}));
         QTreeWidgetItem* s1 = row("S1");
         QCOMPARE(s1->text(6) + s1->text(8) + s1->text(9), QString("NULLNULLNULL"));
         const CJsonPtr empty(cJSON_CreateObject());
-        projects->redraw(empty.get());
+        bench->projects->redraw(empty.get());
         QCOMPARE(tree->topLevelItemCount(), 0);
     }
 
     void switchesOpenInThePage()
     {
-        QSignalSpy page(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+        QSignalSpy page(bench->link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
         emit tree->itemDoubleClicked(row("CLD0001"), 1);
         QCOMPARE(page.size(), 1);
         QCOMPARE(QJsonDocument(page[0][0].toJsonObject()).toJson(QJsonDocument::Compact),
@@ -217,28 +173,28 @@ private slots:
         QCOMPARE(page[2][0].toJsonObject()["isJoin"].toInt(), 0);
         emit tree->itemDoubleClicked(row("CLD0002"), 1);
         expect_box("device is offline");
-        QCOMPARE(current_sn, QString("CLD0002"));
+        QCOMPARE(bench->current_sn, QString("CLD0002"));
         emit tree->itemDoubleClicked(row("Head office"), 1);
         QCOMPARE(page.size(), 3);
     }
 
     void createProjects()
     {
-        new_button->click();
-        QCOMPARE(open_dialog()->windowTitle(), QString("new project"));
+        bench->new_button->click();
+        QCOMPARE(CloudBench::shown<ORB_Server_New_Project_Window>()->windowTitle(), QString("new project"));
         confirm_dialog("Depot", {"FREE01/spare1"});
         expect_box("appending project successful");
         QVERIFY(drawn().contains("Depot: FREE01"));
 
         // Problem switches: the project exists, and the text says which failed.
-        new_button->click();
+        bench->new_button->click();
         confirm_dialog("Annex", {"FREE03/wrong1", "FREE02/spare2", "NOPE99/whatever", "CLD0001/devpass1"});
         expect_box("Device Password Error: \nFREE03\nDevice Bound: \nCLD0001\nDevice Offline: \nFREE02\n"
                    "Device Does Not Exist: \nNOPE99\n");
         QVERIFY(drawn().contains("Annex: "));
 
-        new_button->click();
-        cloud->set_knob({{"action", "ProjectCreate"}, {"error", 10006}});
+        bench->new_button->click();
+        bench->cloud->set_knob({{"action", "ProjectCreate"}, {"error", 10006}});
         confirm_dialog("Refused", {"FREE03/spare3"});
         expect_box("appending project failed");
         QVERIFY(!row("Refused"));
@@ -247,7 +203,7 @@ private slots:
     void addSwitchesToProjects()
     {
         emit tree->itemClicked(row("Head office"), 4);
-        ORB_Server_New_Project_Window* dialog = open_dialog();
+        ORB_Server_New_Project_Window* dialog = CloudBench::shown<ORB_Server_New_Project_Window>();
         QCOMPARE(dialog->windowTitle(), QString("Add Switch"));
         QCOMPARE(dialog->findChild<QLineEdit*>("project_name_text")->text(), QString("Head office"));
         QVERIFY(!dialog->findChild<QLineEdit*>("project_name_text")->isEnabled());
@@ -264,7 +220,7 @@ private slots:
     void renames()
     {
         // A redraw ends with the page's summary: the rename has then run.
-        QSignalSpy redrawn(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+        QSignalSpy redrawn(bench->link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
         // Typed in the tree's own editor: the redraw must not pull the row
         // from under the editor's commit.
         tree->editItem(row("Head office"), 1);
@@ -279,7 +235,7 @@ private slots:
         QCOMPARE(row("CLD0001")->text(1), QString("Front gate"));
 
         // Refused, and no fresh tree either: the old name comes back.
-        cloud->set_knob({{"error", 20006}, {"count", 2}});
+        bench->cloud->set_knob({{"error", 20006}, {"count", 2}});
         row("HQ")->setText(1, "Mine now");
         QTRY_COMPARE(redrawn.size(), 3);
         QVERIFY(row("HQ"));
@@ -290,65 +246,45 @@ private slots:
 
     void questionsComeFirst()
     {
-        watcher->answers = {Answer::No, Answer::No, Answer::No};
-        emit tree->itemClicked(row("CLD0001"), 0);
-        emit tree->itemClicked(row("Head office"), 0);
-        emit tree->itemClicked(row("Warehouse"), 0);
-        QTRY_VERIFY(watcher->answers.isEmpty());
+        answer_click("CLD0001", 0, Answer::No);
+        answer_click("Head office", 0, Answer::No);
+        answer_click("Warehouse", 0, Answer::No);
         emit tree->itemClicked(row("CLD0003"), 0); // a shared project's switch: no question
         emit tree->itemClicked(row("CLD0001"), 2);
-        QTest::qWait(200);
-        QCOMPARE(watcher->boxes.size(), 3);
-        watcher->boxes.clear();
+        QCOMPARE(bench->watcher.take_box(300), QString());
         QCOMPARE(requests("DeviceUnbind") + requests("ProjectDelete") + requests("ProjectDeleteRecv"), 0);
 
-        watcher->answers = {Answer::Yes};
-        emit tree->itemClicked(row("CLD0001"), 0);
-        watcher->boxes.removeFirst(); // the question
+        answer_click("CLD0001", 0, Answer::Yes);
         expect_box("deleting device successful");
         QCOMPARE(drawn()[0], QString("Head office: CLD0002"));
-        watcher->answers = {Answer::Yes};
-        emit tree->itemClicked(row("Warehouse"), 0);
-        watcher->boxes.removeFirst();
+        answer_click("Warehouse", 0, Answer::Yes);
         expect_box("Exiting project successful");
-        watcher->answers = {Answer::Yes};
-        emit tree->itemClicked(row("Head office"), 0);
-        watcher->boxes.removeFirst();
+        answer_click("Head office", 0, Answer::Yes);
         expect_box("Deleting project successful");
         QCOMPARE(tree->topLevelItemCount(), 0);
     }
 
     void failuresAreReportedAndLeaveTheTree()
     {
-        const struct
-        {
-            const char* action;
-            const char* row;
-            int column;
-            const char* text;
-        } cases[] = {{"DeviceUnbind", "CLD0001", 0, "deleting device failed"},
-                     {"ProjectDelete", "Head office", 0, "Deleting project failed"},
-                     {"ProjectDeleteRecv", "Warehouse", 0, "Exiting project failed"}};
-        for (const auto& c : cases) {
-            cloud->set_knob({{"action", c.action}, {"error", 20006}});
-            watcher->answers = {Answer::Yes};
-            emit tree->itemClicked(row(c.row), c.column);
-            watcher->boxes.removeFirst();
-            expect_box(c.text);
+        const QStringList cases[] = {{"DeviceUnbind", "CLD0001", "deleting device failed"},
+                                     {"ProjectDelete", "Head office", "Deleting project failed"},
+                                     {"ProjectDeleteRecv", "Warehouse", "Exiting project failed"}};
+        for (const QStringList& c : cases) {
+            bench->cloud->set_knob({{"action", c[0]}, {"error", 20006}});
+            answer_click(c[1], 0, Answer::Yes);
+            expect_box(c[2]);
         }
         QCOMPARE(drawn(), QStringList({"Head office: CLD0001 CLD0002", "Warehouse: CLD0003"}));
 
         // The action succeeds, the query after it fails: success, old tree.
-        cloud->set_knob({{"action", "QueryDevice"}, {"error", 20005}});
-        watcher->answers = {Answer::Yes};
-        emit tree->itemClicked(row("CLD0001"), 0);
-        watcher->boxes.removeFirst();
+        bench->cloud->set_knob({{"action", "QueryDevice"}, {"error", 20005}});
+        answer_click("CLD0001", 0, Answer::Yes);
         expect_box("deleting device successful");
         QVERIFY(row("CLD0001"));
-        cloud->set_knob({{"action", "QueryDevice"}, {"reply", "not_json"}});
-        projects->refresh();
+        bench->cloud->set_knob({{"action", "QueryDevice"}, {"reply", "not_json"}});
+        bench->projects->refresh();
         QVERIFY(row("CLD0001"));
-        projects->refresh();
+        bench->projects->refresh();
         QVERIFY(!row("CLD0001"));
     }
 
@@ -398,19 +334,23 @@ private slots:
             QJsonObject knob{{"action", "ProjectDelete"}, {"delay_ms", 4000}};
             if (fails)
                 knob.insert("error", 20006);
-            cloud->set_knob(knob);
-            QSignalSpy page(link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
-            QTimer::singleShot(1000, link.get(), &ORB_CONN2SERVER::emitRefreshServerProjectDataSignal);
+            bench->cloud->set_knob(knob);
+            QSignalSpy page(bench->link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
+            QTimer::singleShot(1000, bench->link.get(), &ORB_CONN2SERVER::emitRefreshServerProjectDataSignal);
             // A click during the wait is ignored.
             QTimer::singleShot(2000, this, [this] { emit tree->itemClicked(row("Warehouse"), 0); });
-            watcher->answers = {Answer::Yes};
-            emit tree->itemClicked(row("Head office"), 0);
-            watcher->boxes.removeFirst();
+            answer_click("Head office", 0, Answer::Yes);
             expect_box(fails ? "Deleting project failed" : "Deleting project successful");
             QVERIFY(!page.isEmpty());
             QCOMPARE(page[0][0].toJsonObject(), QJsonObject({{"errcode", 0}}));
             QCOMPARE(bool(row("Head office")), fails);
         }
+        // A project confirmed while a refresh waits is created after it, and stays drawn.
+        bench->cloud->set_knob({{"action", "QueryDevice"}, {"delay_ms", 2000}});
+        QTimer::singleShot(500, this, [this] { bench->projects->append_project("Late", {"FREE01"}, {"x"}, {"spare1"}); });
+        bench->projects->refresh();
+        expect_box("appending project successful");
+        QVERIFY(row("Late"));
     }
 };
 

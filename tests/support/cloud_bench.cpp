@@ -1,0 +1,57 @@
+#include "cloud_bench.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTreeWidget>
+
+CloudBench::CloudBench(const QString& certificate_dir, const QString& seed_file)
+    : cloud(std::make_unique<CloudSimulator>(certificate_dir, seed_file))
+    , window(std::make_unique<QWidget>())
+    , tree(new QTreeWidget(window.get()))
+    , new_button(new QPushButton(window.get()))
+    , update_button(new QPushButton(window.get()))
+    , account_label(new QLabel(window.get()))
+    , state_text(new QLineEdit(window.get()))
+{
+    QFile::remove("Settings.ini");
+    {
+        QSettings settings("./Settings.ini", QSettings::IniFormat);
+        settings.setValue("cloud_host", cloud->host());
+        settings.setValue("cloud_ca_file", certificate_dir + "/ca.pem");
+    }
+    link = std::make_unique<ORB_CONN2SERVER>();
+    projects = std::make_unique<ORB_CloudProjectTree>(
+        ORB_CloudProjectTree::Widgets{window.get(), tree, new_button, update_button}, link.get(), &current_sn);
+    account = std::make_unique<ORB_CloudAccount>(
+        ORB_CloudAccount::Widgets{window.get(), account_label, state_text},
+        ORB_CloudAccount::State{&login_done, &login_attempts,
+                                [this](const QString& name) { account_label->setText(name); }},
+        link.get(), projects.get());
+    // Connected as the window connects them.
+    ORB_CloudProjectTree* rows = projects.get();
+    QObject::connect(tree, &QTreeWidget::itemClicked, tree, [rows](QTreeWidgetItem* i, int c) { rows->row_clicked(i, c); });
+    QObject::connect(tree, &QTreeWidget::itemDoubleClicked, tree, [rows](QTreeWidgetItem* i) { rows->row_double_clicked(i); });
+    QObject::connect(tree, &QTreeWidget::itemChanged, tree, [rows](QTreeWidgetItem* i) { rows->row_renamed(i); });
+    QObject::connect(new_button, &QPushButton::clicked, tree, [rows] { rows->open_new_project_dialog(); });
+    QObject::connect(link.get(), &ORB_CONN2SERVER::refresh_server_project_data_singal, tree, [rows] { rows->refresh(); });
+}
+
+CloudBench::~CloudBench()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != window.get() && w->isVisible())
+            w->close();
+    account.reset();
+    projects.reset();
+    window.reset();
+    link.reset();
+}
+
+int CloudBench::requests(const QString& action)
+{
+    return cloud->log().filter(QRegularExpression("^" + action + " ")).size();
+}

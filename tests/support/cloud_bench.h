@@ -1,0 +1,56 @@
+#pragma once
+// The cloud mode's tree and account on plain widgets, with a fresh reference
+// cloud service and a link that is not signed in: what the window does, with
+// no web view, so the tests also run under the sanitizers. Writes
+// ./Settings.ini in the current folder.
+
+#include "cloud/orb_conn2server.h"
+#include "tests/support/cloud_simulator.h"
+#include "tests/support/dialog_watcher.h"
+#include "ui/cloud_account.h"
+#include "ui/cloud_project_tree.h"
+
+#include <QApplication>
+#include <QString>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+class CloudBench
+{
+public:
+    CloudBench(const QString& certificate_dir, const QString& seed_file);
+    ~CloudBench();
+
+    bool is_ready() const { return cloud->is_ready(); }
+    // How many requests of an action the service has answered.
+    int requests(const QString& action);
+
+    // The visible top-level window of a class, if any.
+    template <typename Window> static Window* shown()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<Window*>(w); found && found->isVisible())
+                return found;
+        return nullptr;
+    }
+
+    std::unique_ptr<CloudSimulator> cloud;
+    std::unique_ptr<ORB_CONN2SERVER> link;
+    std::unique_ptr<QWidget> window;
+    QTreeWidget* tree;
+    QPushButton* new_button;
+    QPushButton* update_button;
+    QLabel* account_label;
+    QLineEdit* state_text;
+    QString current_sn;
+    bool login_done = false;
+    const int login_attempts = 3;
+    std::unique_ptr<ORB_CloudProjectTree> projects;
+    std::unique_ptr<ORB_CloudAccount> account;
+    DialogWatcher watcher;
+};
