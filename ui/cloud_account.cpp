@@ -7,6 +7,7 @@
 #include "ui/orb_change_passwd_window.h"
 #include "ui/orb_login_window.h"
 #include "ui/orb_register_window.h"
+#include "ui/window_habits.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -42,15 +43,6 @@ void ORB_CloudAccount::inform(const QString& text)
     QMessageBox::information(ui.window, tr("Tips"), text, QMessageBox::Ok);
 }
 
-void ORB_CloudAccount::show_window(QWidget* window, const QString& title)
-{
-    window->setWindowTitle(title);
-    window->setFixedSize(window->size());
-    window->setWindowModality(Qt::ApplicationModal);
-    window->move(ui.window->geometry().center() - window->rect().center());
-    window->show();
-}
-
 void ORB_CloudAccount::open_account_window()
 {
     if (signing_in)
@@ -64,7 +56,7 @@ void ORB_CloudAccount::open_account_window()
 void ORB_CloudAccount::open_login_window()
 {
     auto* window = new ORB_Login_Window(nullptr);
-    show_window(window, tr("Login"));
+    show_modal(window, tr("Login"), ui.window);
     QObject::connect(window, &ORB_Login_Window::confirm_login, ui.window,
                      [this](QString mobile, QString password, bool remember) {
                          login_repeatedly(Id::Mobile, mobile, password, remember);
@@ -76,7 +68,7 @@ void ORB_CloudAccount::open_login_window()
 void ORB_CloudAccount::open_register_window()
 {
     auto* window = new ORB_Register_Window(nullptr);
-    show_window(window, tr("Register"));
+    show_modal(window, tr("Register"), ui.window);
     QObject::connect(window, &ORB_Register_Window::confirm_register, ui.window,
                      [this](QString mobile, QString code, QString password) {
                          register_account(Id::Mobile, mobile, code, password);
@@ -89,7 +81,7 @@ void ORB_CloudAccount::open_change_password_window()
 {
     auto* window = new ORB_Change_Passwd_Window(nullptr);
     window->set_mobile(ui.account_label->text());
-    show_window(window, tr("Change passwd"));
+    show_modal(window, tr("Change passwd"), ui.window);
     QObject::connect(window, &ORB_Change_Passwd_Window::confirm_change_passwd, ui.window,
                      [this](QString, QString password) { alter_password(password); });
 }
@@ -97,7 +89,7 @@ void ORB_CloudAccount::open_change_password_window()
 void ORB_CloudAccount::open_change_mobile_window()
 {
     auto* window = new ORB_Change_Mobile_Window(nullptr);
-    show_window(window, tr("change mobile"));
+    show_modal(window, tr("change mobile"), ui.window);
     QObject::connect(window, &ORB_Change_Mobile_Window::ready2mobile, ui.window,
                      [this](QString mobile, QString code) { alter_mobile(mobile, code); });
     QObject::connect(window, &ORB_Change_Mobile_Window::request_verify_code, ui.window,

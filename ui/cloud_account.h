@@ -58,7 +58,6 @@ private:
     void open_login_window();
     void open_register_window();
     void open_change_password_window();
-    void show_window(QWidget* window, const QString& title);
     void remember_login(const QString& user, const QString& password, bool remember);
     void state(const QString& text);
     void inform(const QString& text);

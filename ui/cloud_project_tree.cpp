@@ -2,6 +2,7 @@
 
 #include "cloud/orb_conn2server.h"
 #include "ui/orb_server_new_project_window.h"
+#include "ui/window_habits.h"
 
 #include <QDebug>
 #include <QHeaderView>
@@ -217,19 +218,10 @@ void ORB_CloudProjectTree::warn(const QString& text)
     QMessageBox::warning(ui.window, tr("Tips"), text, QMessageBox::Ok);
 }
 
-void ORB_CloudProjectTree::show_dialog(QWidget* dialog, const QString& title)
-{
-    dialog->setWindowTitle(title);
-    dialog->setFixedSize(dialog->size());
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->move(ui.window->geometry().center() - dialog->rect().center());
-    dialog->show();
-}
-
 void ORB_CloudProjectTree::open_new_project_dialog()
 {
     auto* dialog = new ORB_Server_New_Project_Window(nullptr);
-    show_dialog(dialog, tr("new project"));
+    show_modal(dialog, tr("new project"), ui.window);
     QObject::connect(dialog, &ORB_Server_New_Project_Window::ready2append, ui.tree,
                      [this](QString name, QList<QString> sns, QList<QString> names, QList<QString> passwords) {
                          append_project(name, sns, names, passwords);
@@ -240,7 +232,7 @@ void ORB_CloudProjectTree::open_add_switch_dialog(const QString& name, const QSt
 {
     auto* dialog = new ORB_Server_New_Project_Window(nullptr);
     dialog->set_target_project(name, pid);
-    show_dialog(dialog, tr("Add Switch"));
+    show_modal(dialog, tr("Add Switch"), ui.window);
     QObject::connect(dialog, &ORB_Server_New_Project_Window::ready2append, ui.tree,
                      [this](QString target, QList<QString> sns, QList<QString> names, QList<QString> passwords) {
                          add_switches(target, sns, names, passwords);

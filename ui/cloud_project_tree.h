@@ -62,8 +62,6 @@ private:
     void draw_project(int index);
     void send_summary();
     void open_add_switch_dialog(const QString& name, const QString& pid);
-    // Titled, fixed in size, application-modal and centred on the window.
-    void show_dialog(QWidget* dialog, const QString& title);
     void rename(const Rename& rename);
     static QString problem_text(const cJSON* reply, bool created);
     // After a create or add: the failure, or the problem switches or the

@@ -1,10 +1,9 @@
 #include "orb_change_mobile_window.h"
 
 #include "ui_orb_change_mobile_window.h"
+#include "ui/window_habits.h"
 
-#include <QKeySequence>
 #include <QRegularExpression>
-#include <QShortcut>
 
 namespace {
 
@@ -23,10 +22,7 @@ ORB_Change_Mobile_Window::ORB_Change_Mobile_Window(QWidget* parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    for (QLineEdit* field : {ui->mobile_text, ui->verify_code_text})
-        connect(field, &QLineEdit::returnPressed, this, &ORB_Change_Mobile_Window::on_confirm_button_clicked);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &ORB_Change_Mobile_Window::on_cancel_button_clicked);
+    answer_keyboard(this, {ui->mobile_text, ui->verify_code_text}, [this] { on_confirm_button_clicked(); }, [this] { on_cancel_button_clicked(); });
     ui->mobile_text->setFocus();
 }
 

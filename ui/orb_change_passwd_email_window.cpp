@@ -1,18 +1,8 @@
 #include "orb_change_passwd_email_window.h"
 
 #include "ui_orb_change_passwd_email_window.h"
+#include "ui/window_habits.h"
 
-#include <QKeySequence>
-#include <QShortcut>
-
-namespace {
-
-void toggle_echo(QLineEdit* field)
-{
-    field->setEchoMode(field->echoMode() == QLineEdit::Normal ? QLineEdit::Password : QLineEdit::Normal);
-}
-
-} // namespace
 
 ORB_Change_Passwd_Email_Window::ORB_Change_Passwd_Email_Window(QWidget* parent)
     : QMainWindow(parent)
@@ -20,10 +10,7 @@ ORB_Change_Passwd_Email_Window::ORB_Change_Passwd_Email_Window(QWidget* parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    for (QLineEdit* field : {ui->passwd_text, ui->re_passwd_text})
-        connect(field, &QLineEdit::returnPressed, this, &ORB_Change_Passwd_Email_Window::on_confirm_button_clicked);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &ORB_Change_Passwd_Email_Window::on_cancel_button_clicked);
+    answer_keyboard(this, {ui->passwd_text, ui->re_passwd_text}, [this] { on_confirm_button_clicked(); }, [this] { on_cancel_button_clicked(); });
     ui->passwd_text->setFocus();
 }
 
@@ -34,12 +21,12 @@ ORB_Change_Passwd_Email_Window::~ORB_Change_Passwd_Email_Window()
 
 void ORB_Change_Passwd_Email_Window::on_passwd_visible_button_clicked()
 {
-    toggle_echo(ui->passwd_text);
+    toggle_password_echo(ui->passwd_text);
 }
 
 void ORB_Change_Passwd_Email_Window::on_re_passwd_visible_button_clicked()
 {
-    toggle_echo(ui->re_passwd_text);
+    toggle_password_echo(ui->re_passwd_text);
 }
 
 // Invalid input is ignored without a message.

@@ -1,10 +1,9 @@
 #include "orb_change_passwd_window.h"
 
 #include "ui_orb_change_passwd_window.h"
+#include "ui/window_habits.h"
 
-#include <QKeySequence>
 #include <QRegularExpression>
-#include <QShortcut>
 
 namespace {
 
@@ -15,10 +14,6 @@ bool is_mobile_number(const QString& text)
     return rule.match(text).hasMatch();
 }
 
-void toggle_echo(QLineEdit* field)
-{
-    field->setEchoMode(field->echoMode() == QLineEdit::Normal ? QLineEdit::Password : QLineEdit::Normal);
-}
 
 } // namespace
 
@@ -28,10 +23,7 @@ ORB_Change_Passwd_Window::ORB_Change_Passwd_Window(QWidget* parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    for (QLineEdit* field : {ui->passwd_text, ui->re_passwd_text})
-        connect(field, &QLineEdit::returnPressed, this, &ORB_Change_Passwd_Window::on_confirm_button_clicked);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &ORB_Change_Passwd_Window::on_cancel_button_clicked);
+    answer_keyboard(this, {ui->passwd_text, ui->re_passwd_text}, [this] { on_confirm_button_clicked(); }, [this] { on_cancel_button_clicked(); });
     ui->passwd_text->setFocus();
 }
 
@@ -61,12 +53,12 @@ void ORB_Change_Passwd_Window::on_confirm_button_clicked()
 
 void ORB_Change_Passwd_Window::on_passwd_visible_button_clicked()
 {
-    toggle_echo(ui->passwd_text);
+    toggle_password_echo(ui->passwd_text);
 }
 
 void ORB_Change_Passwd_Window::on_re_passwd_visible_button_clicked()
 {
-    toggle_echo(ui->re_passwd_text);
+    toggle_password_echo(ui->re_passwd_text);
 }
 
 void ORB_Change_Passwd_Window::on_cancel_button_clicked()

@@ -2,12 +2,11 @@
 
 #include "projects/device_records.h"
 #include "ui_orb_login_window.h"
+#include "ui/window_habits.h"
 
-#include <QKeySequence>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
-#include <QShortcut>
 
 namespace {
 
@@ -39,10 +38,7 @@ ORB_Login_Window::ORB_Login_Window(QWidget* parent)
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     fill_remembered_login(ui);
-    for (QLineEdit* field : {ui->mobile_text, ui->passwd_text})
-        connect(field, &QLineEdit::returnPressed, this, &ORB_Login_Window::on_login_confirm_button_clicked);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &ORB_Login_Window::on_login_cancel_button_clicked);
+    answer_keyboard(this, {ui->mobile_text, ui->passwd_text}, [this] { on_login_confirm_button_clicked(); }, [this] { on_login_cancel_button_clicked(); });
     ui->mobile_text->setFocus();
 }
 
@@ -79,8 +75,7 @@ void ORB_Login_Window::on_login_cancel_button_clicked()
 
 void ORB_Login_Window::on_passwd_visible_button_clicked()
 {
-    QLineEdit* field = ui->passwd_text;
-    field->setEchoMode(field->echoMode() == QLineEdit::Normal ? QLineEdit::Password : QLineEdit::Normal);
+    toggle_password_echo(ui->passwd_text);
 }
 
 void ORB_Login_Window::on_register_button_clicked()

@@ -1,6 +1,7 @@
 #include "orb_passwd_window.h"
 
 #include "ui_orb_passwd_window.h"
+#include "ui/window_habits.h"
 
 ORB_Passwd_Window::ORB_Passwd_Window(QWidget* parent)
     : QMainWindow(parent)
@@ -42,6 +43,5 @@ void ORB_Passwd_Window::on_cancel_button_clicked()
 
 void ORB_Passwd_Window::on_passwd_visible_button_clicked()
 {
-    QLineEdit* field = ui->passwd_text;
-    field->setEchoMode(field->echoMode() == QLineEdit::Normal ? QLineEdit::Password : QLineEdit::Normal);
+    toggle_password_echo(ui->passwd_text);
 }

@@ -1,11 +1,10 @@
 #include "orb_register_window.h"
 
 #include "ui_orb_register_window.h"
+#include "ui/window_habits.h"
 
-#include <QKeySequence>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QShortcut>
 
 namespace {
 
@@ -19,10 +18,6 @@ bool is_mobile_number(const QString& text)
     return rule.match(text).hasMatch();
 }
 
-void toggle_echo(QLineEdit* field)
-{
-    field->setEchoMode(field->echoMode() == QLineEdit::Normal ? QLineEdit::Password : QLineEdit::Normal);
-}
 
 } // namespace
 
@@ -32,10 +27,7 @@ ORB_Register_Window::ORB_Register_Window(QWidget* parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    for (QLineEdit* field : {ui->mobile_text, ui->passwd_text, ui->re_passwd_text, ui->verify_code_text})
-        connect(field, &QLineEdit::returnPressed, this, &ORB_Register_Window::on_confirm_button_clicked);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &ORB_Register_Window::on_cancel_button_clicked);
+    answer_keyboard(this, {ui->mobile_text, ui->passwd_text, ui->re_passwd_text, ui->verify_code_text}, [this] { on_confirm_button_clicked(); }, [this] { on_cancel_button_clicked(); });
     ui->mobile_text->setFocus();
 }
 
@@ -89,12 +81,12 @@ void ORB_Register_Window::on_verify_code_button_clicked()
 
 void ORB_Register_Window::on_passwd_visible_button_clicked()
 {
-    toggle_echo(ui->passwd_text);
+    toggle_password_echo(ui->passwd_text);
 }
 
 void ORB_Register_Window::on_re_passwd_visible_button_clicked()
 {
-    toggle_echo(ui->re_passwd_text);
+    toggle_password_echo(ui->re_passwd_text);
 }
 
 void ORB_Register_Window::on_cancel_button_clicked()

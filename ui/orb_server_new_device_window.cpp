@@ -1,10 +1,9 @@
 #include "orb_server_new_device_window.h"
 
 #include "ui_orb_server_new_device_window.h"
+#include "ui/window_habits.h"
 
-#include <QKeySequence>
 #include <QMessageBox>
-#include <QShortcut>
 
 namespace {
 
@@ -19,10 +18,7 @@ ORB_Server_New_Device_Window::ORB_Server_New_Device_Window(QWidget* parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
-    for (QLineEdit* field : {ui->sn_text, ui->name_text, ui->passwd_text})
-        connect(field, &QLineEdit::returnPressed, this, &ORB_Server_New_Device_Window::on_confirm_button_clicked);
-    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
-            &ORB_Server_New_Device_Window::on_cancel_button_clicked);
+    answer_keyboard(this, {ui->sn_text, ui->name_text, ui->passwd_text}, [this] { on_confirm_button_clicked(); }, [this] { on_cancel_button_clicked(); });
 }
 
 ORB_Server_New_Device_Window::~ORB_Server_New_Device_Window()
@@ -62,6 +58,5 @@ void ORB_Server_New_Device_Window::on_cancel_button_clicked()
 
 void ORB_Server_New_Device_Window::on_passwd_visible_button_clicked()
 {
-    QLineEdit* field = ui->passwd_text;
-    field->setEchoMode(field->echoMode() == QLineEdit::Normal ? QLineEdit::Password : QLineEdit::Normal);
+    toggle_password_echo(ui->passwd_text);
 }

@@ -2,6 +2,7 @@
 
 #include "ui/orb_server_new_device_window.h"
 #include "ui_orb_server_new_project_window.h"
+#include "ui/window_habits.h"
 
 #include <QCursor>
 #include <QDebug>
@@ -92,11 +93,7 @@ void ORB_Server_New_Project_Window::load2model(QString sn, QString name, QString
 void ORB_Server_New_Project_Window::on_append_switch_button_clicked()
 {
     auto* device_window = new ORB_Server_New_Device_Window;
-    device_window->setWindowTitle(tr("new device"));
-    device_window->setFixedSize(device_window->size());
-    device_window->setWindowModality(Qt::ApplicationModal);
-    device_window->move(geometry().center() - device_window->rect().center());
-    device_window->show();
+    show_modal(device_window, tr("new device"), this);
     connect(device_window, &ORB_Server_New_Device_Window::ready2load, this,
             &ORB_Server_New_Project_Window::load2model);
 }
