@@ -2,7 +2,7 @@
 
 #include "orb_conn2server.h"
 
-#include "cloud/secret_masking.h"
+#include "codec/secret_masking.h"
 #include "codec/request_signature.h"
 
 #include <QDateTime>

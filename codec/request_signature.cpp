@@ -1,8 +1,7 @@
 #include "request_signature.h"
 
 #include <QMessageAuthenticationCode>
-
-#include <cstdlib>
+#include <QRandomGenerator>
 
 QByteArray hmac_sha256(const QByteArray& key, const QByteArray& message)
 {
@@ -29,16 +28,17 @@ QString build_authorization(const QString& credential, const QString& key, const
 
 QString random_text(int length)
 {
+    QRandomGenerator* random = QRandomGenerator::system();
     QString text;
     text.reserve(length);
     for (int i = 0; i < length; ++i) {
-        const int r = std::rand();
-        if (r % 3 == 0)
-            text += QChar('0' + std::rand() % 10);
-        else if (r % 3 == 1)
-            text += QChar('a' + std::rand() % 26);
+        const quint32 kind = random->bounded(3u);
+        if (kind == 0)
+            text += QChar('0' + random->bounded(10));
+        else if (kind == 1)
+            text += QChar('a' + random->bounded(26));
         else
-            text += QChar('A' + std::rand() % 26);
+            text += QChar('A' + random->bounded(26));
     }
     return text;
 }

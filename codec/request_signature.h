@@ -21,5 +21,8 @@ QString compute_signature(const QString& credential, const QString& key, const Q
 QString build_authorization(const QString& credential, const QString& key, const QString& action,
                             const QString& timestamp);
 
-// length characters from 0-9, a-z, A-Z, two rand() calls each.
+// length characters from 0-9, a-z, A-Z, two draws each (the first picks
+// the kind, the second the character), from the system's cryptographic
+// generator: nonces, nicknames and request tags must not be guessable, nor
+// repeat between two starts.
 QString random_text(int length);

@@ -1,6 +1,7 @@
 #include "orb_conn2device.h"
 
 #include "codec/request_signature.h"
+#include "codec/secret_masking.h"
 #include "device/device_alert.h"
 #include "device/device_datagram.h"
 
@@ -11,9 +12,6 @@
 #include <QThread>
 #include <QTimer>
 #include <QUdpSocket>
-
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 
@@ -49,7 +47,6 @@ CJsonPtr security_request(const QString& password, const QString& sn, const char
 ORB_CONN2DEVICE::ORB_CONN2DEVICE(QObject* parent)
     : QObject(parent)
 {
-    std::srand(unsigned(std::time(nullptr)));
 }
 
 ORB_CONN2DEVICE::~ORB_CONN2DEVICE() = default;
@@ -104,7 +101,7 @@ void ORB_CONN2DEVICE::html2qt_udp(QString send_data, QString send_address)
 void ORB_CONN2DEVICE::device2local(QString device_data)
 {
     local_project.reset(cJSON_Parse(device_data.toUtf8().constData()));
-    qDebug() << "curr_device" << cjson_print(local_project.get());
+    qDebug() << "curr_device" << mask_secrets(cjson_print(local_project.get()));
     emit update_local_project();
 }
 

@@ -38,6 +38,8 @@ public:
     // Both stay owned by the link; the last reply is valid until the next request.
     const cJSON* local_device_document() const;
     const cJSON* last_reply_document() const;
+    // Whether a request is outstanding; others are refused meanwhile.
+    bool waiting() const { return busy; }
 
 signals:
     void qt2html_udp(QJsonObject json_data);

@@ -4,7 +4,7 @@
 
 #include "cloud/cloud_reply.h"
 #include "cloud/project_tree.h"
-#include "cloud/secret_masking.h"
+#include "codec/secret_masking.h"
 
 #include <QString>
 

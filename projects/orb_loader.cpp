@@ -1,5 +1,7 @@
 #include "orb_loader.h"
 
+#include "codec/secret_masking.h"
+
 #include <QDebug>
 #include <QFile>
 #include <QJsonArray>
@@ -112,7 +114,7 @@ bool ORB_Loader::add_device(QString ip, QString sn, QString mac, QString model, 
 bool ORB_Loader::remove_device(int index, QString path)
 {
     QJsonObject list = read_object(path);
-    qDebug().noquote() << "datas:deletBefore:" << QJsonDocument(list).toJson();
+    qDebug().noquote() << "datas:deletBefore:" << mask_secrets(QJsonDocument(list).toJson());
     if (index < 0 || index >= list.value("ip").toArray().size()) {
         qDebug() << "Invalid index to remove.";
         return false;
@@ -125,6 +127,6 @@ bool ORB_Loader::remove_device(int index, QString path)
     }
     if (!write_atomically(path, QJsonDocument(list).toJson()))
         return false;
-    qDebug().noquote() << "Modified JSON data:" << QJsonDocument(list).toJson();
+    qDebug().noquote() << "Modified JSON data:" << mask_secrets(QJsonDocument(list).toJson());
     return true;
 }

@@ -4,6 +4,7 @@
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "projects/project_name.h"
+#include "ui/ipv4_text.h"
 #include "ui/local_device_tree.h"
 
 #include <QDebug>
@@ -43,7 +44,7 @@ void ORB_SwitchOpener::local_device_selected(QTreeWidgetItem* current, int)
     const QString ip = ORB_LocalDeviceTree::value(current, Row::IP_ROW);
     const QString sn = ORB_LocalDeviceTree::value(current, Row::SN_ROW);
     if (!MODEL_TABLE.contains(ORB_LocalDeviceTree::value(current, Row::MODEL_ROW))) {
-        QDesktopServices::openUrl(QUrl("http://" + ip + "/index.html"));
+        open_in_browser(ip);
         return;
     }
     if (*state.repeat_guard > 0) {
@@ -72,6 +73,20 @@ void ORB_SwitchOpener::local_device_selected(QTreeWidgetItem* current, int)
         return;
     }
     login_with_recorded_password(sn, recorded.value("passwd").toVariant().toStringList().value(index), index);
+}
+
+void ORB_SwitchOpener::open_in_browser(const QString& ip)
+{
+    // The address comes from the switch's reply: anything but a plain IPv4
+    // address could send the browser to another site posing as the switch.
+    if (!ORB_Ipv4Text::is_valid(ip)) {
+        QMessageBox::critical(window, tr("Tips"),
+                              tr("The switch reported no valid address (%1): it cannot be opened in the browser.")
+                                  .arg(ip),
+                              QMessageBox::Ok);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl("http://" + ip + "/index.html"));
 }
 
 void ORB_SwitchOpener::login_with_recorded_password(const QString& sn, const QString& password, int index)

@@ -35,6 +35,7 @@ public:
     void open_local_device(QTreeWidgetItem* device, const QString& passwd, bool notify, bool record);
 
 private:
+    void open_in_browser(const QString& ip);
     void login_with_recorded_password(const QString& sn, const QString& password, int index);
 
     QWidget* window;

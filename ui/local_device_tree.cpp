@@ -65,9 +65,13 @@ void ORB_LocalDeviceTree::search()
     ui.state_text->setText(tr("Searching for switches on %1 …").arg(nic));
     ui.state_text->repaint();
     switches_filled = -1;
+    const bool refused = device_link->waiting(); // the link refuses a search while a request waits
     device_link->search_device(false, nic);
-    ui.state_text->setText(switches_filled < 0 ? tr("No switch answered on %1").arg(nic)
-                                               : tr("%n switch(es) found", nullptr, switches_filled));
+    if (refused)
+        ui.state_text->setText(tr("Search refused: another request to the switches is still waiting"));
+    else
+        ui.state_text->setText(switches_filled < 0 ? tr("No switch answered on %1").arg(nic)
+                                                   : tr("%n switch(es) found", nullptr, switches_filled));
 }
 
 void ORB_LocalDeviceTree::fill(const cJSON* devices)
@@ -302,8 +306,9 @@ void ORB_LocalDeviceTree::change_ip(const QString& sn, const QString& new_ip)
         device->child(IP_ROW)->setText(1, new_ip);
         device->setText(0, new_ip);
     }
-    QTimer::singleShot(RESTART_WAIT_MS, this, [this, sn] { restart_done(sn); });
     information(tr("IP changed successfully,device rebooting....."));
+    // Counted from the box's closing, so the restart never finishes behind it.
+    QTimer::singleShot(RESTART_WAIT_MS, this, [this, sn] { restart_done(sn); });
 }
 
 void ORB_LocalDeviceTree::restart_done(const QString& sn)

@@ -8,6 +8,8 @@ ORB_Passwd_Window::ORB_Passwd_Window(QWidget* parent)
     , ui(new Ui::ORB_Passwd_Window)
 {
     ui->setupUi(this);
+    // Freed however it closes, the title bar included.
+    setAttribute(Qt::WA_DeleteOnClose);
     ui->passwd_text->setEchoMode(QLineEdit::Normal);
 }
 
@@ -30,15 +32,15 @@ void ORB_Passwd_Window::on_confirm_button_clicked()
 {
     if (ui->passwd_text->text().isEmpty())
         return;
-    close();
+    // Closed (and so freed) only after the receiver has taken the password.
+    hide();
     emit ready2verify(ip, ui->passwd_text->text());
-    deleteLater();
+    close();
 }
 
 void ORB_Passwd_Window::on_cancel_button_clicked()
 {
     close();
-    deleteLater();
 }
 
 void ORB_Passwd_Window::on_passwd_visible_button_clicked()

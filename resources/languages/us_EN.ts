@@ -277,6 +277,10 @@
         <source>Device Restart</source>
         <translation>Device Restart</translation>
     </message>
+    <message>
+        <source>Search refused: another request to the switches is still waiting</source>
+        <translation>Search refused: another request to the switches is still waiting</translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>
@@ -600,6 +604,10 @@
     <message>
         <source>Password error,login device failed</source>
         <translation>Password error,login device failed</translation>
+    </message>
+    <message>
+        <source>The switch reported no valid address (%1): it cannot be opened in the browser.</source>
+        <translation>The switch reported no valid address (%1): it cannot be opened in the browser.</translation>
     </message>
 </context>
 <context>

@@ -276,6 +276,10 @@
         <source>Device Restart</source>
         <translation>设备重启</translation>
     </message>
+    <message>
+        <source>Search refused: another request to the switches is still waiting</source>
+        <translation>搜索被拒绝：另一个发往交换机的请求仍在等待</translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>
@@ -599,6 +603,10 @@
     <message>
         <source>Password error,login device failed</source>
         <translation>密码错误，登录设备失败</translation>
+    </message>
+    <message>
+        <source>The switch reported no valid address (%1): it cannot be opened in the browser.</source>
+        <translation>交换机上报的地址无效（%1），无法在浏览器中打开。</translation>
     </message>
 </context>
 <context>

@@ -140,7 +140,6 @@ private slots:
     void actionBodies()
     {
         auto link = link_to(capture->host());
-        std::srand(3);
         link->email_login("ana@example.com", "Pässwörd");
         link->mobile_login_by_code("13800000001", "123456");
         link->email_login_by_code("ana@example.com", "654321");

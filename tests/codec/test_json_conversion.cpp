@@ -2,6 +2,7 @@
 // other encodings, numbers and trailing text.
 
 #include "codec/cjson_util.h"
+#include "codec/secret_masking.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -49,6 +50,13 @@ private slots:
         QVERIFY(qjson_object_from_text("").isEmpty());
         QVERIFY(qjson_object_from_text(R"({"a":)").isEmpty());
         QCOMPARE(qjson_object_from_text(" {\"a\":1}\r\n")["a"].toInt(), 1);
+    }
+
+    void secretsAreMaskedForTheLog()
+    {
+        QCOMPARE(mask_secrets(R"({"passwd":["admin123",7],"x":{"password":12,"list":[{"secretKey":"k"}]},"v":"a"})"),
+                 QByteArray(R"({"passwd":["***","***"],"x":{"password":"***","list":[{"secretKey":"***"}]},"v":"a"})"));
+        QCOMPARE(mask_secrets("not json"), QByteArray("not json"));
     }
 };
 

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QtTest>
 
-#include <cstdlib>
 
 class TestRequestSignature : public QObject
 {
@@ -77,7 +76,6 @@ private slots:
     {
         QFETCH(QString, credential);
         QFETCH(QString, key);
-        std::srand(7);
         const QString value = build_authorization(credential, key, "QueryDevice", "1764979200");
         const QRegularExpression layout("^Type=ORB1-HMAC-SHA256,Credential=(.*),Nonce=([0-9a-zA-Z]{16}),"
                                         "Signature=([0-9a-f]{64})$");
@@ -96,7 +94,6 @@ private slots:
 
     void randomTextAlphabet()
     {
-        std::srand(1);
         const QString text = random_text(3000);
         QCOMPARE(text.size(), 3000);
         int digits = 0, lower = 0, upper = 0;
@@ -109,8 +106,7 @@ private slots:
         QCOMPARE(digits + lower + upper, 3000);
         QVERIFY(digits > 800 && lower > 800 && upper > 800); // a third each, roughly
         QVERIFY(random_text(0).isEmpty());
-        std::srand(1);
-        QCOMPARE(random_text(3000), text); // the C generator decides, nothing else
+        QVERIFY(random_text(3000) != text); // never the same draw twice, even from one start
     }
 };
 

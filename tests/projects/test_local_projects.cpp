@@ -69,6 +69,13 @@ QStringList column(QTreeWidgetItem* project, int c)
     return values;
 }
 
+QStringList* debug_lines = nullptr;
+
+void keep_debug_line(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    debug_lines->append(text);
+}
+
 } // namespace
 
 class TestLocalProjects : public QObject
@@ -313,6 +320,9 @@ private slots:
         project_with("site", {{"ORB24080001", "10.9.9.9", "old", "GS2408P", "old", "active"},
                               {"KEEP", "10.0.0.5", "m", "GS2408P", "p", "active"}});
         QSignalSpy reports(link, &ORB_CONN2DEVICE::qt2html_udp);
+        QStringList log;
+        debug_lines = &log;
+        const QtMessageHandler previous = qInstallMessageHandler(keep_debug_line);
         // The page hands over another document during the first wait; the
         // update goes on with the devices it started with.
         QTimer::singleShot(3300, link, [this] { link->device2local("{not json"); });
@@ -322,6 +332,13 @@ private slots:
                            R"("passwd":["admin123","newpass1","wrong","x"],)"
                            R"("active":["active","not_active","active","active"]})");
         QTRY_VERIFY_WITH_TIMEOUT(state->text() == "update local devices successful", 30000);
+        // The per-run device list logs what it removes, passwords masked.
+        QVERIFY(loader->add_device("192.168.1.11", "ORB24080001", "m1", "GS2408P", "admin123", config("device_info.json")));
+        QVERIFY(loader->remove_device(0, config("device_info.json")));
+        qInstallMessageHandler(previous);
+        QVERIFY(log.join('\n').contains("curr_device") && log.join('\n').contains("datas:deletBefore"));
+        for (const char* password : {"admin123", "newpass1"})
+            QVERIFY2(!log.join('\n').contains(password), password);
         QJsonObject report;
         for (const QList<QVariant>& signal : reports)
             if (signal[0].toJsonObject()["command"] == QString("add2local"))

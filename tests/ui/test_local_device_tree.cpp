@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <QPointer>
 #include <QtTest>
 
 #include <memory>
@@ -247,6 +248,14 @@ private slots:
         double_click(switch_item("ORB90000007"));
         QCOMPARE(browser, QList<QUrl>{QUrl("http://192.168.1.17/index.html")});
         QCOMPARE(page_messages.size(), messages);
+        // ... but only at a plain IPv4 address: the reply's "ip" is not trusted.
+        for (const char* hostile : {"evil.example", "10.0.0.5@evil.example"}) {
+            switch_item("ORB90000007")->child(0)->setText(1, hostile);
+            double_click(switch_item("ORB90000007"));
+            QTRY_COMPARE(watcher->boxes.size(), boxes + 1);
+            QVERIFY(watcher->boxes.takeLast().contains(hostile));
+        }
+        QCOMPARE(browser.size(), 1);
 
         // Rows of a loaded project are no switches.
         QFile project("config/site.json");
@@ -277,6 +286,14 @@ private slots:
         QTest::qWait(300);
         QCOMPARE(sim->requests().size(), requests);
         QCOMPARE(page_messages.size(), messages);
+
+        // A prompt closed from its title bar is freed too.
+        window->findChild<QPushButton*>("search_button")->click();
+        double_click(switch_item("ORB24260003"));
+        QTRY_VERIFY(open_prompt());
+        QPointer<ORB_Passwd_Window> closed = open_prompt();
+        closed->close();
+        QTRY_VERIFY(!closed);
     }
 };
 

@@ -1,0 +1,9 @@
+#pragma once
+// What may go to the debug log of a JSON text (a cloud body, a device list,
+// the page's hand-over): the values of "secretKey", "password" and "passwd"
+// are replaced by "***" at any depth, inside arrays and objects too.
+
+#include <QByteArray>
+
+// The masked text, printed compactly; a text that is no JSON is returned as it is.
+QByteArray mask_secrets(const QByteArray& json_text);
