@@ -4,6 +4,7 @@
 #include "device/orb_conn2device.h"
 #include "projects/device_records.h"
 #include "projects/orb_loader.h"
+#include "projects/private_files.h"
 #include "projects/project_name.h"
 
 #include <QDateTime>
@@ -203,7 +204,7 @@ void ORB_LocalProjects::refresh_project_files()
     project_files.clear();
     QDir folder(ORB_ProjectName::config_folder());
     if (!folder.exists())
-        folder.mkpath(".");
+        make_private_folder(folder.path());
     // Project files only: the per-run device list is not a project.
     for (const QString& file : folder.entryList({"*.json"}, QDir::Files, QDir::NoSort))
         if (file != "device_info.json")

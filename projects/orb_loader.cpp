@@ -1,6 +1,7 @@
 #include "orb_loader.h"
 
 #include "codec/secret_masking.h"
+#include "projects/private_files.h"
 
 #include <QDebug>
 #include <QFile>
@@ -54,6 +55,7 @@ bool ORB_Loader::write_atomically(const QString& path, const QByteArray& bytes)
         qDebug() << "Failed to open file for writing:" << file.errorString();
         return false;
     }
+    file.setPermissions(PRIVATE_FILE); // replaces whatever the old file allowed
     // flush() first: a buffered QSaveFile can miss a write error at commit()
     // and replace the old file with a truncated one (seen with a full disk).
     if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
@@ -75,6 +77,7 @@ bool ORB_Loader::append_text(QString text, QString path)
         qDebug() << "open file failed!" << path;
         return false;
     }
+    file.setPermissions(PRIVATE_FILE);
     const QByteArray bytes = text.toUtf8();
     return file.write(bytes) == bytes.size() && file.flush();
 }

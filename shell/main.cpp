@@ -1,5 +1,6 @@
 #include "device/device_alert.h"
 #include "orb_window.h"
+#include "quit_signals.h"
 #include "single_instance_guard.h"
 #include "startup_language.h"
 
@@ -12,6 +13,10 @@
 
 #include <cstdio>
 #include <memory>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -62,7 +67,12 @@ int main(int argc, char* argv[])
     if (!guard.take())
         return 0;
 
+#ifdef Q_OS_UNIX
+    // What the program creates (settings, projects, logs) is the user's alone.
+    umask(077);
+#endif
     QApplication app(argc, argv);
+    ORB_QuitSignals quit_signals;
     set_device_alert_handler([](const QString& title, const QString& text) {
         QMessageBox::critical(nullptr, title, text, QMessageBox::Ok);
     });

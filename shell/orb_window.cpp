@@ -6,6 +6,7 @@
 #include "device/orb_conn2device.h"
 #include "projects/local_projects.h"
 #include "projects/orb_loader.h"
+#include "projects/private_files.h"
 #include "projects/project_name.h"
 #include "projects/switch_opener.h"
 #include "shell/no_edit_delegate.h"
@@ -46,7 +47,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     ui->state_text->setText(tr("Initing"));
     ui->local_project_viewer->setHeaderHidden(true);
     setup_language_menu();
-    QDir::current().mkpath("log");
+    make_private_folder("log");
     setup_server_tree();
 
     loader = new ORB_Loader(this);
@@ -88,6 +89,8 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     ui->state_text->setText(tr("If the webpage is not responding, please try reload webpage"));
     setup_tray();
     reset_device_list();
+    // The device list lives for one run, however the run ends.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &ORB_Window::reset_device_list);
     fill_interface_list();
     apply_mode(mode);
 }
@@ -223,7 +226,7 @@ void ORB_Window::setup_tray()
 
 void ORB_Window::reset_device_list()
 {
-    QDir::current().mkpath("config");
+    make_private_folder("config");
     QFile::remove(ORB_ProjectName::device_list_path());
     if (!loader->reset_device_info(ORB_ProjectName::device_list_path()))
         qDebug() << "Failed to initialize config file.";

@@ -164,6 +164,10 @@ private slots:
                                       R"(\{"ip":\[\],"sn":\[\],"mac":\[\],"model":\[\],"passwd":\[\],"active":\[\]\}$)");
         QVERIFY2(line.match(lines[0]).hasMatch(), qPrintable(lines[0]));
         QCOMPARE(state->text(), QString("saving local project end"));
+        // Written for the user alone, whatever the umask.
+        for (const QString& file : {config("default_project.json"), QString("log/log.txt")})
+            QCOMPARE(QFile::permissions(file) & ~QFileDevice::Permissions(QFileDevice::ReadUser | QFileDevice::WriteUser),
+                     QFileDevice::Permissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     }
 
     void passwordsRoundTripAndStayEncrypted()

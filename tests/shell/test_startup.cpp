@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <signal.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -35,6 +36,12 @@ bool wait_for_window(const QString& title, int timeout_ms = 20000)
         QTest::qWait(200);
     }
     return false;
+}
+
+int mode(const QString& path)
+{
+    struct stat status = {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
 }
 
 class ProgramRun
@@ -125,6 +132,31 @@ private slots:
         QCOMPARE(help.exitCode(), 0);
         const QString text = QString::fromUtf8(help.readAllStandardOutput());
         QVERIFY2(text.contains("--cloud") && text.contains("--help"), qPrintable(text));
+    }
+
+    // Folders and files only the user may read; the device list emptied, and
+    // exit code 0, when the session ends the program.
+    void privateFilesAndCleanEnds()
+    {
+        for (const int signal : {SIGTERM, SIGINT}) {
+            QTemporaryDir dir;
+            ProgramRun run(dir.path(), "en_US.UTF-8", false);
+            QVERIFY(wait_for_window(ENGLISH_TITLE));
+            QCOMPARE(mode(dir.filePath("config")), 0700);
+            QCOMPARE(mode(dir.filePath("log")), 0700);
+            const QString list = dir.filePath("config/device_info.json");
+            QCOMPARE(mode(list), 0600);
+            QFile recorded(list);
+            QVERIFY(recorded.open(QIODevice::WriteOnly));
+            recorded.write(R"({"ip":["1.2.3.4"],"sn":["S"],"mac":["m"],"model":["x"],"passwd":["admin123"],"active":[]})");
+            recorded.close();
+            ::kill(pid_t(run.process.processId()), signal);
+            QVERIFY(run.process.waitForFinished(10000));
+            QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(run.process.exitCode(), 0);
+            QVERIFY(recorded.open(QIODevice::ReadOnly));
+            QVERIFY(!recorded.readAll().contains("admin123"));
+        }
     }
 
     void languageAtStartup_data()

@@ -1,0 +1,10 @@
+#include "private_files.h"
+
+#include <QDir>
+#include <QFile>
+
+bool make_private_folder(const QString& path)
+{
+    return QDir().mkpath(path)
+        && QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
