@@ -152,13 +152,16 @@ bool ORB_LocalProjects::save_project()
     const CJsonPtr document = project_document(project);
     const QString line = QDateTime::currentDateTime().toString(Qt::TextDate) + " saved Project " + name + ":"
                          + QString::fromUtf8(cjson_print(document.get())) + "\n";
-    if (!loader->write_json(document.get(), ORB_ProjectName::file_path(name))
-        || !loader->append_text(line, QDir::currentPath() + "/log/log.txt")) {
+    if (!loader->write_json(document.get(), ORB_ProjectName::file_path(name))) {
         set_state(tr("saving local project fail"));
         return false;
     }
     refresh_local_menus();
-    set_state(tr("saving local project end"));
+    // The project is in its file: a log that cannot grow is only worth a warning.
+    if (!loader->append_text(line, QDir::currentPath() + "/log/log.txt"))
+        set_state(tr("local project saved, but the save could not be written to log/log.txt"));
+    else
+        set_state(tr("saving local project end"));
     return true;
 }
 
@@ -194,7 +197,13 @@ void ORB_LocalProjects::delete_device(const QString& sn)
     QTreeWidgetItem* project = project_item();
     if (!project || !local_device_rows.contains(sn))
         return;
-    delete project->takeChild(local_device_rows.value(sn));
+    // The row is looked up now: rows may have changed since the menu was made.
+    for (int r = 0; r < project->childCount(); ++r) {
+        if (project->child(r)->text(0) == sn) {
+            delete project->takeChild(r);
+            break;
+        }
+    }
     refresh_local_menus();
     set_state(tr("delete local device successfully"));
 }
@@ -343,8 +352,7 @@ void ORB_LocalProjects::update_from_page()
                                               {"errcode", 0},
                                               {"command", "add2local"}});
     fit_columns();
-    if (saved) {
-        refresh_local_menus();
+    refresh_local_menus(); // rows changed, saved or not
+    if (saved)
         set_state(tr("update local devices successful"));
-    }
 }

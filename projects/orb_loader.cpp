@@ -5,11 +5,15 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
 
 namespace {
+
+// One whole project a line: the log keeps this much, and one older file.
+constexpr qint64 LOG_ROTATE_BYTES = 1024 * 1024;
 
 const char* const DEVICE_KEYS[] = {"ip", "sn", "mac", "model", "passwd", "active"};
 // What adding and removing devices touch: "active" stays as it was.
@@ -72,6 +76,7 @@ bool ORB_Loader::write_json(cJSON* tree, QString path)
 
 bool ORB_Loader::append_text(QString text, QString path)
 {
+    rotate_if_full(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append)) {
         qDebug() << "open file failed!" << path;
@@ -80,6 +85,15 @@ bool ORB_Loader::append_text(QString text, QString path)
     file.setPermissions(PRIVATE_FILE);
     const QByteArray bytes = text.toUtf8();
     return file.write(bytes) == bytes.size() && file.flush();
+}
+
+void ORB_Loader::rotate_if_full(const QString& path)
+{
+    if (QFileInfo(path).size() < LOG_ROTATE_BYTES)
+        return;
+    const QString older = path + ".1";
+    QFile::remove(older);
+    QFile::rename(path, older);
 }
 
 bool ORB_Loader::reset_device_info(QString path)

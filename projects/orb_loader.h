@@ -25,6 +25,7 @@ public:
     cJSON* config_root();
     QJsonObject to_json_object(cJSON* tree);
     bool write_json(cJSON* tree, QString path);
+    // Appends to a log file; one of 1 MiB or more first becomes <path>.1.
     bool append_text(QString text, QString path);
     bool reset_device_info(QString path);
     // Records a device; a repeated serial number moves to the end.
@@ -34,6 +35,7 @@ public:
 private:
     QJsonObject read_object(const QString& path);
     bool write_atomically(const QString& path, const QByteArray& bytes);
+    void rotate_if_full(const QString& path);
 
     QString local_project_config;
 };

@@ -336,6 +336,10 @@
         <source>update local devices successful</source>
         <translation>update local devices successful</translation>
     </message>
+    <message>
+        <source>local project saved, but the save could not be written to log/log.txt</source>
+        <translation>local project saved, but the save could not be written to log/log.txt</translation>
+    </message>
 </context>
 <context>
     <name>ORB_Login_Window</name>

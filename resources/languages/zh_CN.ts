@@ -335,6 +335,10 @@
         <source>update local devices successful</source>
         <translation>本地设备更新成功</translation>
     </message>
+    <message>
+        <source>local project saved, but the save could not be written to log/log.txt</source>
+        <translation>本地项目已保存，但无法写入 log/log.txt</translation>
+    </message>
 </context>
 <context>
     <name>ORB_Login_Window</name>

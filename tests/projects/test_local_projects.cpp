@@ -293,6 +293,10 @@ private slots:
         projects->delete_device("A");
         QCOMPARE(column(tree->topLevelItem(0), 1), (QStringList{"10.0.0.2", "10.0.0.3"}));
         QCOMPARE(state->text(), QString("delete local device successfully"));
+        // Rows that moved since the menu was made: the named switch goes.
+        tree->topLevelItem(0)->insertChild(0, new QTreeWidgetItem(QStringList{"C", "10.0.0.4"}));
+        projects->delete_device("B");
+        QCOMPARE(column(tree->topLevelItem(0), 0), (QStringList{"C", "A"}));
     }
 
     void localDeviceListForSearches()
@@ -387,6 +391,26 @@ private slots:
         QCOMPARE(state->text(), QString("saving local project fail"));
         QCOMPARE(read(config("site.json")), before);
         QCOMPARE(read("log/log.txt"), log_before);
+    }
+
+    void theLogNeitherFailsASaveNorGrowsWithoutBound()
+    {
+        project_with("site", {{"A", "10.0.0.1", "m", "GS2408P", "p", "active"}});
+        QFile::remove("log/log.txt");
+        QVERIFY(QDir().mkpath("log/log.txt")); // a folder: it cannot be appended to
+        QVERIFY(projects->save_project());
+        QCOMPARE(state->text(), QString("local project saved, but the save could not be written to log/log.txt"));
+        QVERIFY(read(config("site.json")).contains("10.0.0.1"));
+
+        QVERIFY(QDir("log/log.txt").removeRecursively());
+        QFile full("log/log.txt");
+        QVERIFY(full.open(QIODevice::WriteOnly));
+        full.write(QByteArray(1024 * 1024, 'x'));
+        full.close();
+        QVERIFY(projects->save_project());
+        QCOMPARE(read("log/log.txt.1").size(), 1024 * 1024);
+        QVERIFY(read("log/log.txt").contains(" saved Project site:"));
+        QCOMPARE(read("log/log.txt").count('\n'), 1);
     }
 };
 
