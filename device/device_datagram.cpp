@@ -10,9 +10,18 @@ namespace {
 
 constexpr std::size_t SYN_LENGTH = 8;
 
+// A field of a search entry, cut to FIELD_BYTES at a character boundary: a
+// host on the LAN may send fields of any length.
 void add_text(cJSON* object, const char* name, const char* value, const char* fallback)
 {
-    cJSON_AddStringToObject(object, name, value ? value : fallback);
+    QByteArray text(value ? value : fallback);
+    if (text.size() > ORB_DeviceDatagram::FIELD_BYTES) {
+        int end = ORB_DeviceDatagram::FIELD_BYTES;
+        while (end > 0 && (uchar(text[end]) & 0xC0) == 0x80) // never inside a UTF-8 sequence
+            --end;
+        text.truncate(end);
+    }
+    cJSON_AddStringToObject(object, name, text.constData());
 }
 
 } // namespace

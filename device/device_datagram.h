@@ -10,6 +10,9 @@
 class ORB_DeviceDatagram
 {
 public:
+    // The longest field a search entry keeps; longer ones are cut.
+    static constexpr int FIELD_BYTES = 64;
+
     enum class Verdict { Matched, NotJson, NoSyn, SynMismatch };
 
     // The datagram for a JSON text: Base64 of the cipher text plus CR LF;
@@ -31,6 +34,7 @@ public:
 
     // One "device" element of a search result from a reply's "data" object:
     // {"pid":"0","ip","sn","mac","model","active","V"}, missing fields filled
-    // with "", "active" and "---" as the switches' older firmware expects.
+    // with "", "active" and "---" as the switches' older firmware expects,
+    // each cut to FIELD_BYTES.
     static CJsonPtr search_entry(const cJSON* data);
 };

@@ -26,6 +26,11 @@ constexpr int SEARCH_WINDOW_MS = 5000;
 constexpr int DRAIN_SLICE_MS = 10;
 constexpr int RECEIVE_BUFFER_BYTES = 8 * 1024 * 1024;
 constexpr int IP_COMPARE_LENGTH = 15;
+// What a search takes from the LAN, whatever a host sends: replies up to this
+// size, this many switches, and no more than this long after its window.
+constexpr int MAX_SEARCH_DATAGRAM = 4096;
+constexpr int MAX_SEARCH_SWITCHES = 10000;
+constexpr int FINAL_DRAIN_MS = 100;
 
 QJsonObject timeout_result()
 {
@@ -226,7 +231,7 @@ CJsonPtr ORB_CONN2DEVICE::await_matching_reply()
     clock.start();
     while (clock.elapsed() < REPLY_WINDOW_MS) {
         QThread::msleep(READ_SLICE_MS);
-        while (socket->hasPendingDatagrams()) {
+        while (socket->hasPendingDatagrams() && clock.elapsed() < REPLY_WINDOW_MS) {
             ORB_DeviceDatagram::Verdict verdict;
             CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
             if (reply)
@@ -266,17 +271,21 @@ void ORB_CONN2DEVICE::readingSearch()
     if (!mutex.tryLock())
         return;
     if (!replied) {
-        CJsonPtr devices(cJSON_CreateArray());
-        QSet<QByteArray> seen_ips;
+        SearchCollection found;
+        found.devices.reset(cJSON_CreateArray());
         // The answers of a big site overflow any socket buffer within five
-        // seconds, so they are drained in short slices for the whole window.
+        // seconds, so they are drained in short slices for the whole window;
+        // a flood from the LAN cannot hold the drain past its deadline.
         QElapsedTimer clock;
         clock.start();
         while (clock.elapsed() < SEARCH_WINDOW_MS) {
-            collect_search_replies(devices.get(), seen_ips);
+            collect_search_replies(found, clock, SEARCH_WINDOW_MS);
             QThread::msleep(DRAIN_SLICE_MS);
         }
-        collect_search_replies(devices.get(), seen_ips);
+        collect_search_replies(found, clock, SEARCH_WINDOW_MS + FINAL_DRAIN_MS);
+        log_search(found);
+        search_left_out = found.left_out;
+        CJsonPtr devices = std::move(found.devices);
 
         CJsonPtr result(cJSON_CreateObject());
         cJSON_AddItemToObject(result.get(), "device", cJSON_Duplicate(devices.get(), true));
@@ -291,30 +300,50 @@ void ORB_CONN2DEVICE::readingSearch()
     mutex.unlock();
 }
 
-void ORB_CONN2DEVICE::collect_search_replies(cJSON* devices, QSet<QByteArray>& seen_ips)
+void ORB_CONN2DEVICE::collect_search_replies(SearchCollection& found, const QElapsedTimer& clock, int deadline_ms)
 {
-    while (socket->hasPendingDatagrams()) {
-        ORB_DeviceDatagram::Verdict verdict;
-        const CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
-        if (verdict == ORB_DeviceDatagram::Verdict::NoSyn)
-            qDebug() << "SYN is NULL!";
-        else if (verdict == ORB_DeviceDatagram::Verdict::SynMismatch)
-            qDebug() << "syn not matched!";
-        if (!reply)
-            continue;
-        const cJSON* data = cJSON_GetObjectItemCaseSensitive(reply.get(), "data");
-        if (!data) {
-            qDebug() << "Data is NULL!";
+    while (socket->hasPendingDatagrams() && clock.elapsed() < deadline_ms) {
+        ++found.datagrams;
+        if (socket->pendingDatagramSize() > MAX_SEARCH_DATAGRAM) {
+            socket->readDatagram(nullptr, 0); // dropped unread: no reply is that long
+            ++found.oversized;
             continue;
         }
-        qDebug().noquote() << cjson_print(data);
+        ORB_DeviceDatagram::Verdict verdict;
+        const CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
+        const cJSON* data = cJSON_GetObjectItemCaseSensitive(reply.get(), "data");
+        if (!reply || !data) {
+            ++found.unusable;
+            continue;
+        }
         CJsonPtr entry = ORB_DeviceDatagram::search_entry(data);
         const QByteArray ip = QByteArray(cjson_string_member(entry.get(), "ip")).left(IP_COMPARE_LENGTH);
-        if (seen_ips.contains(ip))
+        if (found.seen_ips.contains(ip))
             continue;
-        seen_ips.insert(ip);
-        cJSON_AddItemToArray(devices, entry.release());
+        if (found.seen_ips.size() >= MAX_SEARCH_SWITCHES) {
+            ++found.left_out;
+            continue;
+        }
+        found.seen_ips.insert(ip);
+        cJSON_AddItemToArray(found.devices.get(), entry.release());
     }
+}
+
+void ORB_CONN2DEVICE::log_search(const SearchCollection& found) const
+{
+    // One line a search: a line a datagram would let a flood swamp the log.
+    qDebug().noquote() << QString("search: %1 datagrams, %2 switches listed, %3 left out, %4 oversized, %5 not "
+                                  "replies to this search")
+                              .arg(found.datagrams)
+                              .arg(found.seen_ips.size())
+                              .arg(found.left_out)
+                              .arg(found.oversized)
+                              .arg(found.unusable);
+}
+
+int ORB_CONN2DEVICE::switches_left_out() const
+{
+    return search_left_out;
 }
 
 CJsonPtr ORB_CONN2DEVICE::local_device_summary() const

@@ -15,6 +15,7 @@
 
 #include <optional>
 
+class QElapsedTimer;
 class QUdpSocket;
 
 class ORB_CONN2DEVICE : public QObject
@@ -40,6 +41,9 @@ public:
     const cJSON* last_reply_document() const;
     // Whether a request is outstanding; others are refused meanwhile.
     bool waiting() const { return busy; }
+    // How many replies from further switches the last search had to leave
+    // out of its full list (0: the list holds every switch that answered).
+    int switches_left_out() const;
 
 signals:
     void qt2html_udp(QJsonObject json_data);
@@ -80,8 +84,18 @@ private:
     void report_outcome();
     void refuse_request();
     QByteArray read_datagram();
+    // What a search has collected so far, and what it passed over.
+    struct SearchCollection
+    {
+        CJsonPtr devices;
+        QSet<QByteArray> seen_ips;
+        int datagrams = 0, oversized = 0, unusable = 0, left_out = 0;
+    };
+
     CJsonPtr await_matching_reply();
-    void collect_search_replies(cJSON* devices, QSet<QByteArray>& seen_ips);
+    // Reads what is pending until deadline_ms on the search's clock.
+    void collect_search_replies(SearchCollection& found, const QElapsedTimer& clock, int deadline_ms);
+    void log_search(const SearchCollection& found) const;
     CJsonPtr local_device_summary() const;
 
     QUdpSocket* socket = nullptr;
@@ -97,5 +111,6 @@ private:
     bool replied = false;
     bool silent = false;
     bool busy = false; // a request is outstanding
+    int search_left_out = 0;
     Outcome outcome;
 };

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -35,6 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             ORB_DeviceDatagram::search_entry(cJSON_GetObjectItemCaseSensitive(reply.get(), "data"));
         if (cJSON_GetArraySize(entry.get()) != 7)
             __builtin_trap();
+        const cJSON* field = nullptr;
+        cJSON_ArrayForEach(field, entry.get())
+        {
+            if (std::strlen(field->valuestring) > size_t(ORB_DeviceDatagram::FIELD_BYTES))
+                __builtin_trap(); // a search entry keeps no longer field
+        }
         cjson_to_qjson_object(reply.get());
     }
     return 0;

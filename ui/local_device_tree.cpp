@@ -69,9 +69,13 @@ void ORB_LocalDeviceTree::search()
     device_link->search_device(false, nic);
     if (refused)
         ui.state_text->setText(tr("Search refused: another request to the switches is still waiting"));
+    else if (switches_filled < 0)
+        ui.state_text->setText(tr("No switch answered on %1").arg(nic));
+    else if (device_link->switches_left_out() > 0)
+        ui.state_text->setText(
+            tr("%n switch(es) found; the list is full, so further switches were left out", nullptr, switches_filled));
     else
-        ui.state_text->setText(switches_filled < 0 ? tr("No switch answered on %1").arg(nic)
-                                                   : tr("%n switch(es) found", nullptr, switches_filled));
+        ui.state_text->setText(tr("%n switch(es) found", nullptr, switches_filled));
 }
 
 void ORB_LocalDeviceTree::fill(const cJSON* devices)

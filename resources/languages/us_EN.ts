@@ -281,6 +281,13 @@
         <source>Search refused: another request to the switches is still waiting</source>
         <translation>Search refused: another request to the switches is still waiting</translation>
     </message>
+    <message numerus="yes">
+        <source>%n switch(es) found; the list is full, so further switches were left out</source>
+        <translation>
+            <numerusform>%n switch found; the list is full, so further switches were left out</numerusform>
+            <numerusform>%n switches found; the list is full, so further switches were left out</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>

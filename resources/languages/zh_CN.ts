@@ -280,6 +280,12 @@
         <source>Search refused: another request to the switches is still waiting</source>
         <translation>搜索被拒绝：另一个发往交换机的请求仍在等待</translation>
     </message>
+    <message numerus="yes">
+        <source>%n switch(es) found; the list is full, so further switches were left out</source>
+        <translation>
+            <numerusform>发现 %n 台交换机；列表已满，其余交换机未列出</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>

@@ -363,6 +363,25 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(device_lists[0]).array(), devices);
     }
 
+    // A host that answers a search with a flood of tag-correct replies from
+    // 50,000 made-up switches, oversized and endless-field ones among them.
+    void aFloodedSearchStaysBounded()
+    {
+        SwitchSimulator flood({"--count", "0", "--flood", "50000", "--flood-seconds", "8"});
+        QVERIFY(flood.is_ready());
+        ensure_socket();
+        const qint64 ms = timed([&] { link->search_device(true, "lo"); });
+        QVERIFY2(ms < 5000 + 5000, qPrintable(QString::number(ms)));
+        QCOMPARE(results.size(), 1);
+        const QJsonArray devices = results[0]["device"].toArray();
+        QVERIFY(devices.size() > 0 && devices.size() <= 10000);
+        QVERIFY(link->switches_left_out() > 0 || devices.size() < 10000);
+        for (const QJsonValue& device : devices)
+            for (const QJsonValue& field : device.toObject())
+                QVERIFY(field.toString().toUtf8().size() <= 64);
+        QTest::qWait(3500); // the flood ends before the next test
+    }
+
     void deviceHandover()
     {
         QSignalSpy updates(link, &ORB_CONN2DEVICE::update_local_project);

@@ -74,6 +74,8 @@ int main(int argc, char* argv[])
         {"spread-ms", "Spread search answers evenly over this many ms.", "ms"},
         {"restart-ms", "How long a switch stays silent after a restart.", "ms"},
         {"log", "Print every request received as a JSON line."},
+        {"flood", "Answer searches like a hostile host: a flood of replies from n made-up switches.", "n"},
+        {"flood-seconds", "How long a flood lasts (default 8).", "s"},
     });
     parser.process(app);
 
@@ -96,6 +98,9 @@ int main(int argc, char* argv[])
     if (parser.isSet("restart-ms"))
         settings.restart_ms = parser.value("restart-ms").toInt();
     settings.log_requests = parser.isSet("log");
+    settings.flood_switches = parser.value("flood").toInt();
+    if (parser.isSet("flood-seconds"))
+        settings.flood_seconds = parser.value("flood-seconds").toInt();
 
     SimFleet fleet(switches, settings);
     if (!fleet.start(parser.value("interface"), &error))

@@ -1,5 +1,7 @@
 #include "sim_fleet.h"
 
+#include "sim_flood.h"
+
 #include "device/device_datagram.h"
 
 #include <QJsonDocument>
@@ -63,6 +65,10 @@ void SimFleet::handle(const QByteArray& datagram)
     const QByteArray syn(syn_text);
     const cJSON* data = cJSON_GetObjectItemCaseSensitive(request.get(), "data");
     const bool search = QByteArray(cjson_string_member(data, "callcmd")) == "search";
+    if (search && settings.flood_switches > 0) {
+        SimFlood(settings.flood_switches, settings.flood_seconds).answer(socket, syn);
+        return;
+    }
 
     for (int i = 0; i < switches.size(); ++i) {
         SimSwitch& sw = switches[i];

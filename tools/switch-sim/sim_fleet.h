@@ -20,6 +20,8 @@ public:
         int restart_ms = 8000;
         int search_spread_ms = 300; // search answers spread evenly over this time
         bool log_requests = false;  // one JSON line per request on stdout
+        int flood_switches = 0;     // >0: searches are answered by a flood instead
+        int flood_seconds = 8;
     };
 
     SimFleet(QVector<SimSwitch> switches, Settings settings, QObject* parent = nullptr);
