@@ -2,6 +2,8 @@
 
 #include "codec/cjson_util.h"
 
+#include <QString>
+
 #include <cstring>
 
 namespace {
@@ -61,8 +63,8 @@ void mask(cJSON* item)
 QByteArray mask_secrets(const QByteArray& json_text)
 {
     CJsonPtr document(cJSON_Parse(json_text.constData()));
-    if (!document)
-        return json_text;
+    if (!document) // it could be anything, a password among it
+        return QString("<%1 bytes, not JSON>").arg(json_text.size()).toUtf8();
     mask(document.get());
     return cjson_print(document.get());
 }

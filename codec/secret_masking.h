@@ -5,5 +5,5 @@
 
 #include <QByteArray>
 
-// The masked text, printed compactly; a text that is no JSON is returned as it is.
+// The masked text, printed compactly; for a text that is no JSON only its size.
 QByteArray mask_secrets(const QByteArray& json_text);

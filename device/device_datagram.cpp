@@ -4,7 +4,6 @@
 #include "codec/payload_text.h"
 #include "codec/text_prefix.h"
 
-#include <QDebug>
 
 namespace {
 
@@ -71,9 +70,8 @@ CJsonPtr ORB_DeviceDatagram::open_reply(const QByteArray& datagram, const QByteA
 CJsonPtr ORB_DeviceDatagram::search_entry(const cJSON* data)
 {
     CJsonPtr entry(cJSON_CreateObject());
+    // No line of its own when "Active_state" is missing: a flood would fill the log.
     const char* active = cjson_string_member(data, "Active_state");
-    if (!active)
-        qDebug() << "active_json is null!";
     cJSON* e = entry.get();
     cJSON_AddStringToObject(e, "pid", "0");
     add_text(e, "ip", cjson_string_member(data, "ip"), "");

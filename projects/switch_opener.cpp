@@ -9,6 +9,7 @@
 
 #include <QDebug>
 #include <QDesktopServices>
+#include <QHostAddress>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -79,7 +80,9 @@ void ORB_SwitchOpener::open_in_browser(const QString& ip)
 {
     // The address comes from the switch's reply: anything but a plain IPv4
     // address could send the browser to another site posing as the switch.
-    if (!ORB_Ipv4Text::is_valid(ip)) {
+    const QHostAddress address(ip);
+    if (!ORB_Ipv4Text::is_valid(ip) || address.isLoopback() || address.isMulticast() || address.isBroadcast()
+        || ip.startsWith("0.")) {
         QMessageBox::critical(window, tr("Tips"),
                               tr("The switch reported no valid address (%1): it cannot be opened in the browser.")
                                   .arg(ip),

@@ -207,6 +207,11 @@ void ORB_Window::write_tips_file()
         return;
     }
     tips.write(TIPS_TEXT);
+    // Settings.ini keeps the remembered cloud password: an older, looser
+    // file is closed to others too.
+    for (const char* file : {"./Settings.ini", "./tips.txt"})
+        if (QFile::exists(file))
+            QFile::setPermissions(file, PRIVATE_FILE);
 }
 
 void ORB_Window::setup_tray()

@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -16,9 +17,11 @@ int signal_socket[2] = {-1, -1};
 
 void on_signal(int)
 {
+    const int saved_errno = errno;
     const char byte = 1;
     const ssize_t written = ::write(signal_socket[0], &byte, 1);
     static_cast<void>(written);
+    errno = saved_errno;
 }
 
 } // namespace
@@ -28,7 +31,8 @@ ORB_QuitSignals::ORB_QuitSignals(QObject* parent)
     : QObject(parent)
 {
 #ifdef Q_OS_UNIX
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signal_socket) != 0)
+    // Not inherited by the browser or QtWebEngine's helpers.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signal_socket) != 0)
         return;
     notifier = new QSocketNotifier(signal_socket[1], QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &ORB_QuitSignals::received);

@@ -4,7 +4,7 @@
 
 bool ORB_Ipv4Text::is_valid(const QString& text)
 {
-    static const QRegularExpression part("^(0|[1-9][0-9]{0,2})$");
+    static const QRegularExpression part(QRegularExpression::anchoredPattern("0|[1-9][0-9]{0,2}"));
     const QStringList parts = text.split('.');
     if (parts.size() != 4)
         return false;

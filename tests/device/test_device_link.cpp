@@ -371,15 +371,19 @@ private slots:
         QVERIFY(flood.is_ready());
         ensure_socket();
         const qint64 ms = timed([&] { link->search_device(true, "lo"); });
+#ifndef __SANITIZE_ADDRESS__ // the sanitizer build checks memory, not speed
         QVERIFY2(ms < 5000 + 5000, qPrintable(QString::number(ms)));
+#endif
         QCOMPARE(results.size(), 1);
         const QJsonArray devices = results[0]["device"].toArray();
         QVERIFY(devices.size() > 0 && devices.size() <= 10000);
         QVERIFY(link->switches_left_out() > 0 || devices.size() < 10000);
-        for (const QJsonValue& device : devices)
+        for (const QJsonValue& device : devices) {
             for (const QJsonValue& field : device.toObject())
                 QVERIFY(field.toString().toUtf8().size() <= 64);
-        QTest::qWait(3500); // the flood ends before the next test
+            // Every fiftieth switch answers with over 4 KiB: never listed.
+            QVERIFY(device.toObject()["sn"].toString().mid(5, 6).toInt() % 50 != 0); // FLOOD<number>
+        }
     }
 
     void deviceHandover()

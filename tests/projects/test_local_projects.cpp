@@ -76,6 +76,14 @@ void keep_debug_line(QtMsgType, const QMessageLogContext&, const QString& text)
     debug_lines->append(text);
 }
 
+// Captures the debug output while it lives, even when a check fails early.
+struct DebugCapture
+{
+    explicit DebugCapture(QStringList* lines) { debug_lines = lines; previous = qInstallMessageHandler(keep_debug_line); }
+    ~DebugCapture() { qInstallMessageHandler(previous); }
+    QtMessageHandler previous;
+};
+
 } // namespace
 
 class TestLocalProjects : public QObject
@@ -329,8 +337,7 @@ private slots:
                               {"KEEP", "10.0.0.5", "m", "GS2408P", "p", "active"}});
         QSignalSpy reports(link, &ORB_CONN2DEVICE::qt2html_udp);
         QStringList log;
-        debug_lines = &log;
-        const QtMessageHandler previous = qInstallMessageHandler(keep_debug_line);
+        auto capture = std::make_unique<DebugCapture>(&log);
         // The page hands over another document during the first wait; the
         // update goes on with the devices it started with.
         QTimer::singleShot(3300, link, [this] { link->device2local("{not json"); });
@@ -343,7 +350,7 @@ private slots:
         // The per-run device list logs what it removes, passwords masked.
         QVERIFY(loader->add_device("192.168.1.11", "ORB24080001", "m1", "GS2408P", "admin123", config("device_info.json")));
         QVERIFY(loader->remove_device(0, config("device_info.json")));
-        qInstallMessageHandler(previous);
+        capture.reset();
         QVERIFY(log.join('\n').contains("curr_device") && log.join('\n').contains("datas:deletBefore"));
         for (const char* password : {"admin123", "newpass1"})
             QVERIFY2(!log.join('\n').contains(password), password);
