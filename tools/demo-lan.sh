@@ -47,7 +47,7 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 screenshot="$run_dir/demo.png"
 echo "No display found: running the program under Xvfb for a short while to take a screenshot."
-xvfb-run -a -s "-screen 0 1600x900x24" sh -c "
+xvfb-run -a -s "-screen 0 1600x900x24 -noreset" sh -c "
     '$build/pcorb' $* > pcorb.log 2>&1 &
     program=\$!
     sleep 12
