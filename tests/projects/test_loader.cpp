@@ -2,6 +2,7 @@
 
 #include "projects/orb_loader.h"
 #include "tests/support/scratch_filesystem.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,13 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 // The device list as Qt writes it: sorted keys, four-space indentation.
 QByteArray device_list(const QString& active, const QString& ip, const QString& mac, const QString& model,
@@ -54,41 +48,35 @@ private slots:
     {
         ORB_Loader loader;
         QVERIFY(loader.reset_device_info(list_path));
-        QCOMPARE(read(list_path), device_list("", "", "", "", "", ""));
+        QCOMPARE(read_file(list_path), device_list("", "", "", "", "", ""));
 
         QVERIFY(loader.add_device("10.0.0.1", "A", "m1", "GS2408P", "p1", list_path));
         QVERIFY(loader.add_device("10.0.0.2", "B", "m2", "GS2410M", "Pässwörd", list_path));
         QVERIFY(loader.add_device("10.0.0.9", "A", "m1", "GS2408P", "p9", list_path));
         // A repeated switch is recorded once, at the end, with its latest values.
-        QCOMPARE(read(list_path), device_list("", "10.0.0.2,10.0.0.9", "m2,m1", "GS2410M,GS2408P",
+        QCOMPARE(read_file(list_path), device_list("", "10.0.0.2,10.0.0.9", "m2,m1", "GS2410M,GS2408P",
                                               "Pässwörd,p9", "B,A"));
 
         QVERIFY(!loader.remove_device(-1, list_path));
         QVERIFY(!loader.remove_device(2, list_path));
-        QCOMPARE(read(list_path), device_list("", "10.0.0.2,10.0.0.9", "m2,m1", "GS2410M,GS2408P",
+        QCOMPARE(read_file(list_path), device_list("", "10.0.0.2,10.0.0.9", "m2,m1", "GS2410M,GS2408P",
                                               "Pässwörd,p9", "B,A"));
         QVERIFY(loader.remove_device(0, list_path));
-        QCOMPARE(read(list_path), device_list("", "10.0.0.9", "m1", "GS2408P", "p9", "A"));
+        QCOMPARE(read_file(list_path), device_list("", "10.0.0.9", "m1", "GS2408P", "p9", "A"));
     }
 
-    void failedReadLeavesNothing()
+    void failedReadsAndLogLines()
     {
         ORB_Loader loader;
         QVERIFY(loader.reset_device_info(list_path));
         QVERIFY(loader.load_file(list_path));
-        CJsonPtr first(loader.config_root());
-        QVERIFY(first);
+        QVERIFY(CJsonPtr(loader.config_root()));
         QVERIFY(!loader.load_file(dir.filePath("missing.json")));
         QVERIFY(!CJsonPtr(loader.config_root()));
-    }
 
-    void logLines()
-    {
-        ORB_Loader loader;
         const QString log = dir.filePath("log.txt");
-        QVERIFY(loader.append_text("one\n", log));
-        QVERIFY(loader.append_text("zwei ü\n", log));
-        QCOMPARE(read(log), QByteArray("one\nzwei ü\n"));
+        QVERIFY(loader.append_text("one\n", log) && loader.append_text("zwei ü\n", log));
+        QCOMPARE(read_file(log), QByteArray("one\nzwei ü\n"));
         QVERIFY(!loader.append_text("x", dir.filePath("no/such/folder/log.txt")));
     }
 
@@ -103,8 +91,8 @@ private slots:
         CJsonPtr tree(cJSON_Parse(R"({"ip":["10.0.0.1"],"sn":["A"],"mac":[""],"model":[""],"passwd":[""],"active":[""]})"));
         QVERIFY(loader.write_json(tree.get(), project));
         QVERIFY(loader.add_device("10.0.0.1", "A", "m", "GS2408P", "p", list));
-        const QByteArray project_before = read(project);
-        const QByteArray list_before = read(list);
+        const QByteArray project_before = read_file(project);
+        const QByteArray list_before = read_file(list);
 
         small.fill();
         CJsonPtr big(cJSON_CreateObject());
@@ -112,8 +100,8 @@ private slots:
         QVERIFY(!loader.write_json(big.get(), project));
         QVERIFY(!loader.add_device(QString(100 * 1024, 'y'), "B", "m", "GS2408P", "p", list));
         QVERIFY(!loader.reset_device_info(list));
-        QCOMPARE(read(project), project_before);
-        QCOMPARE(read(list), list_before);
+        QCOMPARE(read_file(project), project_before);
+        QCOMPARE(read_file(list), list_before);
     }
 };
 

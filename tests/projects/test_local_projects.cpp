@@ -8,6 +8,7 @@
 #include "projects/orb_loader.h"
 #include "tests/support/scratch_filesystem.h"
 #include "tests/support/switch_simulator.h"
+#include "tests/support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,25 +26,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-QJsonObject read_object(const QString& path)
-{
-    return QJsonDocument::fromJson(read(path)).object();
-}
-
-void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QStringList menu_entries(QToolButton* button)
 {
@@ -68,21 +50,6 @@ QStringList column(QTreeWidgetItem* project, int c)
         values.append(project->child(r)->text(c));
     return values;
 }
-
-QStringList* debug_lines = nullptr;
-
-void keep_debug_line(QtMsgType, const QMessageLogContext&, const QString& text)
-{
-    debug_lines->append(text);
-}
-
-// Captures the debug output while it lives, even when a check fails early.
-struct DebugCapture
-{
-    explicit DebugCapture(QStringList* lines) { debug_lines = lines; previous = qInstallMessageHandler(keep_debug_line); }
-    ~DebugCapture() { qInstallMessageHandler(previous); }
-    QtMessageHandler previous;
-};
 
 } // namespace
 
@@ -162,10 +129,10 @@ private slots:
 
         QVERIFY(projects->save_project());
         QVERIFY(projects->save_project());
-        QCOMPARE(read(config("default_project.json")),
+        QCOMPARE(read_file(config("default_project.json")),
                  QByteArray("{\n\t\"ip\":\t[],\n\t\"sn\":\t[],\n\t\"mac\":\t[],\n\t\"model\":\t[],\n\t\"passwd\":\t[],\n"
                             "\t\"active\":\t[]\n}"));
-        const QStringList lines = QString::fromUtf8(read("log/log.txt")).split('\n');
+        const QStringList lines = QString::fromUtf8(read_file("log/log.txt")).split('\n');
         QCOMPARE(lines.size(), 3); // two lines, each ended by a line feed
         QVERIFY(lines[2].isEmpty());
         const QRegularExpression line(R"(^\w{3} \w{3} +\d+ \d\d:\d\d:\d\d \d{4} saved Project default_project:)"
@@ -184,7 +151,7 @@ private slots:
                               {"B", "10.0.0.2", "m2", "GS2410M", "", "active"},
                               {"C", "10.0.0.3", "m3", "GS2426F", "Pässwörd1", "not_active"}});
         QVERIFY(projects->save_project());
-        const QByteArray file = read(config("site.json"));
+        const QByteArray file = read_file(config("site.json"));
         QVERIFY(!file.contains("\"abc\""));
         QVERIFY(!file.contains("Pässwörd1"));
         const QJsonObject saved = QJsonDocument::fromJson(file).object();
@@ -203,12 +170,12 @@ private slots:
 
     void keysAreReadWithoutRegardToCase()
     {
-        write(config("caps.json"), R"({"IP":["10.0.0.7"],"Sn":["S7"],"MAC":["m"],"Model":["GS2408P"],)"
-                                   R"("PASSWD":[""],"Active":["active"]})");
+        QVERIFY(write_file(config("caps.json"), R"({"IP":["10.0.0.7"],"Sn":["S7"],"MAC":["m"],"Model":["GS2408P"],)"
+                                   R"("PASSWD":[""],"Active":["active"]})"));
         projects->load_local_project("caps");
         QCOMPARE(column(tree->topLevelItem(0), 1), QStringList{"10.0.0.7"});
 
-        write(config("broken.json"), R"({"ip":[],"sn":[],"mac":[],"model":[],"passwd":[]})");
+        QVERIFY(write_file(config("broken.json"), R"({"ip":[],"sn":[],"mac":[],"model":[],"passwd":[]})"));
         projects->load_local_project("broken");
         QCOMPARE(state->text(), QString("load project fail"));
         QCOMPARE(tree->topLevelItemCount(), 0);
@@ -232,7 +199,7 @@ private slots:
         QCOMPARE(QDir(work->path()).entryList({"*.json"}, QDir::Files), QStringList());
 
         QVERIFY(loader->reset_device_info(config("device_info.json")));
-        write(work->filePath("victim.json"), "{}");
+        QVERIFY(write_file(work->filePath("victim.json"), "{}"));
         projects->delete_project(name);
         projects->delete_project("../victim");
         QVERIFY(QFile::exists(config("device_info.json")));
@@ -287,7 +254,7 @@ private slots:
         QVERIFY(!projects->save_project());
         QCOMPARE(state->text(), QString("saving local project fail"));
         QCOMPARE(QDir(work->path() + "/config").entryList(QDir::Files), QStringList());
-        QVERIFY(read("log/log.txt").isEmpty());
+        QVERIFY(read_file("log/log.txt").isEmpty());
     }
 
     void deviceMenuAndRemoval()
@@ -309,10 +276,10 @@ private slots:
 
     void localDeviceListForSearches()
     {
-        write(config("one.json"), R"({"ip":["10.0.0.1","10.0.0.2"],"sn":["A","B"],"mac":["",""],"model":["",""],)"
-                                  R"("passwd":["",""],"active":["active","not_active"]})");
-        write(config("two.json"), R"({"ip":["10.0.0.2","10.0.0.3"],"sn":["B2","C"],"mac":["",""],"model":["",""],)"
-                                  R"("passwd":["",""],"active":["active","active"]})");
+        QVERIFY(write_file(config("one.json"), R"({"ip":["10.0.0.1","10.0.0.2"],"sn":["A","B"],"mac":["",""],"model":["",""],)"
+                                  R"("passwd":["",""],"active":["active","not_active"]})"));
+        QVERIFY(write_file(config("two.json"), R"({"ip":["10.0.0.2","10.0.0.3"],"sn":["B2","C"],"mac":["",""],"model":["",""],)"
+                                  R"("passwd":["",""],"active":["active","active"]})"));
         QVERIFY(loader->reset_device_info(config("device_info.json")));
         projects->send_local_devices();
         QCOMPARE(cjson_print(link->local_device_document()), QByteArray(R"({"local_device":[]})"));
@@ -336,8 +303,7 @@ private slots:
         project_with("site", {{"ORB24080001", "10.9.9.9", "old", "GS2408P", "old", "active"},
                               {"KEEP", "10.0.0.5", "m", "GS2408P", "p", "active"}});
         QSignalSpy reports(link, &ORB_CONN2DEVICE::qt2html_udp);
-        QStringList log;
-        auto capture = std::make_unique<DebugCapture>(&log);
+        auto capture = std::make_unique<DebugCapture>();
         // The page hands over another document during the first wait; the
         // update goes on with the devices it started with.
         QTimer::singleShot(3300, link, [this] { link->device2local("{not json"); });
@@ -350,10 +316,11 @@ private slots:
         // The per-run device list logs what it removes, passwords masked.
         QVERIFY(loader->add_device("192.168.1.11", "ORB24080001", "m1", "GS2408P", "admin123", config("device_info.json")));
         QVERIFY(loader->remove_device(0, config("device_info.json")));
+        const QString log = capture->text();
         capture.reset();
-        QVERIFY(log.join('\n').contains("curr_device") && log.join('\n').contains("datas:deletBefore"));
+        QVERIFY(log.contains("curr_device") && log.contains("datas:deletBefore"));
         for (const char* password : {"admin123", "newpass1"})
-            QVERIFY2(!log.join('\n').contains(password), password);
+            QVERIFY2(!log.contains(password), password);
         QJsonObject report;
         for (const QList<QVariant>& signal : reports)
             if (signal[0].toJsonObject()["command"] == QString("add2local"))
@@ -366,7 +333,7 @@ private slots:
         QTreeWidgetItem* project = tree->topLevelItem(0);
         QCOMPARE(column(project, 0), (QStringList{"KEEP", "ORB24080001", "ORB24080005"}));
         QCOMPARE(column(project, 5), (QStringList{"active", "active", "active"}));
-        const QJsonObject file = read_object(config("site.json"));
+        const QJsonObject file = read_json_object(config("site.json"));
         QCOMPARE(file["sn"].toArray(), (QJsonArray{"KEEP", "ORB24080001", "ORB24080005"}));
         QCOMPARE(QString(decrypt_from_base64(file["passwd"].toArray()[2].toString().toUtf8(), PASSWORD_STORE_KEY)),
                  QString("newpass1"));
@@ -381,7 +348,7 @@ private slots:
         link->device2local(R"({"ip":["192.168.1.11"],"sn":["ORB24080001"],"mac":["m"],"model":["GS2408P"],)"
                            R"("passwd":["admin123"],"active":["active"]})");
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("default_project"));
-        QCOMPARE(read_object(config("default_project.json"))["sn"].toArray(), QJsonArray{"ORB24080001"});
+        QCOMPARE(read_json_object(config("default_project.json"))["sn"].toArray(), QJsonArray{"ORB24080001"});
     }
 
     void aFailedSaveIsNeverReportedAsDone()
@@ -390,14 +357,14 @@ private slots:
         QVERIFY2(small.is_mounted(), "needs a private mount namespace (tools/isolated-lan.sh)");
         project_with("site", {{"A", "10.0.0.1", "m", "GS2408P", "p", "active"}});
         QVERIFY(projects->save_project());
-        const QByteArray before = read(config("site.json"));
-        const QByteArray log_before = read("log/log.txt");
+        const QByteArray before = read_file(config("site.json"));
+        const QByteArray log_before = read_file("log/log.txt");
         small.fill();
         new QTreeWidgetItem(tree->topLevelItem(0), QStringList{"B", QString(20000, '1'), "m", "GS2408P", "p", "active"});
         QVERIFY(!projects->save_project());
         QCOMPARE(state->text(), QString("saving local project fail"));
-        QCOMPARE(read(config("site.json")), before);
-        QCOMPARE(read("log/log.txt"), log_before);
+        QCOMPARE(read_file(config("site.json")), before);
+        QCOMPARE(read_file("log/log.txt"), log_before);
     }
 
     void theLogNeitherFailsASaveNorGrowsWithoutBound()
@@ -407,17 +374,14 @@ private slots:
         QVERIFY(QDir().mkpath("log/log.txt")); // a folder: it cannot be appended to
         QVERIFY(projects->save_project());
         QCOMPARE(state->text(), QString("local project saved, but the save could not be written to log/log.txt"));
-        QVERIFY(read(config("site.json")).contains("10.0.0.1"));
+        QVERIFY(read_file(config("site.json")).contains("10.0.0.1"));
 
         QVERIFY(QDir("log/log.txt").removeRecursively());
-        QFile full("log/log.txt");
-        QVERIFY(full.open(QIODevice::WriteOnly));
-        full.write(QByteArray(1024 * 1024, 'x'));
-        full.close();
+        QVERIFY(write_file("log/log.txt", QByteArray(1024 * 1024, 'x')));
         QVERIFY(projects->save_project());
-        QCOMPARE(read("log/log.txt.1").size(), 1024 * 1024);
-        QVERIFY(read("log/log.txt").contains(" saved Project site:"));
-        QCOMPARE(read("log/log.txt").count('\n'), 1);
+        QCOMPARE(read_file("log/log.txt.1").size(), 1024 * 1024);
+        QVERIFY(read_file("log/log.txt").contains(" saved Project site:"));
+        QCOMPARE(read_file("log/log.txt").count('\n'), 1);
     }
 };
 

