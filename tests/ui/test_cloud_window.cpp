@@ -1,24 +1,19 @@
 // The window in the cloud mode with the reference cloud service and its page
 // in the real web view: started signed out (as --cloud does) and signed in
 // from the account bar; built signed in, the tree and the page's project
-// list, a switch handed to the page; screenshots of the account windows in
-// English and Chinese, the tree, the project dialog in both uses, the device
-// dialog and a problem message.
+// list, a switch handed to the page; screenshots of the account windows and
+// the tree in English and Chinese.
 
-#include "tests/support/dialog_watcher.h"
 #include "tests/support/window_fixture.h"
 #include "ui/orb_change_mobile_window.h"
 #include "ui/orb_change_passwd_window.h"
 #include "ui/orb_login_window.h"
 #include "ui/orb_register_window.h"
-#include "ui/orb_server_new_device_window.h"
-#include "ui/orb_server_new_project_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -123,39 +118,6 @@ private slots:
         QVERIFY(fixture->page->wait_for("document.getElementById('switch-title').textContent === 'Gate · CLD0001'"));
         tree->expandAll();
         QVERIFY(fixture->screenshot("cloud-window-tree"));
-    }
-
-    void dialogsAsAPersonSeesThem()
-    {
-        DialogWatcher watcher;
-        button("server_new_project_button")->click();
-        auto* project_dialog = shown<ORB_Server_New_Project_Window>();
-        QVERIFY(project_dialog);
-        project_dialog->findChild<QLineEdit*>("project_name_text")->setText("Annex");
-        project_dialog->findChild<QPushButton*>("append_switch_button")->click();
-        auto* device_dialog = shown<ORB_Server_New_Device_Window>();
-        QVERIFY(device_dialog);
-        device_dialog->findChild<QLineEdit*>("sn_text")->setText("FREE03");
-        device_dialog->findChild<QLineEdit*>("name_text")->setText("Spare 3");
-        device_dialog->findChild<QLineEdit*>("passwd_text")->setText("wrong-1");
-        QVERIFY(fixture->screenshot("cloud-new-device-dialog"));
-        device_dialog->findChild<QPushButton*>("confirm_button")->click();
-        project_dialog->load2model("FREE02", "Spare offline", "spare2");
-        project_dialog->load2model("FREE01", "Spare", "spare1");
-        QVERIFY(fixture->screenshot("cloud-new-project-dialog"));
-
-        // The problem message, photographed while it is still open.
-        QVERIFY(fixture->screenshot("cloud-problem-message", 2500));
-        watcher.hold_boxes_ms = 4000;
-        project_dialog->findChild<QPushButton*>("confirm_button")->click();
-        QVERIFY(watcher.take_box().startsWith("Tips: Device Password Error: "));
-
-        emit tree->itemClicked(row("Head office", 1), 4);
-        auto* add_dialog = shown<ORB_Server_New_Project_Window>();
-        QVERIFY(add_dialog);
-        add_dialog->load2model("FREE05", "Porch", "porch-pass");
-        QVERIFY(fixture->screenshot("cloud-add-switch-dialog"));
-        add_dialog->close();
     }
 };
 
