@@ -22,14 +22,14 @@ constexpr int TIMEOUT_TIMER_MS = 200;
 constexpr int REPLY_WINDOW_MS = 3000;
 constexpr int READ_SLICE_MS = 200;
 constexpr int SEARCH_WINDOW_MS = 5000;
-// A search drains the socket this often, so no answer overflows its buffer.
-constexpr int DRAIN_SLICE_MS = 10;
+// A search drains the socket at most this long at a time, so the window
+// paints and the timers fire between slices even under a flood.
+constexpr int DRAIN_SLICE_MS = 20;
+constexpr int PROGRESS_INTERVAL_MS = 200;
 constexpr int RECEIVE_BUFFER_BYTES = 8 * 1024 * 1024;
-constexpr int IP_COMPARE_LENGTH = 15;
 // What a search takes from the LAN, whatever a host sends: replies up to this
-// size, this many switches, and no more than this long after its window.
+// size, and no more than this long after its window.
 constexpr int MAX_SEARCH_DATAGRAM = 4096;
-constexpr int MAX_SEARCH_SWITCHES = 10000;
 constexpr int FINAL_DRAIN_MS = 100;
 
 QJsonObject timeout_result()
@@ -176,6 +176,16 @@ void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::
         return;
     }
 
+    if (receive == &ORB_CONN2DEVICE::readingSearch)
+        wait_for_search(datagram);
+    else
+        wait_for_reply(datagram, receive);
+    busy = false;
+    report_outcome();
+}
+
+void ORB_CONN2DEVICE::wait_for_reply(const QByteArray& datagram, ReceiveSlot receive)
+{
     QTimer timer;
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, this, &ORB_CONN2DEVICE::default_timeout);
@@ -188,9 +198,34 @@ void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::
         wait_loop.exec();
     }
     disconnect(reading);
-    timer.stop();
-    busy = false;
-    report_outcome();
+}
+
+// The search's answers are read as they come, inside the wait loop: it ends
+// FIRST_WAIT_MS + TIMEOUT_TIMER_MS after sending when nothing came, else
+// SEARCH_WINDOW_MS after the first datagram.
+void ORB_CONN2DEVICE::wait_for_search(const QByteArray& datagram)
+{
+    collection = std::make_unique<ORB_SearchCollection>();
+    QElapsedTimer window;
+    QTimer deadline;
+    QTimer progress;
+    search_window = &window;
+    search_deadline = &deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    connect(&deadline, &QTimer::timeout, this, &ORB_CONN2DEVICE::search_deadline_reached);
+    connect(&progress, &QTimer::timeout, this, &ORB_CONN2DEVICE::report_search_progress);
+    const QMetaObject::Connection reading =
+        connect(socket, &QUdpSocket::readyRead, this, &ORB_CONN2DEVICE::readingSearch);
+    socket->writeDatagram(datagram, GROUP, send_port);
+    deadline.start(FIRST_WAIT_MS + TIMEOUT_TIMER_MS);
+    progress.start(PROGRESS_INTERVAL_MS);
+    report_search_progress();
+    wait_loop.exec();
+    disconnect(reading);
+    search_window = nullptr;
+    search_deadline = nullptr;
+    collection.reset();
 }
 
 void ORB_CONN2DEVICE::report_outcome()
@@ -270,75 +305,67 @@ void ORB_CONN2DEVICE::readingSearch()
 {
     if (!mutex.tryLock())
         return;
-    if (!replied) {
-        SearchCollection found;
-        found.devices.reset(cJSON_CreateArray());
-        // The answers of a big site overflow any socket buffer within five
-        // seconds, so they are drained in short slices for the whole window;
-        // a flood from the LAN cannot hold the drain past its deadline.
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < SEARCH_WINDOW_MS) {
-            collect_search_replies(found, clock, SEARCH_WINDOW_MS);
-            QThread::msleep(DRAIN_SLICE_MS);
+    if (!replied && collection) {
+        if (!search_window->isValid()) {
+            search_window->start();
+            search_deadline->start(SEARCH_WINDOW_MS);
         }
-        collect_search_replies(found, clock, SEARCH_WINDOW_MS + FINAL_DRAIN_MS);
-        log_search(found);
-        search_left_out = found.left_out;
-        CJsonPtr devices = std::move(found.devices);
-
-        CJsonPtr result(cJSON_CreateObject());
-        cJSON_AddItemToObject(result.get(), "device", cJSON_Duplicate(devices.get(), true));
-        cJSON_AddItemToObject(result.get(), "local_device", local_device_summary().release());
-        cJSON_AddStringToObject(result.get(), "command", "search");
-        cJSON_AddNumberToObject(result.get(), "errcode", 0);
-        outcome.answered = true;
-        outcome.devices = std::move(devices);
-        outcome.result = cjson_to_qjson_object(result.get());
-        replied = true;
+        collect_search_replies(qMin<qint64>(search_window->elapsed() + DRAIN_SLICE_MS, SEARCH_WINDOW_MS));
     }
     mutex.unlock();
 }
 
-void ORB_CONN2DEVICE::collect_search_replies(SearchCollection& found, const QElapsedTimer& clock, int deadline_ms)
+void ORB_CONN2DEVICE::search_deadline_reached()
 {
-    while (socket->hasPendingDatagrams() && clock.elapsed() < deadline_ms) {
-        ++found.datagrams;
+    if (search_window->isValid()) {
+        collect_search_replies(SEARCH_WINDOW_MS + FINAL_DRAIN_MS);
+        report_search_progress(); // the last count is the final one
+        finish_search();
+    }
+    wait_loop.quit(); // nothing came: the outcome stays unanswered, a time-out
+}
+
+void ORB_CONN2DEVICE::report_search_progress()
+{
+    const int found = collection->size();
+    emit search_progress(found);
+    emit qt2html_device_udp(QJsonObject{{"command", "searchProgress"}, {"found", found}});
+}
+
+void ORB_CONN2DEVICE::finish_search()
+{
+    qDebug().noquote() << collection->summary();
+    search_left_out = collection->left_out();
+    CJsonPtr devices = collection->take_devices();
+
+    CJsonPtr result(cJSON_CreateObject());
+    cJSON_AddItemToObject(result.get(), "device", cJSON_Duplicate(devices.get(), true));
+    cJSON_AddItemToObject(result.get(), "local_device", local_device_summary().release());
+    cJSON_AddStringToObject(result.get(), "command", "search");
+    cJSON_AddNumberToObject(result.get(), "errcode", 0);
+    outcome.answered = true;
+    outcome.devices = std::move(devices);
+    outcome.result = cjson_to_qjson_object(result.get());
+    replied = true;
+}
+
+void ORB_CONN2DEVICE::collect_search_replies(qint64 until_ms)
+{
+    while (socket->hasPendingDatagrams() && search_window->elapsed() < until_ms) {
+        collection->count_datagram();
         if (socket->pendingDatagramSize() > MAX_SEARCH_DATAGRAM) {
             socket->readDatagram(nullptr, 0); // dropped unread: no reply is that long
-            ++found.oversized;
+            collection->count_oversized();
             continue;
         }
         ORB_DeviceDatagram::Verdict verdict;
         const CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
         const cJSON* data = cJSON_GetObjectItemCaseSensitive(reply.get(), "data");
-        if (!reply || !data) {
-            ++found.unusable;
-            continue;
-        }
-        CJsonPtr entry = ORB_DeviceDatagram::search_entry(data);
-        const QByteArray ip = QByteArray(cjson_string_member(entry.get(), "ip")).left(IP_COMPARE_LENGTH);
-        if (found.seen_ips.contains(ip))
-            continue;
-        if (found.seen_ips.size() >= MAX_SEARCH_SWITCHES) {
-            ++found.left_out;
-            continue;
-        }
-        found.seen_ips.insert(ip);
-        cJSON_AddItemToArray(found.devices.get(), entry.release());
+        if (data)
+            collection->add(data);
+        else
+            collection->count_unusable();
     }
-}
-
-void ORB_CONN2DEVICE::log_search(const SearchCollection& found) const
-{
-    // One line a search: a line a datagram would let a flood swamp the log.
-    qDebug().noquote() << QString("search: %1 datagrams, %2 switches listed, %3 left out, %4 oversized, %5 not "
-                                  "replies to this search")
-                              .arg(found.datagrams)
-                              .arg(found.seen_ips.size())
-                              .arg(found.left_out)
-                              .arg(found.oversized)
-                              .arg(found.unusable);
 }
 
 int ORB_CONN2DEVICE::switches_left_out() const

@@ -1,9 +1,11 @@
 #pragma once
 // The device link: the one UDP multicast conversation with the switches on the
 // LAN, and its face on the web channel ("conn2device"). Every request waits
-// synchronously on the GUI thread for the reply that carries its tag.
+// on the GUI thread for the reply that carries its tag; a search collects
+// inside an event loop, so the window keeps painting and hears its progress.
 
 #include "codec/cjson_util.h"
+#include "device/search_collection.h"
 
 #include <QEventLoop>
 #include <QHostAddress>
@@ -13,9 +15,11 @@
 #include <QSet>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QElapsedTimer;
+class QTimer;
 class QUdpSocket;
 
 class ORB_CONN2DEVICE : public QObject
@@ -52,6 +56,8 @@ signals:
     void get_local_project();
     // The "device" array of a search, valid only while the signal is delivered.
     void searchdevice_RespDatas_signals(cJSON* datas);
+    // How many switches the running search has listed so far, several times a second.
+    void search_progress(int found);
 
 public slots:
     void html2qt_udp(QString send_data, QString send_address);
@@ -81,21 +87,17 @@ private:
     void open_socket(const QString& interface_name);
     void send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
                        bool log_envelope = false);
+    void wait_for_reply(const QByteArray& datagram, ReceiveSlot receive);
+    void wait_for_search(const QByteArray& datagram);
     void report_outcome();
     void refuse_request();
     QByteArray read_datagram();
-    // What a search has collected so far, and what it passed over.
-    struct SearchCollection
-    {
-        CJsonPtr devices;
-        QSet<QByteArray> seen_ips;
-        int datagrams = 0, oversized = 0, unusable = 0, left_out = 0;
-    };
-
     CJsonPtr await_matching_reply();
-    // Reads what is pending until deadline_ms on the search's clock.
-    void collect_search_replies(SearchCollection& found, const QElapsedTimer& clock, int deadline_ms);
-    void log_search(const SearchCollection& found) const;
+    // Reads what is pending until until_ms on the search window's clock.
+    void collect_search_replies(qint64 until_ms);
+    void search_deadline_reached();
+    void report_search_progress();
+    void finish_search();
     CJsonPtr local_device_summary() const;
 
     QUdpSocket* socket = nullptr;
@@ -112,5 +114,10 @@ private:
     bool silent = false;
     bool busy = false; // a request is outstanding
     int search_left_out = 0;
+    // The running search: what it has collected, its clock from the first
+    // answer, and the timer that ends its wait.
+    std::unique_ptr<ORB_SearchCollection> collection;
+    QElapsedTimer* search_window = nullptr;
+    QTimer* search_deadline = nullptr;
     Outcome outcome;
 };

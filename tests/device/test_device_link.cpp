@@ -335,10 +335,14 @@ private slots:
         QCOMPARE(devices[0].toObject()["sn"].toString(), QString("REAL"));
     }
 
-    void searchDeduplicatesAndFillsDefaults()
+    // Switches are told apart by serial number: several on one address are
+    // all listed, one switch answering twice is listed once (its first answer),
+    // and answers without a serial number are told apart by address.
+    void searchListsEverySwitchOnce()
     {
-        const QJsonArray fleet = {sw("FIRST", "10.0.2.1"), sw("SAME_IP", "10.0.2.1"),
-                                  sw("BARE", "10.0.2.3", {{"mode", "missing_fields"}})};
+        const QJsonArray fleet = {sw("FIRST", "10.0.2.1"), sw("SAME_IP", "10.0.2.1"), sw("FIRST", "10.0.2.2"),
+                                  sw("BARE", "10.0.2.3", {{"mode", "missing_fields"}}), sw("", "10.0.2.4"),
+                                  sw("", "10.0.2.4"), sw("", "10.0.2.5")};
         SwitchSimulator sim({"--fleet", SwitchSimulator::write_fleet(dir, fleet)});
         QVERIFY(sim.is_ready());
         ensure_socket();
@@ -348,19 +352,26 @@ private slots:
                                                R"({"ip":"10.0.2.9","active":"active"},)"
                                                R"({"ip":"10.0.2.3","sn":"BARE","active":"active"}]})"));
         });
+        QList<int> progress;
+        const auto counting = connect(link, &ORB_CONN2DEVICE::search_progress, this, [&](int n) { progress.append(n); });
         timed([&] { link->search_device(true, "lo"); });
         disconnect(handover);
+        disconnect(counting);
         QCOMPARE(results.size(), 1);
         const QJsonArray devices = results[0]["device"].toArray();
-        QCOMPARE(devices.size(), 2);
-        QCOMPARE(devices[0].toObject()["sn"].toString(), QString("FIRST"));
-        const QJsonObject bare = devices[1].toObject();
-        QCOMPARE(bare, (QJsonObject{{"pid", "0"}, {"ip", "10.0.2.3"}, {"sn", "BARE"}, {"mac", ""},
-                                    {"model", "GS2408P"}, {"active", "active"}, {"V", "---"}}));
+        QStringList listed;
+        for (const QJsonValue& d : devices)
+            listed.append(d["sn"].toString() + "@" + d["ip"].toString());
+        QCOMPARE(listed, (QStringList{"FIRST@10.0.2.1", "SAME_IP@10.0.2.1", "BARE@10.0.2.3", "@10.0.2.4", "@10.0.2.5"}));
+        QCOMPARE(devices[2].toObject(), (QJsonObject{{"pid", "0"}, {"ip", "10.0.2.3"}, {"sn", "BARE"}, {"mac", ""},
+                                                     {"model", "GS2408P"}, {"active", "active"}, {"V", "---"}}));
         QCOMPARE(results[0]["local_device"].toArray(),
                  (QJsonArray{QJsonObject{{"ip", "10.0.2.1"}, {"sn", "FIRST"}, {"active", "active"}}}));
         QCOMPARE(device_lists.size(), 1);
         QCOMPARE(QJsonDocument::fromJson(device_lists[0]).array(), devices);
+        // Progress came while the search collected, and reached the final count.
+        QVERIFY(progress.size() >= 20);
+        QCOMPARE(progress.last(), 5);
     }
 
     // A host that answers a search with a flood of tag-correct replies from
