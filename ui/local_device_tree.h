@@ -9,6 +9,8 @@
 
 #include <QObject>
 #include <QString>
+#include <QList>
+#include <QPair>
 
 #include <functional>
 
@@ -60,6 +62,11 @@ public:
     void place_unactive_button(QTreeWidgetItem* device, int width, const QString& clicked_text);
 
 private:
+    QTreeWidgetItem* new_switch_item(const cJSON* element) const;
+    void place_due_button(QTreeWidgetItem* device);
+    // Marks the switches that answer on the same address, and notes which.
+    void mark_shared_addresses(const QList<QTreeWidgetItem*>& devices);
+    QString search_summary(const QString& nic, bool refused) const;
     ORB_Passwd_Window* new_prompt(QTreeWidgetItem* device, const QString& title);
     void login_result(const QString& sn, const QString& passwd);
     void activation_result(const QString& sn, const QString& passwd);
@@ -73,4 +80,6 @@ private:
     ORB_CONN2DEVICE* device_link;
     OpenSwitch open_switch;
     int switches_filled = 0;
+    // Addresses that several switches answer on, with how many, in list order.
+    QList<QPair<QString, int>> shared_addresses;
 };

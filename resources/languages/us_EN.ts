@@ -288,6 +288,27 @@
             <numerusform>%n switches found; the list is full, so further switches were left out</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Searching for switches on %1 … %n answered so far</source>
+        <translation>
+            <numerusform>Searching for switches on %1 … %n answered so far</numerusform>
+            <numerusform>Searching for switches on %1 … %n answered so far</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n switch(es) answer on this address</source>
+        <translation>
+            <numerusform>%n switch answers on this address</numerusform>
+            <numerusform>%n switches answer on this address</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n switch(es) share an address:</source>
+        <translation>
+            <numerusform>%n switch shares an address:</numerusform>
+            <numerusform>%n switches share an address:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>

@@ -286,6 +286,24 @@
             <numerusform>发现 %n 台交换机；列表已满，其余交换机未列出</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Searching for switches on %1 … %n answered so far</source>
+        <translation>
+            <numerusform>正在通过 %1 搜索交换机……已有 %n 台应答</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n switch(es) answer on this address</source>
+        <translation>
+            <numerusform>%n 台交换机使用此地址</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n switch(es) share an address:</source>
+        <translation>
+            <numerusform>%n 台交换机地址冲突：</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>
