@@ -3,11 +3,13 @@
 "use strict";
 
 const Discovery = (() => {
-  let devices = [];          // the last search's "device" entries, with state and project marks
+  let devices = [];          // the last search's "device" entries, with state, project and address marks
+  let shown = [];            // devices as filtered and sorted for the table
   let selected = new Set();  // serial numbers
   let sortKey = "ip";
   let sortAscending = true;
   let lastAdd = null;        // {report, chosen}: shown again when the language changes
+  let table = null;          // the table's rows, drawn as they come into view
   const $ = (id) => document.getElementById(id);
 
   // The GBK bytes of "未激活" arrive as replacement characters; anything but
@@ -27,15 +29,15 @@ const Discovery = (() => {
     return String(device[key] || "").toLowerCase();
   }
 
+  // Filtered, then sorted by keys worked out once per switch.
   function visibleDevices() {
     const filter = $("filter-input").value.trim().toLowerCase();
-    const shown = devices.filter((d) => !filter ||
-      [d.ip, d.sn, d.mac, d.model, d.V].some((v) => String(v).toLowerCase().includes(filter)));
-    shown.sort((a, b) => {
-      const x = sortValue(a, sortKey), y = sortValue(b, sortKey);
-      return (x < y ? -1 : x > y ? 1 : 0) * (sortAscending ? 1 : -1);
-    });
-    return shown;
+    const keyed = [];
+    for (const d of devices)
+      if (!filter || d.haystack.includes(filter)) keyed.push([sortValue(d, sortKey), d]);
+    const direction = sortAscending ? 1 : -1;
+    keyed.sort((a, b) => (a[0] < b[0] ? -1 : a[0] > b[0] ? 1 : 0) * direction);
+    return keyed.map((pair) => pair[1]);
   }
 
   function cell(text, className) {
@@ -51,30 +53,44 @@ const Discovery = (() => {
     return td;
   }
 
-  function render() {
-    const body = document.querySelector("#device-table tbody");
-    body.textContent = "";
-    const shown = visibleDevices();
-    for (const device of shown) {
-      const row = document.createElement("tr");
-      row.dataset.sn = device.sn;
-      row.classList.toggle("selected", selected.has(device.sn));
-      const check = document.createElement("input");
-      check.type = "checkbox";
-      check.checked = selected.has(device.sn);
-      check.addEventListener("change", () => {
-        check.checked ? selected.add(device.sn) : selected.delete(device.sn);
-        render();
-      });
-      const checkCell = document.createElement("td");
-      checkCell.appendChild(check);
-      row.appendChild(checkCell);
-      for (const key of ["ip", "sn", "mac", "model", "V"]) row.appendChild(cell(device[key]));
-      row.appendChild(isActive(device) ? cell(I18n.t("stateActive"), "active")
-                                       : cell(I18n.t("stateInactive"), "inactive"));
-      row.appendChild(device.inProject ? cell(I18n.t("inProject"), "project") : cell(""));
-      body.appendChild(row);
+  function addressCell(device) {
+    const td = cell(device.ip);
+    if (device.sharedBy > 1) {
+      const mark = document.createElement("span");
+      mark.className = "badge conflict";
+      mark.textContent = I18n.t("addressShared", { n: device.sharedBy });
+      mark.title = I18n.t("addressSharedHint", { n: device.sharedBy });
+      td.append(" ", mark);
     }
+    return td;
+  }
+
+  function rowFor(device) {
+    const row = document.createElement("tr");
+    row.dataset.sn = device.sn;
+    row.classList.toggle("selected", selected.has(device.sn));
+    row.classList.toggle("conflict", device.sharedBy > 1);
+    const check = document.createElement("input");
+    check.type = "checkbox";
+    check.checked = selected.has(device.sn);
+    check.addEventListener("change", () => {
+      check.checked ? selected.add(device.sn) : selected.delete(device.sn);
+      row.classList.toggle("selected", check.checked);
+      renderChrome();
+    });
+    const checkCell = document.createElement("td");
+    checkCell.appendChild(check);
+    row.appendChild(checkCell);
+    row.appendChild(addressCell(device));
+    for (const key of ["sn", "mac", "model", "V"]) row.appendChild(cell(device[key]));
+    row.appendChild(isActive(device) ? cell(I18n.t("stateActive"), "active")
+                                     : cell(I18n.t("stateInactive"), "inactive"));
+    row.appendChild(device.inProject ? cell(I18n.t("inProject"), "project") : cell(""));
+    return row;
+  }
+
+  // Everything around the rows: sort marks, counts, the select-all box and the add button.
+  function renderChrome() {
     for (const th of document.querySelectorAll("#device-table th[data-key]")) {
       th.classList.toggle("sorted-asc", th.dataset.key === sortKey && sortAscending);
       th.classList.toggle("sorted-desc", th.dataset.key === sortKey && !sortAscending);
@@ -87,6 +103,12 @@ const Discovery = (() => {
     $("add-button").disabled = selected.size === 0 || Bridge.busy();
   }
 
+  function render() {
+    shown = visibleDevices();
+    table.show(shown);
+    renderChrome();
+  }
+
   function notice(text, kind) {
     const box = $("discovery-notice");
     box.hidden = !text;
@@ -94,12 +116,35 @@ const Discovery = (() => {
     box.className = "notice " + (kind || "");
   }
 
+  // Addresses that several switches answer on: "{address} ({n})", in list order.
+  function sharedAddresses() {
+    const named = new Map();
+    for (const d of devices) if (d.sharedBy > 1) named.set(d.ip, d.sharedBy);
+    return [...named].map(([ip, n]) => `${ip} (${n})`);
+  }
+
   function showSearchResult(result) {
     const inProject = new Set((result.local_device || []).map((d) => d.sn));
-    devices = (result.device || []).map((d) => ({ ...d, inProject: inProject.has(d.sn) }));
+    const perAddress = new Map();
+    for (const d of result.device || []) perAddress.set(d.ip, (perAddress.get(d.ip) || 0) + 1);
+    devices = (result.device || []).map((d) => ({
+      ...d, inProject: inProject.has(d.sn), sharedBy: perAddress.get(d.ip),
+      haystack: [d.ip, d.sn, d.mac, d.model, d.V].join("\n").toLowerCase(),
+    }));
     selected = new Set([...selected].filter((sn) => devices.some((d) => d.sn === sn)));
-    notice(I18n.t("searchDone", { n: devices.length }), "info");
+    const shared = sharedAddresses();
+    let text = I18n.t("searchDone", { n: devices.length });
+    if (shared.length > 0) {
+      const sharing = devices.filter((d) => d.sharedBy > 1).length;
+      text += " " + I18n.t("sharedAddresses", { n: sharing, list: shared.join(", ") });
+    }
+    notice(text, shared.length > 0 ? "error" : "info");
     render();
+  }
+
+  function showProgress(message) {
+    if (message.command === "searchProgress")
+      notice(I18n.t("searchProgress", { nic: $("nic-select").value, n: message.found }), "info");
   }
 
   async function search() {
@@ -200,6 +245,7 @@ const Discovery = (() => {
   }
 
   function init() {
+    table = VirtualRows.create($("device-scroll"), document.querySelector("#device-table tbody"), 8, rowFor);
     $("search-button").addEventListener("click", search);
     $("filter-input").addEventListener("input", render);
     $("add-button").addEventListener("click", openAddDialog);
@@ -209,8 +255,9 @@ const Discovery = (() => {
       for (const input of $("add-rows").querySelectorAll("input")) input.value = $("common-password").value;
     });
     $("select-all").addEventListener("change", () => {
-      for (const d of visibleDevices()) $("select-all").checked ? selected.add(d.sn) : selected.delete(d.sn);
-      render();
+      for (const d of shown) $("select-all").checked ? selected.add(d.sn) : selected.delete(d.sn);
+      table.redraw();
+      renderChrome();
     });
     for (const th of document.querySelectorAll("#device-table th[data-key]")) {
       th.addEventListener("click", () => {
@@ -220,6 +267,7 @@ const Discovery = (() => {
       });
     }
     Bridge.on("search", showSearchResult);
+    Bridge.on("deviceMessage", showProgress);
     I18n.onChange(() => {
       if (lastAdd) showAddResult(lastAdd.report, lastAdd.chosen);
       render();
