@@ -70,6 +70,7 @@ int main(int argc, char* argv[])
     parser.addOptions({
         {"fleet", "Fleet file (JSON); the built-in default fleet otherwise.", "file"},
         {"count", "Generate a fleet of n ordinary switches instead.", "n"},
+        {"not-activated", "With --count: the switches are new, not activated yet."},
         {"interface", "Interface to join the group on (default lo).", "name", "lo"},
         {"spread-ms", "Spread search answers evenly over this many ms.", "ms"},
         {"restart-ms", "How long a switch stays silent after a restart.", "ms"},
@@ -87,8 +88,10 @@ int main(int argc, char* argv[])
     QString error;
     if (parser.isSet("count")) {
         const int count = parser.value("count").toInt();
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             switches.append(SimSwitch::generated(i));
+            switches.last().active = !parser.isSet("not-activated");
+        }
     } else if (!load_fleet(parser.isSet("fleet") ? parser.value("fleet") : ":/fleets/default.json", &switches,
                            &settings, &error)) {
         return fail(error);

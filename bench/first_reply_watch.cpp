@@ -1,0 +1,54 @@
+#include "first_reply_watch.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+FirstReplyWatch::FirstReplyWatch()
+{
+    fd = socket(AF_INET, SOCK_DGRAM, 0);
+    const int on = 1;
+    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(10088);
+    address.sin_addr.s_addr = htonl(INADDR_ANY);
+    bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ip_mreq group{};
+    group.imr_multiaddr.s_addr = inet_addr("239.0.0.100");
+    group.imr_interface.s_addr = htonl(INADDR_LOOPBACK);
+    setsockopt(fd, IPPROTO_IP, IP_ADD_MEMBERSHIP, &group, sizeof group);
+    const timeval tick{0, 20000};
+    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tick, sizeof tick);
+    thread = std::thread([this] { run(); });
+}
+
+FirstReplyWatch::~FirstReplyWatch()
+{
+    stop = true;
+    thread.join();
+    close(fd);
+}
+
+void FirstReplyWatch::arm()
+{
+    seen = false;
+    armed = true;
+}
+
+double FirstReplyWatch::seconds_after_window() const
+{
+    return std::chrono::duration<double>(Clock::now() - first_arrival).count() - 5.0;
+}
+
+void FirstReplyWatch::run()
+{
+    char buffer[65536];
+    while (!stop) {
+        if (recv(fd, buffer, sizeof buffer, 0) > 0 && armed && !seen) {
+            first_arrival = Clock::now();
+            seen = true;
+        }
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Watches the switches' reply port alongside the program and notes when the
+// first datagram arrives after it is armed: the start of a search's
+// collection window. Linux only, like the benchmarks.
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+class FirstReplyWatch
+{
+public:
+    using Clock = std::chrono::steady_clock;
+
+    FirstReplyWatch();
+    ~FirstReplyWatch();
+
+    void arm();
+    Clock::time_point first() const { return first_arrival; }
+    // Seconds from the end of the five-second collection window to now.
+    double seconds_after_window() const;
+
+private:
+    void run();
+
+    int fd;
+    std::thread thread;
+    std::atomic<bool> stop{false}, armed{false}, seen{false};
+    Clock::time_point first_arrival;
+};
