@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QNetworkInterface>
 #include <QSet>
-#include <QThread>
 #include <QTimer>
 #include <QUdpSocket>
 
@@ -20,7 +19,6 @@ constexpr quint16 REPLY_PORT = 10088;
 constexpr int FIRST_WAIT_MS = 3000;
 constexpr int TIMEOUT_TIMER_MS = 200;
 constexpr int REPLY_WINDOW_MS = 3000;
-constexpr int READ_SLICE_MS = 200;
 constexpr int SEARCH_WINDOW_MS = 5000;
 // A search drains the socket at most this long at a time, so the window
 // paints and the timers fire between slices even under a flood.
@@ -89,10 +87,10 @@ void ORB_CONN2DEVICE::login_device(QString ip, QString password, QString sn)
     send_and_wait(security_request(password, sn, "login"), &ORB_CONN2DEVICE::readingLogin, std::nullopt);
 }
 
-void ORB_CONN2DEVICE::send_request(QString ip, cJSON* request)
+void ORB_CONN2DEVICE::send_request(QString ip, cJSON* request, bool quietly)
 {
     Q_UNUSED(ip);
-    send_and_wait(CJsonPtr(request), &ORB_CONN2DEVICE::readingLogin, false, true);
+    send_and_wait(CJsonPtr(request), &ORB_CONN2DEVICE::readingLogin, quietly, true);
 }
 
 void ORB_CONN2DEVICE::html2qt_udp(QString send_data, QString send_address)
@@ -129,6 +127,11 @@ void ORB_CONN2DEVICE::search_device(bool webCall, QString selectedText)
     cJSON_AddStringToObject(request.get(), "callcmd", "search");
     send_and_wait(std::move(request), &ORB_CONN2DEVICE::readingSearch, webCall);
     qDebug() << "socket_udp.info:" << socket->errorString();
+}
+
+void ORB_CONN2DEVICE::start_search(QString selectedText)
+{
+    QTimer::singleShot(0, this, [this, selectedText] { search_device(true, selectedText); });
 }
 
 void ORB_CONN2DEVICE::open_socket(const QString& interface_name)
@@ -184,20 +187,24 @@ void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::
     report_outcome();
 }
 
+// The reply is read as it comes, inside the wait loop: the wait ends at the
+// matching reply, FIRST_WAIT_MS + TIMEOUT_TIMER_MS after sending when nothing
+// came, or REPLY_WINDOW_MS after the first datagram when none matched.
 void ORB_CONN2DEVICE::wait_for_reply(const QByteArray& datagram, ReceiveSlot receive)
 {
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    connect(&timer, &QTimer::timeout, this, &ORB_CONN2DEVICE::default_timeout);
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.setTimerType(Qt::PreciseTimer);
+    connect(&deadline, &QTimer::timeout, this, &ORB_CONN2DEVICE::default_timeout);
+    reply_deadline = &deadline;
+    first_datagram_seen = false;
     const QMetaObject::Connection reading = connect(socket, &QUdpSocket::readyRead, this, receive);
     socket->writeDatagram(datagram, GROUP, send_port);
-    if (socket->waitForReadyRead(FIRST_WAIT_MS)) {
-        emit socket->readyRead();
-    } else {
-        timer.start(TIMEOUT_TIMER_MS);
+    deadline.start(FIRST_WAIT_MS + TIMEOUT_TIMER_MS);
+    if (!replied)
         wait_loop.exec();
-    }
     disconnect(reading);
+    reply_deadline = nullptr;
 }
 
 // The search's answers are read as they come, inside the wait loop: it ends
@@ -260,18 +267,17 @@ QByteArray ORB_CONN2DEVICE::read_datagram()
     return datagram;
 }
 
-CJsonPtr ORB_CONN2DEVICE::await_matching_reply()
+CJsonPtr ORB_CONN2DEVICE::take_matching_reply()
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < REPLY_WINDOW_MS) {
-        QThread::msleep(READ_SLICE_MS);
-        while (socket->hasPendingDatagrams() && clock.elapsed() < REPLY_WINDOW_MS) {
-            ORB_DeviceDatagram::Verdict verdict;
-            CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
-            if (reply)
-                return reply;
-        }
+    if (!first_datagram_seen) {
+        first_datagram_seen = true;
+        reply_deadline->start(REPLY_WINDOW_MS);
+    }
+    while (socket->hasPendingDatagrams()) {
+        ORB_DeviceDatagram::Verdict verdict;
+        CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
+        if (reply)
+            return reply;
     }
     return nullptr;
 }
@@ -280,10 +286,12 @@ void ORB_CONN2DEVICE::readingLogin()
 {
     if (!mutex.tryLock())
         return;
-    if (!replied) {
-        outcome.reply = await_matching_reply();
-        outcome.answered = outcome.reply != nullptr;
-        replied = true;
+    if (!replied && reply_deadline) {
+        outcome.reply = take_matching_reply();
+        if (outcome.reply) {
+            outcome.answered = replied = true;
+            wait_loop.quit();
+        }
     }
     mutex.unlock();
 }
@@ -292,11 +300,13 @@ void ORB_CONN2DEVICE::readingDatagrams()
 {
     if (!mutex.tryLock())
         return;
-    if (!replied) {
-        const CJsonPtr reply = await_matching_reply();
-        outcome.answered = reply != nullptr;
-        outcome.result = cjson_to_qjson_object(reply.get());
-        replied = true;
+    if (!replied && reply_deadline) {
+        const CJsonPtr reply = take_matching_reply();
+        if (reply) {
+            outcome.result = cjson_to_qjson_object(reply.get());
+            outcome.answered = replied = true;
+            wait_loop.quit();
+        }
     }
     mutex.unlock();
 }
@@ -346,6 +356,7 @@ void ORB_CONN2DEVICE::finish_search()
     outcome.answered = true;
     outcome.devices = std::move(devices);
     outcome.result = cjson_to_qjson_object(result.get());
+    last_search_devices = outcome.result["device"].toArray();
     replied = true;
 }
 

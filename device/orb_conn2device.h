@@ -1,14 +1,16 @@
 #pragma once
 // The device link: the one UDP multicast conversation with the switches on the
 // LAN, and its face on the web channel ("conn2device"). Every request waits
-// on the GUI thread for the reply that carries its tag; a search collects
-// inside an event loop, so the window keeps painting and hears its progress.
+// on the GUI thread for the reply that carries its tag, reading datagrams as
+// they come inside an event loop, so the window keeps painting; a search
+// collects for its whole window and reports its progress.
 
 #include "codec/cjson_util.h"
 #include "device/search_collection.h"
 
 #include <QEventLoop>
 #include <QHostAddress>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QMutex>
 #include <QObject>
@@ -34,8 +36,11 @@ public:
     // not sent: every request goes to the group and names its switch by sn.
     void activate_device(QString ip, QString password, QString sn);
     void login_device(QString ip, QString password, QString sn);
-    // Takes ownership of request (the network configuration request).
-    void send_request(QString ip, cJSON* request);
+    // Takes ownership of request (the network configuration request). Quietly:
+    // a time-out opens no box, as for the page's requests.
+    void send_request(QString ip, cJSON* request, bool quietly = false);
+    // Whether a time-out of the next logins and activations opens a box.
+    void set_silent(bool quiet) { silent = quiet; }
 
     // Takes ownership of document, the local project's devices.
     void set_local_device(cJSON* document);
@@ -48,6 +53,8 @@ public:
     // How many replies from further switches the last search had to leave
     // out of its full list (0: the list holds every switch that answered).
     int switches_left_out() const;
+    // The "device" list of the last search that was answered.
+    QJsonArray last_search() const { return last_search_devices; }
 
 signals:
     void qt2html_udp(QJsonObject json_data);
@@ -58,11 +65,24 @@ signals:
     void searchdevice_RespDatas_signals(cJSON* datas);
     // How many switches the running search has listed so far, several times a second.
     void search_progress(int found);
+    // What the page asks of the program's windows: a CSV file of the
+    // discovery list ("discovery") or of the open local project ("project"),
+    // an address plan read from a CSV file, an address plan to apply.
+    void csv_export_requested(QString which);
+    void plan_import_requested();
+    void address_plan_requested(QString plan);
 
 public slots:
     void html2qt_udp(QString send_data, QString send_address);
     void search_device(bool webCall, QString selectedText);
     void device2local(QString device_data);
+    // A silent search that starts once the page's call has returned: what a
+    // slot does while the page waits for it reaches the page only when it
+    // returns, and a search's progress would come all at once at its end.
+    void start_search(QString selectedText);
+    void export_csv(QString which) { emit csv_export_requested(which); }
+    void import_address_plan() { emit plan_import_requested(); }
+    void apply_address_plan(QString plan) { emit address_plan_requested(plan); }
 
 private slots:
     void readingLogin();
@@ -92,7 +112,9 @@ private:
     void report_outcome();
     void refuse_request();
     QByteArray read_datagram();
-    CJsonPtr await_matching_reply();
+    // The first pending reply that carries the request's tag; the first
+    // datagram of a wait also opens its reply window.
+    CJsonPtr take_matching_reply();
     // Reads what is pending until until_ms on the search window's clock.
     void collect_search_replies(qint64 until_ms);
     void search_deadline_reached();
@@ -114,10 +136,14 @@ private:
     bool silent = false;
     bool busy = false; // a request is outstanding
     int search_left_out = 0;
+    QJsonArray last_search_devices;
     // The running search: what it has collected, its clock from the first
     // answer, and the timer that ends its wait.
     std::unique_ptr<ORB_SearchCollection> collection;
     QElapsedTimer* search_window = nullptr;
     QTimer* search_deadline = nullptr;
+    // The running request's time-out, and whether any datagram came for it.
+    QTimer* reply_deadline = nullptr;
+    bool first_datagram_seen = false;
     Outcome outcome;
 };

@@ -1,0 +1,156 @@
+#include "address_plan_run.h"
+
+#include "codec/cjson_util.h"
+#include "codec/ipv4_text.h"
+#include "codec/text_prefix.h"
+#include "device/orb_conn2device.h"
+
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QTimer>
+
+namespace {
+
+const char* data_text(const cJSON* reply, const char* name)
+{
+    return cjson_string_member(cJSON_GetObjectItemCaseSensitive(reply, "data"), name);
+}
+
+} // namespace
+
+ORB_AddressPlanRun::ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPassword stored_password, QObject* parent)
+    : QObject(parent)
+    , device_link(device_link)
+    , stored_password(std::move(stored_password))
+{
+}
+
+void ORB_AddressPlanRun::run(const QString& plan_text)
+{
+    if (running) // a page could send a second plan while the first waits
+        return;
+    running = true;
+    const QJsonObject plan = QJsonDocument::fromJson(plan_text.toUtf8()).object();
+    QList<Step> steps;
+    for (const QJsonValue& entry : plan["switches"].toArray()) {
+        const QJsonObject s = entry.toObject();
+        steps.append({s["sn"].toString(), s["ip"].toString(), s["newIp"].toString(), s["mask"].toString(),
+                      s["gateway"].toString(), s["dns"].toString(), s["active"].toBool(true)});
+    }
+    done = 0;
+    total = steps.size();
+    QList<Step> restarting;
+    for (const Step& step : steps) {
+        report(step, "working");
+        QString reason = problem_of(step);
+        if (reason.isEmpty())
+            reason = configure(step, plan["password"].toString());
+        ++done;
+        if (reason.isEmpty()) {
+            restarting.append(step);
+            report(step, "restarting");
+        } else {
+            report(step, "failed", reason);
+        }
+    }
+    if (!restarting.isEmpty())
+        confirm(restarting, plan["nic"].toString());
+    emit device_link->qt2html_device_udp(QJsonObject{{"command", "planDone"}, {"total", total}});
+    running = false;
+}
+
+// The page checks the plan; what reaches the switches is checked again here.
+QString ORB_AddressPlanRun::problem_of(const Step& step)
+{
+    if (step.sn.isEmpty())
+        return "invalidPlan";
+    for (const QString& address : {step.new_ip, step.mask, step.gateway, step.dns})
+        if (!ORB_Ipv4Text::is_valid(address))
+            return "invalidPlan";
+    return QString();
+}
+
+QString ORB_AddressPlanRun::configure(const Step& step, const QString& typed_password)
+{
+    const QString refused = log_in(step, typed_password);
+    return refused.isEmpty() ? send_settings(step) : refused;
+}
+
+QString ORB_AddressPlanRun::log_in(const Step& step, const QString& typed_password)
+{
+    device_link->set_silent(true); // the page shows what went wrong, one line a switch
+    if (!step.active) {
+        if (typed_password.isEmpty())
+            return "needsPassword";
+        device_link->activate_device(step.ip, typed_password, step.sn);
+        if (!device_link->last_reply_document())
+            return "noAnswer";
+        return begins_with_word(data_text(device_link->last_reply_document(), "activate"), "success")
+            ? QString()
+            : "activationRefused";
+    }
+    QStringList passwords;
+    for (const QString& password : {stored_password(step.sn), typed_password})
+        if (!password.isEmpty() && !passwords.contains(password))
+            passwords.append(password);
+    for (const QString& password : passwords) {
+        device_link->login_device(step.ip, password, step.sn);
+        const cJSON* reply = device_link->last_reply_document();
+        if (!reply)
+            return "noAnswer";
+        if (begins_with_word(data_text(reply, "login"), "success"))
+            return QString();
+    }
+    return passwords.isEmpty() ? "noPassword" : "passwordRefused";
+}
+
+QString ORB_AddressPlanRun::send_settings(const Step& step)
+{
+    CJsonPtr request(cJSON_CreateObject());
+    cJSON_AddStringToObject(request.get(), "callcmd", "netcfg");
+    cJSON_AddStringToObject(request.get(), "sn", step.sn.toUtf8().constData());
+    cJSON* settings = cJSON_AddObjectToObject(request.get(), "calldata");
+    cJSON_AddNumberToObject(settings, "dhcp", 0);
+    cJSON_AddStringToObject(settings, "ip", step.new_ip.toUtf8().constData());
+    cJSON_AddStringToObject(settings, "gw", step.gateway.toUtf8().constData());
+    cJSON_AddStringToObject(settings, "mask", step.mask.toUtf8().constData());
+    cJSON_AddStringToObject(settings, "dns", step.dns.toUtf8().constData());
+    device_link->send_request(step.ip, request.release(), true);
+    const cJSON* reply = device_link->last_reply_document();
+    if (!reply)
+        return "noAnswer";
+    const char* verdict = cjson_string_member(
+        cJSON_GetObjectItemCaseSensitive(cJSON_GetObjectItemCaseSensitive(reply, "data"), "calldata"), "netcfg");
+    if (verdict && QByteArray(verdict) == "ok")
+        return QString();
+    return "settingsRefused";
+}
+
+void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& nic)
+{
+    QEventLoop restart;
+    QTimer::singleShot(RESTART_WAIT_MS, &restart, &QEventLoop::quit);
+    restart.exec();
+    device_link->search_device(true, nic);
+    QHash<QString, QString> found_at;
+    for (const QJsonValue& device : device_link->last_search())
+        found_at.insert(device["sn"].toString(), device["ip"].toString());
+    for (const Step& step : restarting) {
+        const QString at = found_at.value(step.sn);
+        if (at == step.new_ip)
+            report(step, "confirmed");
+        else
+            report(step, "unconfirmed", at.isEmpty() ? "notFound" : "elsewhere", at);
+    }
+}
+
+void ORB_AddressPlanRun::report(const Step& step, const QString& state, const QString& reason, const QString& at)
+{
+    QJsonObject message{{"command", "planStep"}, {"sn", step.sn}, {"newIp", step.new_ip}, {"state", state},
+                        {"done", done}, {"total", total}};
+    if (!reason.isEmpty())
+        message.insert("reason", reason);
+    if (!at.isEmpty())
+        message.insert("at", at);
+    emit device_link->qt2html_device_udp(message);
+}

@@ -1,0 +1,59 @@
+#pragma once
+// Applies an address plan from the page, one switch at a time: logs in (or
+// activates a new switch), sends the network configuration, and once every
+// switch has had time to restart, searches again and tells which switch
+// answers at its new address. Each step is reported to the page as it
+// happens ({"command":"planStep"}), the end as {"command":"planDone"}.
+//
+// A plan: {"nic":…,"password":…,"switches":[{"sn","ip","newIp","mask",
+// "gateway","dns","active"}]}. The typed password is tried after the one the
+// open local project stores; passwords never go back to the page.
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class ORB_CONN2DEVICE;
+
+class ORB_AddressPlanRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The password the open local project stores for a switch, or "".
+    using StoredPassword = std::function<QString(const QString& sn)>;
+
+    // How long switches get to restart before the confirming search.
+    static constexpr int RESTART_WAIT_MS = 6000;
+
+    ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPassword stored_password, QObject* parent);
+
+    void run(const QString& plan_text);
+
+private:
+    struct Step
+    {
+        QString sn, ip, new_ip, mask, gateway, dns;
+        bool active = true;
+    };
+
+    static QString problem_of(const Step& step);
+    // Empty when the switch took its new settings, else why not, as a word
+    // the page translates ("noAnswer", "passwordRefused", …).
+    QString configure(const Step& step, const QString& typed_password);
+    QString log_in(const Step& step, const QString& typed_password);
+    QString send_settings(const Step& step);
+    void confirm(const QList<Step>& restarting, const QString& nic);
+    // at: where the confirming search found a switch that is not at its new address.
+    void report(const Step& step, const QString& state, const QString& reason = QString(),
+                const QString& at = QString());
+
+    ORB_CONN2DEVICE* device_link;
+    StoredPassword stored_password;
+    bool running = false;
+    int done = 0, total = 0;
+};
