@@ -120,6 +120,41 @@ void ORB_LocalProjects::load_local_project(QString name)
     set_state(tr("loading local project end"));
 }
 
+QString ORB_LocalProjects::open_project_name() const
+{
+    if (QTreeWidgetItem* project = project_item())
+        return project->text(0);
+    return QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString();
+}
+
+QVector<ORB_DeviceRecord> ORB_LocalProjects::open_project_devices() const
+{
+    QVector<ORB_DeviceRecord> records;
+    if (QTreeWidgetItem* project = project_item()) {
+        for (int r = 0; r < project->childCount(); ++r) {
+            const QTreeWidgetItem* row = project->child(r);
+            records.append({row->text(1), row->text(0), row->text(2), row->text(3), row->text(4), row->text(5)});
+        }
+        return records;
+    }
+    const QString name = open_project_name();
+    if (name.isEmpty() || !ORB_ProjectName::problem(name).isEmpty() || !loader->load_file(ORB_ProjectName::file_path(name)))
+        return records;
+    const CJsonPtr document(loader->config_root());
+    read_device_records(document.get(), &records);
+    for (ORB_DeviceRecord& record : records)
+        record.passwd = decode_stored_password(record.passwd);
+    return records;
+}
+
+QString ORB_LocalProjects::stored_password(const QString& sn) const
+{
+    for (const ORB_DeviceRecord& record : open_project_devices())
+        if (record.sn == sn)
+            return record.passwd;
+    return QString();
+}
+
 CJsonPtr ORB_LocalProjects::project_document(QTreeWidgetItem* project) const
 {
     CJsonPtr document(cJSON_CreateObject());

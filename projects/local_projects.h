@@ -5,11 +5,13 @@
 // buttons and status line, which the window owns.
 
 #include "codec/cjson_util.h"
+#include "projects/device_records.h"
 
 #include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class ORB_CONN2DEVICE;
 class ORB_Loader;
@@ -46,6 +48,13 @@ public:
     void refresh_local_menus();
     void send_local_devices();
     void update_from_page();
+
+    // The open local project's name and switches, passwords plain: the one
+    // shown in the tree, else the one last opened or saved (the tree may
+    // show a search instead).
+    QString open_project_name() const;
+    QVector<ORB_DeviceRecord> open_project_devices() const;
+    QString stored_password(const QString& sn) const;
 
 signals:
     void project_chosen(QAction* action);

@@ -4,7 +4,7 @@
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "projects/project_name.h"
-#include "ui/ipv4_text.h"
+#include "codec/ipv4_text.h"
 #include "ui/local_device_tree.h"
 
 #include <QDebug>

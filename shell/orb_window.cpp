@@ -5,6 +5,8 @@
 #include "cloud/orb_conn2server.h"
 #include "device/orb_conn2device.h"
 #include "projects/local_projects.h"
+#include "device/address_plan_run.h"
+#include "ui/csv_files.h"
 #include "projects/orb_loader.h"
 #include "projects/private_files.h"
 #include "projects/project_name.h"
@@ -67,6 +69,13 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
         {this, ui->usr_name_text, ui->state_text},
         {&login_done, &login_attempts, [this](const QString& name) { show_login_state(name); }}, conn2server,
         cloud_tree);
+    csv_files = new ORB_CsvFiles(this, conn2device, local_projects, this);
+    plan_run = new ORB_AddressPlanRun(
+        conn2device, [this](const QString& sn) { return local_projects->stored_password(sn); }, this);
+    // Queued: the plan runs after the page's call has returned, so the page
+    // hears each step as it happens.
+    connect(conn2device, &ORB_CONN2DEVICE::address_plan_requested, plan_run, &ORB_AddressPlanRun::run,
+            Qt::QueuedConnection);
     device_tree->set_open_switch([this](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
         switch_opener->open_local_device(device, passwd, notify, record);
     });

@@ -129,6 +129,8 @@ private:
     ORB_LocalProjects* local_projects;
     ORB_LocalDeviceTree* device_tree;
     ORB_SwitchOpener* switch_opener;
+    class ORB_CsvFiles* csv_files;
+    class ORB_AddressPlanRun* plan_run;
     ORB_CloudProjectTree* cloud_tree;
     ORB_CloudAccount* cloud_account;
 };

@@ -2,7 +2,7 @@
 
 #include "codec/text_prefix.h"
 #include "device/orb_conn2device.h"
-#include "ui/ipv4_text.h"
+#include "codec/ipv4_text.h"
 #include "ui/orb_passwd_window.h"
 
 #include <QComboBox>

@@ -165,6 +165,25 @@
     </message>
 </context>
 <context>
+    <name>ORB_CsvFiles</name>
+    <message>
+        <source>Export switches</source>
+        <translation>Export switches</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import an address plan</source>
+        <translation>Import an address plan</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>ORB_LocalDeviceTree</name>
     <message>
         <source>Tips</source>

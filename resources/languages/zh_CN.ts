@@ -165,6 +165,25 @@
     </message>
 </context>
 <context>
+    <name>ORB_CsvFiles</name>
+    <message>
+        <source>Export switches</source>
+        <translation>导出交换机</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import an address plan</source>
+        <translation>导入地址规划</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
     <name>ORB_LocalDeviceTree</name>
     <message>
         <source>Tips</source>

@@ -1,0 +1,39 @@
+#pragma once
+// The CSV files the page asks for, through the program's own file dialogs:
+// the discovery list or the open local project written out (never a
+// password), and an address plan read in. Each outcome goes back to the
+// page as {"command":"csvExported"} or {"command":"planImported"}.
+
+#include <QJsonArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class ORB_CONN2DEVICE;
+class ORB_LocalProjects;
+class QWidget;
+
+class ORB_CsvFiles : public QObject
+{
+    Q_OBJECT
+
+public:
+    ORB_CsvFiles(QWidget* window, ORB_CONN2DEVICE* device_link, ORB_LocalProjects* projects, QObject* parent);
+
+    void export_table(const QString& which);
+    void import_plan();
+
+    // The table's rows: address, serial number, MAC, model, firmware, state, conflict.
+    static QList<QStringList> switch_rows(const QJsonArray& devices);
+    // Plan entries {"sn","newIp"[,"mask"][,"gateway"]} from a file's rows: a
+    // header row names the columns, else they come in that order.
+    static QJsonArray plan_entries(const QList<QStringList>& rows, QString* error);
+
+private:
+    QJsonArray project_devices() const;
+    void tell_page(const QJsonObject& message);
+
+    QWidget* window;
+    ORB_CONN2DEVICE* device_link;
+    ORB_LocalProjects* projects;
+};
