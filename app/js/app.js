@@ -23,6 +23,7 @@ const App = (() => {
     I18n.apply();
     Bridge.connect(() => {
       Discovery.init();
+      AddressPlan.init();
       SwitchView.init();
       Console.init();
       CloudView.init();

@@ -68,11 +68,15 @@ const Bridge = (() => {
     on: (kind, handler) => handlers[kind].push(handler),
     busy: () => pending !== null,
     // Resolves with the search result, or {"errcode":10002}.
-    search: (nic) => start("search", () => device.search_device(true, nic)),
+    search: (nic) => start("search", () => device.start_search(nic)),
     // Resolves with the switch's whole reply, or {"errcode":10002}.
     request: (text) => start("request", () => device.html2qt_udp(text, "")),
     // Resolves with the add report.
     addToProject: (devices) => start("add", () => device.device2local(JSON.stringify(devices))),
+    // The program answers these with device messages of their own.
+    applyPlan: (plan) => device.apply_address_plan(JSON.stringify(plan)),
+    importPlan: () => device.import_address_plan(),
+    exportCsv: (which) => device.export_csv(which),
     askSignInState: () => cloud && cloud.getLogin_uid_key(),
     refreshCloudProjects: () => cloud && cloud.emitRefreshServerProjectDataSignal(),
   };

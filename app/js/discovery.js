@@ -101,6 +101,7 @@ const Discovery = (() => {
       : I18n.t("countFiltered", { shown: shown.length, n: devices.length });
     $("select-all").checked = shown.length > 0 && shown.every((d) => selected.has(d.sn));
     $("add-button").disabled = selected.size === 0 || Bridge.busy();
+    $("plan-button").disabled = selected.size === 0;
   }
 
   function render() {
@@ -275,5 +276,14 @@ const Discovery = (() => {
     render();
   }
 
-  return { init, setInterfaces, notice };
+  return {
+    init, setInterfaces, notice,
+    devices: () => devices,
+    // The selected switches in the table's order, the filter aside.
+    selectedSwitches() {
+      const sorted = devices.map((d) => [sortValue(d, sortKey), d]).filter((pair) => selected.has(pair[1].sn));
+      sorted.sort((a, b) => (a[0] < b[0] ? -1 : a[0] > b[0] ? 1 : 0) * (sortAscending ? 1 : -1));
+      return sorted.map((pair) => pair[1]);
+    },
+  };
 })();
