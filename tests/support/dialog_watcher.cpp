@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,6 +36,10 @@ void DialogWatcher::look()
             box->setProperty("answered", true);
             boxes.append(box->windowTitle() + ": " + box->text());
             QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
+        } else if (auto* files = qobject_cast<QFileDialog*>(window); files && !file_paths.isEmpty()) {
+            // selectFile leaves a focused name field as it is: type the path there.
+            files->findChild<QLineEdit*>("fileNameEdit")->setText(file_paths.takeFirst());
+            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
         } else if (auto* prompt = qobject_cast<ORB_Passwd_Window*>(window);
                    prompt && !passwords.isEmpty() && !prompt->property("answered").toBool()) {
             prompt->setProperty("answered", true);

@@ -1,8 +1,9 @@
 #pragma once
 // Answers the modal windows a widget test runs into: it records and accepts
 // every message box, answers questions with the answers the test queues, and
-// fills in and confirms the password prompt with the passwords it queues. It works from a timer, so it also acts while the
-// code under test waits in a nested event loop.
+// fills in and confirms the password prompt and file dialogs with the
+// passwords and paths it queues. It works from a timer, so it also acts while
+// the code under test waits in a nested event loop.
 
 #include <QList>
 #include <QMessageBox>
@@ -28,6 +29,8 @@ public:
     int hold_boxes_ms = 0;
     // Passwords for the next prompts; while empty, prompts stay open.
     QStringList passwords;
+    // Files to choose in the next file dialogs; while empty, they stay open.
+    QStringList file_paths;
 
     // Waits for the next box and takes its text ("<title>: <text>"); empty
     // when none came in time.

@@ -4,20 +4,27 @@
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPointer>
 #include <QTimer>
 #include <QWebEnginePage>
 
+#include <memory>
+
 QVariant PageDriver::run(const QString& script)
 {
-    QVariant result;
+    // Shared with the callback: a result that comes after the wait gave up
+    // must not write into a call that has returned.
+    auto result = std::make_shared<QVariant>();
     QEventLoop loop;
-    page->runJavaScript(script, [&](const QVariant& value) {
-        result = value;
-        loop.quit();
+    QPointer<QEventLoop> waiting(&loop);
+    page->runJavaScript(script, [result, waiting](const QVariant& value) {
+        *result = value;
+        if (waiting)
+            waiting->quit();
     });
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     loop.exec();
-    return result;
+    return *result;
 }
 
 bool PageDriver::wait_for(const QString& expression, int timeout_ms)

@@ -1,0 +1,188 @@
+// A site being commissioned, in the real window and page against the switch
+// simulator: new switches that share their factory addresses, an address
+// plan for twenty switches (preview, a collision, one password refused, a
+// retry, the confirming search), and the list and a plan as CSV files.
+
+#include "tests/support/dialog_watcher.h"
+#include "tests/support/test_files.h"
+#include "tests/support/window_fixture.h"
+
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QJsonObject sw(const QString& sn, const QString& ip, bool active, const QString& password = "admin123")
+{
+    return {{"sn", sn}, {"ip", ip}, {"active", active}, {"password", password}};
+}
+
+// Four new switches on 192.168.1.1, two on 192.168.1.2, twelve activated ones
+// (one with a password of its own), two more new ones, and a switch that
+// already has 192.168.1.30.
+QJsonArray site()
+{
+    QJsonArray fleet;
+    for (int i = 1; i <= 20; ++i) {
+        const QString sn = QString("NEW%1").arg(i, 2, 10, QChar('0'));
+        if (i <= 4)
+            fleet.append(sw(sn, "192.168.1.1", false));
+        else if (i <= 6)
+            fleet.append(sw(sn, "192.168.1.2", false));
+        else if (i <= 18)
+            fleet.append(sw(sn, QString("10.0.0.%1").arg(i), true, i == 13 ? "own-pass" : "admin123"));
+        else
+            fleet.append(sw(sn, QString("192.168.1.%1").arg(200 + i), false));
+    }
+    fleet.append(sw("OLD01", "192.168.1.30", true));
+    return fleet;
+}
+
+} // namespace
+
+class TestSiteCommissioning : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    std::unique_ptr<WindowFixture> lan;
+    std::unique_ptr<DialogWatcher> watcher;
+    PageDriver* page = nullptr;
+
+    void type(const char* id, const QString& text)
+    {
+        page->run(QString("{ const f = document.getElementById('%1'); f.value = '%2'; "
+                          "f.dispatchEvent(new Event('input')); }")
+                      .arg(id, text));
+    }
+
+    QString result_of(const QString& sn)
+    {
+        return page->text(QString("#plan-preview tr[data-sn='%1'] td:last-child").arg(sn));
+    }
+
+    // Sends the netcfg requests the simulator received, as "sn ip".
+    QStringList address_changes()
+    {
+        QStringList changes;
+        for (const QJsonObject& request : lan->sim->requests()) {
+            const QJsonObject data =
+                QJsonDocument::fromJson(request["text"].toString().toUtf8()).object()["data"].toObject();
+            if (data["callcmd"] == QString("netcfg"))
+                changes.append(data["sn"].toString() + " " + data["calldata"].toObject()["ip"].toString());
+        }
+        return changes;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        lan = std::make_unique<WindowFixture>(
+            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, site(), 1000)});
+        QVERIFY(lan->is_ready());
+        page = lan->page.get();
+        watcher = std::make_unique<DialogWatcher>();
+    }
+
+    void cleanupTestCase()
+    {
+        watcher.reset();
+        lan.reset();
+    }
+
+    void switchesSharingAnAddressAreAllListed()
+    {
+        lan->window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
+        QStringList status;
+        connect(lan->window->findChild<QLineEdit*>("state_text"), &QLineEdit::textChanged, this,
+                [&](const QString& text) { status.append(text); });
+        lan->window->findChild<QPushButton*>("search_button")->click();
+        QCOMPARE(watcher->take_box(), QString("Tips: device search complete"));
+        QCOMPARE(lan->window->findChild<QTreeWidget*>("local_project_viewer")->topLevelItemCount(), 21);
+        QCOMPARE(status.last(), QString("21 switches found; 6 switches share an address: "
+                                        "192.168.1.1 (4), 192.168.1.2 (2)"));
+        QVERIFY(status.contains("Searching for switches on lo … 21 answered so far"));
+        page->run("document.getElementById('nic-select').value = 'lo'");
+        QVERIFY(page->wait_for("document.querySelectorAll('#device-table tr.conflict').length === 6"));
+        QVERIFY(page->text("#discovery-notice").contains("6 switches share an address: 192.168.1.1 (4), 192.168.1.2 (2)"));
+        QCOMPARE(page->text("#device-table tr[data-sn='NEW03'] .badge.conflict"), QString("shared ×4"));
+        QVERIFY(lan->screenshot("site-conflict-marks"));
+    }
+
+    void aPlanOfTwentySwitches()
+    {
+        page->click("#device-table th[data-key='sn']"); // the plan follows the list's order
+        page->run("for (const row of document.querySelectorAll('#device-table tbody tr'))"
+                  "  if (row.dataset.sn.startsWith('NEW')) row.querySelector('input').click()");
+        page->click("#plan-button");
+        type("plan-gateway", "192.168.1.1");
+        type("plan-first", "192.168.1.21");
+        // .21 to .40 would take 192.168.1.30 from OLD01.
+        QCOMPARE(result_of("NEW10"), QString("already used by OLD01"));
+        QVERIFY(page->run("document.getElementById('plan-apply').disabled").toBool());
+        type("plan-first", "192.168.1.250");
+        QCOMPARE(result_of("NEW06"), QString("outside the gateway's subnet"));
+        type("plan-first", "192.168.1.41");
+        QCOMPARE(page->text("#plan-preview tr[data-sn='NEW01'] td:nth-child(3)"), QString("192.168.1.41"));
+        QCOMPARE(page->text("#plan-preview tr[data-sn='NEW20'] td:nth-child(3)"), QString("192.168.1.60"));
+        QVERIFY(lan->screenshot("site-plan-preview"));
+
+        type("plan-password", "admin123");
+        QVERIFY(lan->screenshot("site-plan-in-progress", 4000));
+        page->click("#plan-apply");
+        QVERIFY(page->wait_for("document.getElementById('plan-summary').textContent.startsWith('19 of 20')", 60000));
+        QCOMPARE(result_of("NEW13"), QString("failed: the password was refused"));
+        QCOMPARE(result_of("NEW01"), QString("answers at its new address"));
+        QVERIFY(lan->screenshot("site-plan-results"));
+        QTest::qWait(1000); // the delayed screenshot is done
+
+        // Every switch was addressed by its serial number, shared address or not.
+        QStringList changes = address_changes();
+        QCOMPARE(changes.size(), 19);
+        QVERIFY(changes.contains("NEW02 192.168.1.42") && changes.contains("NEW05 192.168.1.45"));
+
+        type("plan-password", "own-pass");
+        page->click("#plan-retry");
+        QVERIFY(page->wait_for("document.getElementById('plan-summary').textContent.startsWith('20 of 20')", 60000));
+        QCOMPARE(address_changes().last(), QString("NEW13 192.168.1.53"));
+        page->click("#plan-close");
+        QVERIFY(page->wait_for("document.querySelectorAll('#device-table tr.conflict').length === 0"));
+    }
+
+    void csvListOutAndPlanIn()
+    {
+        const QString list = dir.filePath("site.csv");
+        watcher->file_paths = QStringList{list};
+        page->click("#export-list-button");
+        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 21')"));
+        const QByteArray file = read_file(list);
+        QVERIFY(file.startsWith("\xEF\xBB\xBF" "address,serial number,MAC,model,firmware,state,conflict\r\n"));
+        QVERIFY(file.contains("\r\n192.168.1.41,NEW01,"));
+        QCOMPARE(file.count("\r\n"), 22);
+
+        // A plan written by hand, as a spreadsheet saves it.
+        const QString plan = dir.filePath("plan.csv");
+        QVERIFY(write_file(plan, "\xEF\xBB\xBFSerial number,Address,Mask,Gateway\r\n"
+                                 "NEW01,10.1.0.11,255.255.0.0,10.1.0.1\r\nNEW02,10.1.0.12,255.255.0.0,10.1.0.1\r\n"));
+        watcher->file_paths = QStringList{plan};
+        page->click("#import-plan-button");
+        QVERIFY(page->wait_for("!document.getElementById('plan-dialog').hidden"));
+        QCOMPARE(page->run("document.querySelectorAll('#plan-preview tbody tr').length").toInt(), 2);
+        QCOMPARE(page->text("#plan-preview tr[data-sn='NEW02'] td:nth-child(3)"), QString("10.1.0.12"));
+        type("plan-password", "admin123"); // the password the first plan activated them with
+        page->click("#plan-apply");
+        QVERIFY(page->wait_for("document.getElementById('plan-summary').textContent.startsWith('2 of 2')", 60000));
+        QCOMPARE(address_changes().mid(20), (QStringList{"NEW01 10.1.0.11", "NEW02 10.1.0.12"}));
+    }
+};
+
+QTEST_MAIN(TestSiteCommissioning)
+#include "test_site_commissioning.moc"
