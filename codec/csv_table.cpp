@@ -130,7 +130,8 @@ ORB_CsvTable::Rows ORB_CsvTable::read(const QByteArray& bytes, QString* error)
         return {};
     }
     const QByteArray body = bytes.startsWith(BYTE_ORDER_MARK) ? bytes.mid(BYTE_ORDER_MARK.size()) : bytes;
-    QTextCodec::ConverterState state;
+    // The mark was taken off above; a second one is text, kept as it is.
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
     const QString text = QTextCodec::codecForName("UTF-8")->toUnicode(body.constData(), body.size(), &state);
     if (state.invalidChars > 0) {
         *error = "the file is not UTF-8 text";
