@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -25,9 +26,9 @@ QJsonObject sw(const QString& sn, const QString& ip, bool active, const QString&
     return {{"sn", sn}, {"ip", ip}, {"active", active}, {"password", password}};
 }
 
-// Four new switches on 192.168.1.1, two on 192.168.1.2, twelve activated ones
-// (one with a password of its own), two more new ones, and a switch that
-// already has 192.168.1.30.
+// Four new switches on 192.168.1.1, two activated ones on 192.168.1.2, twelve
+// more activated ones (one with a password of its own), two more new ones,
+// and a switch that already has 192.168.1.30.
 QJsonArray site()
 {
     QJsonArray fleet;
@@ -36,7 +37,7 @@ QJsonArray site()
         if (i <= 4)
             fleet.append(sw(sn, "192.168.1.1", false));
         else if (i <= 6)
-            fleet.append(sw(sn, "192.168.1.2", false));
+            fleet.append(sw(sn, "192.168.1.2", true));
         else if (i <= 18)
             fleet.append(sw(sn, QString("10.0.0.%1").arg(i), true, i == 13 ? "own-pass" : "admin123"));
         else
@@ -167,6 +168,16 @@ private slots:
         QVERIFY(file.startsWith("\xEF\xBB\xBF" "address,serial number,MAC,model,firmware,state,conflict\r\n"));
         QVERIFY(file.contains("\r\n192.168.1.41,NEW01,"));
         QCOMPARE(file.count("\r\n"), 22);
+
+        // The open local project, as saved: never its passwords.
+        QVERIFY(write_file("config/site.json", R"({"ip":["192.168.1.41"],"sn":["NEW01"],"mac":["m"],)"
+                                               R"("model":["GS2408P"],"passwd":["ocLD"],"active":["active"]})"));
+        QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", "site");
+        watcher->file_paths = QStringList{dir.filePath("project.csv")};
+        page->click("#export-project-button");
+        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 1 ')"));
+        QCOMPARE(read_file(dir.filePath("project.csv")).split('\n').value(1),
+                 QByteArray("192.168.1.41,NEW01,m,GS2408P,,active,\r"));
 
         // A plan written by hand, as a spreadsheet saves it.
         const QString plan = dir.filePath("plan.csv");
