@@ -138,7 +138,8 @@ QVector<ORB_DeviceRecord> ORB_LocalProjects::open_project_devices() const
         return records;
     }
     const QString name = open_project_name();
-    if (name.isEmpty() || !ORB_ProjectName::problem(name).isEmpty() || !loader->load_file(ORB_ProjectName::file_path(name)))
+    if (name.isEmpty() || !ORB_ProjectName::problem(name).isEmpty()
+        || !loader->load_file(ORB_ProjectName::file_path(name)))
         return records;
     const CJsonPtr document(loader->config_root());
     read_device_records(document.get(), &records);
