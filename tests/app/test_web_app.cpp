@@ -5,10 +5,6 @@
 #include "device/orb_conn2device.h"
 #include "tests/support/window_fixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QMenu>
 #include <QToolButton>
 #include <QtTest>
@@ -85,11 +81,6 @@ private slots:
         QCOMPARE(page->text("#add-result li.failed"),
                  QString("192.168.1.12 (ORB24100002): refused (already activated or wrong password)"));
         QCOMPARE(page->text("#device-table tbody tr[data-sn='ORB24080005'] .badge.project"), QString("in project"));
-
-        QFile file("config/default_project.json");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QJsonObject project = QJsonDocument::fromJson(file.readAll()).object();
-        QCOMPARE(project["sn"].toArray(), (QJsonArray{"ORB24080001", "ORB24080005"}));
     }
 
     void switchViewAndPortStatus()

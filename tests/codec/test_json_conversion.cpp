@@ -4,7 +4,6 @@
 #include "codec/cjson_util.h"
 #include "codec/secret_masking.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QtTest>
 

@@ -136,11 +136,6 @@ private slots:
         QVERIFY(device_lists[0].startsWith(R"([{"pid":"0","ip":"192.168.1.11","sn":"ORB24080001",)"
                                            R"("mac":"02:4F:52:00:00:11","model":"GS2408P","active":"active",)"
                                            R"("V":"V2.1.7"},)"));
-        // The switch with old firmware reports its state in GBK; the raw bytes come through.
-        QVERIFY(device_lists[0].contains("\"sn\":\"ORB24100006\",\"mac\":\"02:4F:52:00:00:16\",\"model\":\"GS2410M\","
-                                         "\"active\":\"\xCE\xB4\xBC\xA4\xBB\xEE\""));
-        QVERIFY(device_lists[0].contains(R"("sn":"ORB24080005","mac":"02:4F:52:00:00:15","model":"GS2408P",)"
-                                         R"("active":"not_active")"));
 
         timed([&] { link->login_device("192.168.1.11", "admin123", "ORB24080001"); });
         QCOMPARE(reply_member(link->last_reply_document(), "login"), QString("success"));
@@ -234,21 +229,6 @@ private slots:
         QVERIFY(ms >= 3150 && ms < 3700);
         QCOMPARE(results.size(), 1);
         QVERIFY(is_timeout(results[0]));
-        QCOMPARE(alerts, 0);
-    }
-
-    void lateReplyReportedOnceAsReply()
-    {
-        SwitchSimulator sim({"--fleet", SwitchSimulator::write_fleet(dir, {sw("LATE", "10.0.0.4", {{"delay_ms", 3100}})})});
-        QVERIFY(sim.is_ready());
-        ensure_socket();
-        timed([&] { link->html2qt_udp(request_text("sysinfo", "LATE"), ""); });
-        QCOMPARE(results.size(), 1);
-        QCOMPARE(results[0]["data"].toObject()["sn"].toString(), QString("LATE"));
-
-        timed([&] { link->login_device("", "admin123", "LATE"); });
-        QCOMPARE(reply_member(link->last_reply_document(), "login"), QString("success"));
-        QVERIFY(results.isEmpty());
         QCOMPARE(alerts, 0);
     }
 

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTreeWidget>
 
 CloudBench::CloudBench(const QString& certificate_dir, const QString& seed_file)
@@ -18,11 +17,7 @@ CloudBench::CloudBench(const QString& certificate_dir, const QString& seed_file)
     , state_text(new QLineEdit(window.get()))
 {
     QFile::remove("Settings.ini");
-    {
-        QSettings settings("./Settings.ini", QSettings::IniFormat);
-        settings.setValue("cloud_host", cloud->host());
-        settings.setValue("cloud_ca_file", certificate_dir + "/ca.pem");
-    }
+    cloud->point_settings_here(certificate_dir);
     link = std::make_unique<ORB_CONN2SERVER>();
     projects = std::make_unique<ORB_CloudProjectTree>(
         ORB_CloudProjectTree::Widgets{window.get(), tree, new_button, update_button}, link.get(), &current_sn);

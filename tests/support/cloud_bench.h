@@ -30,15 +30,6 @@ public:
     // How many requests of an action the service has answered.
     int requests(const QString& action);
 
-    // The visible top-level window of a class, if any.
-    template <typename Window> static Window* shown()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* found = qobject_cast<Window*>(w); found && found->isVisible())
-                return found;
-        return nullptr;
-    }
-
     std::unique_ptr<CloudSimulator> cloud;
     std::unique_ptr<ORB_CONN2SERVER> link;
     std::unique_ptr<QWidget> window;

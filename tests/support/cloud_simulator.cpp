@@ -5,6 +5,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSslCertificate>
 
 bool CloudSimulator::make_certificates(const QString& dir)
@@ -53,19 +54,16 @@ QString CloudSimulator::code_for(const QString& target)
     return QString();
 }
 
+void CloudSimulator::point_settings_here(const QString& certificate_dir) const
+{
+    QSettings settings("./Settings.ini", QSettings::IniFormat);
+    settings.setValue("cloud_host", host());
+    settings.setValue("cloud_ca_file", certificate_dir + "/ca.pem");
+}
+
 bool CloudSimulator::set_knob(const QJsonObject& knob)
 {
     return post_control("_control", knob);
-}
-
-bool CloudSimulator::set_device_online(const QString& sn, bool online)
-{
-    return post_control("_control/device", {{"sn", sn}, {"online", online ? 1 : 0}});
-}
-
-bool CloudSimulator::share_project(const QString& pid, const QString& mobile)
-{
-    return post_control("_control/share", {{"pid", pid}, {"with", mobile}});
 }
 
 bool CloudSimulator::post_control(const QString& path, const QJsonObject& order)

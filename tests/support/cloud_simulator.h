@@ -25,11 +25,10 @@ public:
     QStringList log();
     // The last verification code the service sent to a mobile number or address.
     QString code_for(const QString& target);
+    // Points ./Settings.ini at this service, trusting the test authority.
+    void point_settings_here(const QString& certificate_dir) const;
     // Sets how the next requests are answered (see docs/cloud-service.md).
     bool set_knob(const QJsonObject& knob);
-    // Changes while running: a switch online or offline, a project shared.
-    bool set_device_online(const QString& sn, bool online);
-    bool share_project(const QString& pid, const QString& mobile);
 
 private:
     bool post_control(const QString& path, const QJsonObject& order);

@@ -3,7 +3,6 @@
 #include "ui/orb_passwd_window.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -24,10 +23,6 @@ void DialogWatcher::look()
         // Clicks are queued: what a click opens must not run inside this
         // timer's slot, where the timer cannot fire again to answer it.
         if (auto* box = qobject_cast<QMessageBox*>(window); box && !box->property("answered").toBool()) {
-            if (!box->property("seen").isValid())
-                box->setProperty("seen", QDateTime::currentMSecsSinceEpoch());
-            if (QDateTime::currentMSecsSinceEpoch() - box->property("seen").toLongLong() < hold_boxes_ms)
-                continue;
             QAbstractButton* button = box->button(QMessageBox::Ok);
             if (!button && !answers.isEmpty())
                 button = box->button(answers.takeFirst());

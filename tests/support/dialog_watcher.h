@@ -5,11 +5,21 @@
 // passwords and paths it queues. It works from a timer, so it also acts while
 // the code under test waits in a nested event loop.
 
+#include <QApplication>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+
+// The visible top-level window of a class, if any.
+template <typename Window> Window* shown_window()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* found = qobject_cast<Window*>(w); found && found->isVisible())
+            return found;
+    return nullptr;
+}
 
 class DialogWatcher : public QObject
 {
@@ -24,9 +34,6 @@ public:
     QStringList prompts;
     // Answers to the next questions (boxes without OK); while empty, they stay open.
     QList<QMessageBox::StandardButton> answers;
-    // How long a box stays open before it is answered, so that a delayed
-    // screenshot can show it.
-    int hold_boxes_ms = 0;
     // Passwords for the next prompts; while empty, prompts stay open.
     QStringList passwords;
     // Files to choose in the next file dialogs; while empty, they stay open.

@@ -6,7 +6,6 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QScreen>
-#include <QSettings>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -23,11 +22,7 @@ WindowFixture::WindowFixture(const QString& cloud_seed_file, const QString& mobi
     if (!CloudSimulator::make_certificates(certs))
         return;
     cloud = std::make_unique<CloudSimulator>(certs, cloud_seed_file);
-    {
-        QSettings settings("./Settings.ini", QSettings::IniFormat);
-        settings.setValue("cloud_host", cloud->host());
-        settings.setValue("cloud_ca_file", certs + "/ca.pem");
-    }
+    cloud->point_settings_here(certs);
     QJsonObject mode{{"mode", "cloud"}};
     if (!mobile.isEmpty()) {
         ORB_CONN2SERVER link;

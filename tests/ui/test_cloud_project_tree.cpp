@@ -66,7 +66,7 @@ class TestCloudProjectTree : public QObject
     // Fills the open project dialog and confirms it.
     void confirm_dialog(const QString& name, const QStringList& switches)
     {
-        auto* dialog = CloudBench::shown<ORB_Server_New_Project_Window>();
+        auto* dialog = shown_window<ORB_Server_New_Project_Window>();
         QVERIFY(dialog);
         if (!name.isEmpty())
             dialog->findChild<QLineEdit*>("project_name_text")->setText(name);
@@ -80,7 +80,7 @@ class TestCloudProjectTree : public QObject
                      const QString& password)
     {
         dialog->findChild<QPushButton*>("append_switch_button")->click();
-        auto* device = CloudBench::shown<ORB_Server_New_Device_Window>();
+        auto* device = shown_window<ORB_Server_New_Device_Window>();
         QVERIFY(device);
         device->findChild<QLineEdit*>("sn_text")->setText(sn);
         device->findChild<QLineEdit*>("name_text")->setText(name);
@@ -118,7 +118,6 @@ private slots:
     void treeAsTheServiceHasIt()
     {
         QCOMPARE(drawn(), QStringList({"Head office: CLD0001 CLD0002", "Warehouse: CLD0003"}));
-        QCOMPARE(tree->headerItem()->text(2), QString("SN"));
         QTreeWidgetItem* owned = row("Head office");
         QCOMPARE(owned->text(3), QString("admin_project"));
         QCOMPARE(owned->text(5), QString("100"));
@@ -181,7 +180,6 @@ private slots:
     void createProjects()
     {
         bench->new_button->click();
-        QCOMPARE(CloudBench::shown<ORB_Server_New_Project_Window>()->windowTitle(), QString("new project"));
         confirm_dialog("Depot", {"FREE01/spare1"});
         expect_box("appending project successful");
         QVERIFY(drawn().contains("Depot: FREE01"));
@@ -203,11 +201,10 @@ private slots:
     void addSwitchesToProjects()
     {
         emit tree->itemClicked(row("Head office"), 4);
-        ORB_Server_New_Project_Window* dialog = CloudBench::shown<ORB_Server_New_Project_Window>();
+        ORB_Server_New_Project_Window* dialog = shown_window<ORB_Server_New_Project_Window>();
         QCOMPARE(dialog->windowTitle(), QString("Add Switch"));
         QCOMPARE(dialog->findChild<QLineEdit*>("project_name_text")->text(), QString("Head office"));
         QVERIFY(!dialog->findChild<QLineEdit*>("project_name_text")->isEnabled());
-        QCOMPARE(dialog->findChild<QPushButton*>("confirm_button")->text(), QString("Sure"));
         confirm_dialog("", {"FREE01/spare1"});
         expect_box("Add device successful");
         QCOMPARE(drawn()[0], QString("Head office: CLD0001 FREE01 CLD0002"));

@@ -4,6 +4,7 @@
 // list, a switch handed to the page; screenshots of the account windows and
 // the tree in English and Chinese.
 
+#include "tests/support/dialog_watcher.h"
 #include "tests/support/window_fixture.h"
 #include "ui/orb_change_mobile_window.h"
 #include "ui/orb_change_passwd_window.h"
@@ -26,14 +27,6 @@ class TestCloudWindow : public QObject
 
     std::unique_ptr<WindowFixture> fixture;
     QTreeWidget* tree = nullptr;
-
-    template <typename Window> Window* shown()
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* window = qobject_cast<Window*>(w); window && window->isVisible())
-                return window;
-        return nullptr;
-    }
 
     QTreeWidgetItem* row(const QString& text, int column)
     {
@@ -73,7 +66,7 @@ private slots:
             snap(new ORB_Change_Passwd_Window, "cloud-change-password-window-" + language);
             if (language == "en") {
                 button("login_changepd_button")->click();
-                auto* login = shown<ORB_Login_Window>();
+                auto* login = shown_window<ORB_Login_Window>();
                 QVERIFY(login);
                 login->findChild<QLineEdit*>("mobile_text")->setText("13800000001");
                 login->findChild<QLineEdit*>("passwd_text")->setText("Secret-1");

