@@ -12,8 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -86,10 +88,21 @@ void ORB_LocalProjects::fit_columns()
 void ORB_LocalProjects::new_project()
 {
     *current_device_sn = "";
+    opened_name.clear();
     QTreeWidgetItem* item = start_project("default_project");
     ui.tree->editItem(item, 0);
     refresh_local_menus();
     set_state(tr("create new local project successfully"));
+    announce_project();
+}
+
+void ORB_LocalProjects::announce_project()
+{
+    QJsonArray sns;
+    for (const ORB_DeviceRecord& record : open_project_devices())
+        sns.append(record.sn);
+    emit device_link->qt2html_device_udp(
+        QJsonObject{{"command", "localProject"}, {"name", open_project_name()}, {"sn", sns}});
 }
 
 void ORB_LocalProjects::load_local_project(QString name)
@@ -103,11 +116,11 @@ void ORB_LocalProjects::load_local_project(QString name)
     if (!document)
         return;
     QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", name);
-    local_config = std::move(document);
+    opened_name = name;
     ui.tree->clear();
 
     QVector<ORB_DeviceRecord> records;
-    if (!read_device_records(local_config.get(), &records)) {
+    if (!read_device_records(document.get(), &records)) {
         set_state(tr("load project fail"));
         return;
     }
@@ -118,6 +131,17 @@ void ORB_LocalProjects::load_local_project(QString name)
     ui.tree->expandAll();
     fit_columns();
     set_state(tr("loading local project end"));
+    announce_project();
+}
+
+// A project saved under the name of another project's file replaces it:
+// only when the person says so.
+bool ORB_LocalProjects::may_replace(const QString& name) const
+{
+    return QMessageBox::question(ui.tree->window(), tr("Tips"),
+                                 tr("A project called %1 exists already. Replace it?").arg(name),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 QString ORB_LocalProjects::open_project_name() const
@@ -185,6 +209,10 @@ bool ORB_LocalProjects::save_project()
     const QString name = project->text(0);
     if (!name_problem(name).isEmpty())
         return false;
+    if (name != opened_name && QFile::exists(ORB_ProjectName::file_path(name)) && !may_replace(name)) {
+        set_state(tr("not saved: another project is called %1").arg(name));
+        return false;
+    }
     const CJsonPtr document = project_document(project);
     const QString line = QDateTime::currentDateTime().toString(Qt::TextDate) + " saved Project " + name + ":"
                          + QString::fromUtf8(cjson_print(document.get())) + "\n";
@@ -192,7 +220,10 @@ bool ORB_LocalProjects::save_project()
         set_state(tr("saving local project fail"));
         return false;
     }
+    opened_name = name;
+    QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", name);
     refresh_local_menus();
+    announce_project();
     // The project is in its file: a log that cannot grow is only worth a warning.
     if (!loader->append_text(line, QDir::currentPath() + "/log/log.txt"))
         set_state(tr("local project saved, but the save could not be written to log/log.txt"));
@@ -216,6 +247,10 @@ void ORB_LocalProjects::delete_project(const QString& name)
 {
     if (!name_problem(name).isEmpty())
         return;
+    if (QMessageBox::question(ui.tree->window(), tr("Tips"), tr("Delete project %1?").arg(name),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
     QTreeWidgetItem* project = project_item();
     if (project && project->text(0) == name)
         ui.tree->editItem(start_project("default_project"), 0);
@@ -224,8 +259,11 @@ void ORB_LocalProjects::delete_project(const QString& name)
         set_state(tr("delete local project fail"));
         return;
     }
+    if (name == opened_name)
+        opened_name.clear();
     refresh_local_menus();
     set_state(tr("delete local project successfully"));
+    announce_project();
 }
 
 void ORB_LocalProjects::delete_device(const QString& sn)
@@ -241,7 +279,8 @@ void ORB_LocalProjects::delete_device(const QString& sn)
         }
     }
     refresh_local_menus();
-    set_state(tr("delete local device successfully"));
+    set_state(tr("%1 removed from the project; save the project to keep the change").arg(sn));
+    announce_project();
 }
 
 void ORB_LocalProjects::refresh_project_files()
@@ -290,33 +329,22 @@ void ORB_LocalProjects::refresh_local_menus()
     fill_menu(ui.delete_device_button, serials, &ORB_LocalProjects::device_deletion_chosen);
 }
 
+// The open project's switches, one an address, for the search result.
 void ORB_LocalProjects::send_local_devices()
 {
     CJsonPtr list(cJSON_CreateObject());
     cJSON* local_device = cJSON_AddArrayToObject(list.get(), "local_device");
     QStringList seen_ips;
-    for (const QString& file : project_files) {
-        loader->load_file(ORB_ProjectName::config_folder() + "/" + file);
-        CJsonPtr document(loader->config_root());
-        if (!document)
-            break;
-        local_config = std::move(document);
-        QVector<ORB_DeviceRecord> records;
-        if (!read_device_records(local_config.get(), &records)) {
-            qDebug() << "config structure is not right!";
-            break;
-        }
-        for (const ORB_DeviceRecord& d : records) {
-            const QString ip = d.ip.left(15);
-            if (seen_ips.contains(ip))
-                continue;
-            seen_ips.append(ip);
-            cJSON* entry = cJSON_CreateObject();
-            cJSON_AddStringToObject(entry, "ip", d.ip.toUtf8().constData());
-            cJSON_AddStringToObject(entry, "sn", d.sn.toUtf8().constData());
-            cJSON_AddStringToObject(entry, "active", d.active.toUtf8().constData());
-            cJSON_AddItemToArray(local_device, entry);
-        }
+    for (const ORB_DeviceRecord& d : open_project_devices()) {
+        const QString ip = d.ip.left(15);
+        if (seen_ips.contains(ip))
+            continue;
+        seen_ips.append(ip);
+        cJSON* entry = cJSON_CreateObject();
+        cJSON_AddStringToObject(entry, "ip", d.ip.toUtf8().constData());
+        cJSON_AddStringToObject(entry, "sn", d.sn.toUtf8().constData());
+        cJSON_AddStringToObject(entry, "active", d.active.toUtf8().constData());
+        cJSON_AddItemToArray(local_device, entry);
     }
     device_link->set_local_device(list.release());
 }

@@ -55,6 +55,8 @@ public:
     QString open_project_name() const;
     QVector<ORB_DeviceRecord> open_project_devices() const;
     QString stored_password(const QString& sn) const;
+    // Tells the page the open project's name and serial numbers.
+    void announce_project();
 
 signals:
     void project_chosen(QAction* action);
@@ -69,6 +71,7 @@ private:
     void fit_columns();
     void set_state(const QString& text);
     QString name_problem(const QString& name);
+    bool may_replace(const QString& name) const;
     CJsonPtr project_document(QTreeWidgetItem* project) const;
     void fill_menu(QToolButton* button, const QStringList& entries, void (ORB_LocalProjects::*chosen)(QAction*));
 
@@ -77,7 +80,8 @@ private:
     ORB_CONN2DEVICE* device_link;
     QString* current_device_sn;
 
-    CJsonPtr local_config;
     QStringList project_files;
     QMap<QString, int> local_device_rows;
+    // The project the shown one was loaded from or last saved as; "" for a new one.
+    QString opened_name;
 };

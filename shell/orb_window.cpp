@@ -173,23 +173,25 @@ void ORB_Window::setup_web_channel()
     ui->webviewer->page()->setWebChannel(channel);
     connect(ui->webviewer, &QWebEngineView::loadFinished, this, [this](bool ok) {
         if (ok)
-            send_language_to_page();
+            greet_page();
     });
     ui->webviewer->load(QUrl::fromLocalFile(QDir::currentPath() + "/app/index.html"));
     ui->webviewer->show();
 }
 
 // The language button is hidden in the local mode, so the page learns the
-// language from the window once it listens (it sets window.orbReady then).
-void ORB_Window::send_language_to_page()
+// language, and the open local project, from the window once it listens (it
+// sets window.orbReady then).
+void ORB_Window::greet_page()
 {
     auto attempts = std::make_shared<int>(0);
     auto poll = std::make_shared<std::function<void()>>();
     *poll = [this, attempts, poll] {
         ui->webviewer->page()->runJavaScript("window.orbReady === true", [this, attempts, poll](const QVariant& ready) {
-            if (ready.toBool())
+            if (ready.toBool()) {
                 emit conn2device->qt2html_device_udp(QJsonObject{{"command", "language"}, {"type", language}});
-            else if (++*attempts < PAGE_READY_ATTEMPTS)
+                local_projects->announce_project();
+            } else if (++*attempts < PAGE_READY_ATTEMPTS)
                 QTimer::singleShot(PAGE_READY_POLL_MS, this, *poll);
         });
     };
@@ -254,9 +256,9 @@ void ORB_Window::fill_interface_list()
 void ORB_Window::apply_mode(const QString& mode)
 {
     if (mode == LOCAL_MODE) {
-        for (QWidget* w : {static_cast<QWidget*>(ui->function_area), static_cast<QWidget*>(ui->local_project_title),
-                           static_cast<QWidget*>(ui->local_function_area),
-                           static_cast<QWidget*>(ui->server_project_title),
+        // The local project area is shown: without it nothing on screen
+        // creates, opens, saves or deletes a project.
+        for (QWidget* w : {static_cast<QWidget*>(ui->function_area), static_cast<QWidget*>(ui->server_project_title),
                            static_cast<QWidget*>(ui->server_function_area),
                            static_cast<QWidget*>(ui->server_project_viewer)})
             w->hide();

@@ -108,7 +108,7 @@ private:
     void reset_device_list();
     void fill_interface_list();
     void apply_mode(const QString& mode);
-    void send_language_to_page();
+    void greet_page();
     void build_server_project_tree(const cJSON* tree);
 
     Ui::CorvaneIOT_Managesystem* ui;

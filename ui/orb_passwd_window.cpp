@@ -11,6 +11,9 @@ ORB_Passwd_Window::ORB_Passwd_Window(QWidget* parent)
     // Freed however it closes, the title bar included.
     setAttribute(Qt::WA_DeleteOnClose);
     ui->passwd_text->setEchoMode(QLineEdit::Normal);
+    answer_keyboard(this, {ui->passwd_text}, [this] { on_confirm_button_clicked(); },
+                    [this] { on_cancel_button_clicked(); });
+    ui->passwd_text->setFocus();
 }
 
 ORB_Passwd_Window::~ORB_Passwd_Window()

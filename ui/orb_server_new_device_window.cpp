@@ -19,6 +19,7 @@ ORB_Server_New_Device_Window::ORB_Server_New_Device_Window(QWidget* parent)
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     answer_keyboard(this, {ui->sn_text, ui->name_text, ui->passwd_text}, [this] { on_confirm_button_clicked(); }, [this] { on_cancel_button_clicked(); });
+    ui->sn_text->setFocus();
 }
 
 ORB_Server_New_Device_Window::~ORB_Server_New_Device_Window()

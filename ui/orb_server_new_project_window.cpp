@@ -39,6 +39,8 @@ ORB_Server_New_Project_Window::ORB_Server_New_Project_Window(QWidget* parent)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
+    answer_keyboard(this, {ui->project_name_text}, [this] { on_confirm_button_clicked(); }, [this] { close(); });
+    ui->project_name_text->setFocus();
 
     device_model = new QStandardItemModel(0, 3);
     device_model->setHorizontalHeaderItem(SN_COLUMN, new QStandardItem(tr("SN")));

@@ -100,6 +100,7 @@ const Discovery = (() => {
       ? I18n.t("count", { n: devices.length })
       : I18n.t("countFiltered", { shown: shown.length, n: devices.length });
     $("select-all").checked = shown.length > 0 && shown.every((d) => selected.has(d.sn));
+    $("project-name").textContent = projectName ? I18n.t("projectName", { name: projectName }) : "";
     $("add-button").disabled = selected.size === 0 || Bridge.busy();
     $("plan-button").disabled = selected.size === 0;
   }
@@ -143,9 +144,18 @@ const Discovery = (() => {
     render();
   }
 
-  function showProgress(message) {
-    if (message.command === "searchProgress")
-      notice(I18n.t("searchProgress", { nic: $("nic-select").value, n: message.found }), "info");
+  let projectName = "";
+
+  function showDeviceMessage(message) {
+    if (message.command === "searchProgress") {
+      notice(I18n.t("searchProgress", { n: message.found }), "info");
+    } else if (message.command === "localProject") {
+      // The marks follow the open project, without a new search.
+      projectName = message.name || "";
+      const inProject = new Set(message.sn || []);
+      for (const d of devices) d.inProject = inProject.has(d.sn);
+      render();
+    }
   }
 
   async function search() {
@@ -268,7 +278,7 @@ const Discovery = (() => {
       });
     }
     Bridge.on("search", showSearchResult);
-    Bridge.on("deviceMessage", showProgress);
+    Bridge.on("deviceMessage", showDeviceMessage);
     I18n.onChange(() => {
       if (lastAdd) showAddResult(lastAdd.report, lastAdd.chosen);
       render();

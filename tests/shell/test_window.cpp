@@ -1,5 +1,5 @@
-// The main window in the local mode: its layout, the files it writes at start
-// and exit, the tray menu and the language switch. Runs under Xvfb, in the
+// The main window in the local mode: its layout, the files it writes at
+// start, the tray menu and the language switch. Runs under Xvfb, in the
 // isolated namespaces (the window holds a web view).
 
 #include "device/orb_conn2device.h"
@@ -9,7 +9,6 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -63,94 +62,69 @@ private slots:
         work.reset();
     }
 
-    void filesAtStartAndExit()
+    // The files of a start, the layout of the local mode, and the project
+    // remembered in Settings.ini loaded with its passwords.
+    void startInTheLocalMode()
     {
         QVERIFY(write_file("tips.txt", "edited by someone, and longer than the real text ever is ......................"));
         QDir().mkpath("config");
         QVERIFY(write_file("config/device_info.json", R"({"sn":["OLD"]})"));
-
-        auto window = open_window(1);
-        QCOMPARE(read_file("tips.txt"), QByteArray("Please do not modify configuration file in config without authorization! "
-                                              "If you really want to modify configuration please backup."));
-        QCOMPARE(read_file("config/device_info.json"), EMPTY_DEVICE_LIST);
-        QVERIFY(QDir("log").exists());
-        QCOMPARE(widget<QLineEdit>(window.get(), "state_text")->text(),
-                 QString("If the webpage is not responding, please try reload webpage"));
-
-        QVERIFY(write_file("config/device_info.json", R"({"sn":["OPENED"]})"));
-        window.reset();
-        QCOMPARE(read_file("config/device_info.json"), EMPTY_DEVICE_LIST);
-    }
-
-    void localLayout()
-    {
-        auto window = open_window(1);
-        for (const char* hidden : {"function_area", "local_project_title", "local_function_area",
-                                   "server_project_title", "server_function_area", "server_project_viewer"})
-            QVERIFY2(!widget<QWidget>(window.get(), hidden)->isVisible(), hidden);
-        for (const char* shown : {"title_area", "local_search_select_nic_area", "search_button", "NIC_select_box",
-                                  "local_project_viewer", "webviewer", "state_area", "state_text"})
-            QVERIFY2(widget<QWidget>(window.get(), shown)->isVisible(), shown);
-        QCOMPARE(window->objectName(), QString("CorvaneIOT_Managesystem"));
-        QCOMPARE(window->minimumSize(), QSize(800, 600));
-        QVERIFY(widget<QComboBox>(window.get(), "NIC_select_box")->findText("lo") >= 0);
-        QVERIFY(widget<QTreeWidget>(window.get(), "local_project_viewer")->isHeaderHidden());
-        QCOMPARE(widget<QTreeWidget>(window.get(), "server_project_viewer")->headerItem()->text(1), QString("Name"));
-    }
-
-    void rememberedProjectIsLoaded()
-    {
-        QDir().mkpath("config");
         QVERIFY(write_file("config/site.json", R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],)"
                                                R"("passwd":["ocLD"],"active":["active"]})"));
         QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", "site");
+
         auto window = open_window(1);
+        QCOMPARE(read_file("tips.txt"), QByteArray("Please do not modify configuration file in config without "
+                                                   "authorization! If you really want to modify configuration "
+                                                   "please backup."));
+        QCOMPARE(read_file("config/device_info.json"), EMPTY_DEVICE_LIST);
+        QVERIFY(QDir("log").exists());
+        for (const char* hidden : {"function_area", "server_project_title", "server_function_area",
+                                   "server_project_viewer"})
+            QVERIFY2(!widget<QWidget>(window.get(), hidden)->isVisible(), hidden);
+        for (const char* shown : {"title_area", "local_search_select_nic_area", "search_button", "NIC_select_box",
+                                  "local_project_title", "local_function_area", "new_project_button",
+                                  "open_project_button", "save_project_button", "delete_project_button",
+                                  "delete_device_button", "local_project_viewer", "webviewer", "state_area",
+                                  "state_text"})
+            QVERIFY2(widget<QWidget>(window.get(), shown)->isVisible(), shown);
         QTreeWidget* tree = widget<QTreeWidget>(window.get(), "local_project_viewer");
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
         QCOMPARE(tree->topLevelItem(0)->child(0)->text(4), QString("abc"));
     }
 
-    void trayMenu()
-    {
-        auto window = open_window(1);
-        const QList<QAction*> entries = window->findChild<QSystemTrayIcon*>()->contextMenu()->actions();
-        window->showMinimized();
-        entries.first()->trigger(); // "Open"
-        QTRY_VERIFY(!window->isMinimized());
-        entries.last()->trigger(); // "Quit"
-        QTRY_VERIFY(!window->isVisible());
-    }
-
-    void languageSwitch()
-    {
-        auto window = open_window(1);
-        auto* device_link = window->findChild<ORB_CONN2DEVICE*>();
-        QSignalSpy messages(device_link, &ORB_CONN2DEVICE::qt2html_device_udp);
-        widget<QLabel>(window.get(), "usr_name_text")->setText("someone");
-        QMenu* menu = widget<QToolButton>(window.get(), "language_button")->menu();
-        QCOMPARE(menu->actions().size(), 2);
-
-        menu->actions()[0]->trigger(); // "Chinese"
-        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("language").toInt(), 0);
-        QCOMPARE(widget<QLabel>(window.get(), "title_label")->text(), QString::fromUtf8("PC 管理系统"));
-        QCOMPARE(widget<QPushButton>(window.get(), "search_button")->text(), QString::fromUtf8("搜索"));
-        QCOMPARE(widget<QLabel>(window.get(), "usr_name_text")->text(), QString("someone"));
-        QVERIFY(!messages.isEmpty());
-        QCOMPARE(messages.last()[0].toJsonObject(), (QJsonObject{{"command", "language"}, {"type", 0}}));
-
-        menu->actions()[1]->trigger(); // "English"
-        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("language").toInt(), 1);
-        QCOMPARE(widget<QPushButton>(window.get(), "search_button")->text(), QString("Search"));
-        QCOMPARE(messages.last()[0].toJsonObject(), (QJsonObject{{"command", "language"}, {"type", 1}}));
-    }
-
-    void pageLearnsTheLanguage()
+    // Started in Chinese, the page learns it; the language menu switches the
+    // window and the page, and is remembered; the tray menu opens and quits.
+    void languagesAndTray()
     {
         auto window = open_window(0);
         PageDriver page(widget<QWebEngineView>(window.get(), "webviewer")->page());
         QVERIFY(page.wait_for("window.orbReady === true"));
         QVERIFY(page.wait_for("document.documentElement.lang === 'zh-CN'"));
         QCOMPARE(page.text(".tab"), QString::fromUtf8("设备发现"));
+
+        auto* device_link = window->findChild<ORB_CONN2DEVICE*>();
+        QSignalSpy messages(device_link, &ORB_CONN2DEVICE::qt2html_device_udp);
+        widget<QLabel>(window.get(), "usr_name_text")->setText("someone");
+        QMenu* menu = widget<QToolButton>(window.get(), "language_button")->menu();
+        menu->actions()[1]->trigger(); // "English"
+        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("language").toInt(), 1);
+        QCOMPARE(widget<QPushButton>(window.get(), "search_button")->text(), QString("Search"));
+        QCOMPARE(messages.last()[0].toJsonObject(), (QJsonObject{{"command", "language"}, {"type", 1}}));
+
+        menu->actions()[0]->trigger(); // "Chinese"
+        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("language").toInt(), 0);
+        QCOMPARE(widget<QLabel>(window.get(), "title_label")->text(), QString::fromUtf8("PC 管理系统"));
+        QCOMPARE(widget<QPushButton>(window.get(), "search_button")->text(), QString::fromUtf8("搜索"));
+        QCOMPARE(widget<QLabel>(window.get(), "usr_name_text")->text(), QString("someone"));
+        QCOMPARE(messages.last()[0].toJsonObject(), (QJsonObject{{"command", "language"}, {"type", 0}}));
+
+        const QList<QAction*> entries = window->findChild<QSystemTrayIcon*>()->contextMenu()->actions();
+        window->showMinimized();
+        entries.first()->trigger(); // "Open"
+        QTRY_VERIFY(!window->isMinimized());
+        entries.last()->trigger(); // "Quit"
+        QTRY_VERIFY(!window->isVisible());
     }
 };
 
