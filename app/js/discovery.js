@@ -200,7 +200,9 @@ const Discovery = (() => {
                     "local project closed!": "reason_closed" }[message] || message);
   }
 
-  function showAddResult(report, chosen) {
+  // fresh: the report has just come; shown again for a new language, it
+  // leaves the marks to the open project.
+  function showAddResult(report, chosen, fresh) {
     lastAdd = { report, chosen };
     const list = document.querySelector("#add-result ul");
     list.textContent = "";
@@ -211,7 +213,7 @@ const Discovery = (() => {
       item.className = reason === undefined ? "ok" : "failed";
       item.textContent = reason === undefined ? I18n.t("addOk", device)
                                               : I18n.t("addFailed", { ...device, reason: reasonText(reason) });
-      if (reason === undefined) device.inProject = true;
+      if (fresh && reason === undefined) device.inProject = true;
       list.appendChild(item);
     }
     $("add-result").hidden = false;
@@ -237,7 +239,7 @@ const Discovery = (() => {
     notice(I18n.t("adding", { n: chosen.length }), "info");
     try {
       const report = await Bridge.addToProject(handover);
-      showAddResult(report, chosen.map((d) => devices.find((x) => x.sn === d.sn)));
+      showAddResult(report, chosen.map((d) => devices.find((x) => x.sn === d.sn)), true);
     } catch (busy) {
       notice(I18n.t("busy"), "error");
     }
@@ -280,7 +282,7 @@ const Discovery = (() => {
     Bridge.on("search", showSearchResult);
     Bridge.on("deviceMessage", showDeviceMessage);
     I18n.onChange(() => {
-      if (lastAdd) showAddResult(lastAdd.report, lastAdd.chosen);
+      if (lastAdd) showAddResult(lastAdd.report, lastAdd.chosen, false);
       render();
     });
     render();

@@ -372,10 +372,6 @@
         <translation>delete local project successfully</translation>
     </message>
     <message>
-        <source>delete local device successfully</source>
-        <translation>delete local device successfully</translation>
-    </message>
-    <message>
         <source>updating local devices</source>
         <translation>updating local devices</translation>
     </message>
@@ -386,6 +382,26 @@
     <message>
         <source>local project saved, but the save could not be written to log/log.txt</source>
         <translation>local project saved, but the save could not be written to log/log.txt</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Tips</translation>
+    </message>
+    <message>
+        <source>A project called %1 exists already. Replace it?</source>
+        <translation>A project called %1 exists already. Replace it?</translation>
+    </message>
+    <message>
+        <source>not saved: another project is called %1</source>
+        <translation>not saved: another project is called %1</translation>
+    </message>
+    <message>
+        <source>Delete project %1?</source>
+        <translation>Delete project %1?</translation>
+    </message>
+    <message>
+        <source>%1 removed from the project; save the project to keep the change</source>
+        <translation>%1 removed from the project; save the project to keep the change</translation>
     </message>
 </context>
 <context>

@@ -367,10 +367,6 @@
         <translation>删除本地项目成功</translation>
     </message>
     <message>
-        <source>delete local device successfully</source>
-        <translation>删除本地设备成功</translation>
-    </message>
-    <message>
         <source>updating local devices</source>
         <translation>正在更新本地设备</translation>
     </message>
@@ -381,6 +377,26 @@
     <message>
         <source>local project saved, but the save could not be written to log/log.txt</source>
         <translation>本地项目已保存，但无法写入 log/log.txt</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>A project called %1 exists already. Replace it?</source>
+        <translation>已有名为 %1 的项目。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>not saved: another project is called %1</source>
+        <translation>未保存：已有另一个名为 %1 的项目</translation>
+    </message>
+    <message>
+        <source>Delete project %1?</source>
+        <translation>删除项目 %1？</translation>
+    </message>
+    <message>
+        <source>%1 removed from the project; save the project to keep the change</source>
+        <translation>已从项目中移除 %1；保存项目后更改才会保留</translation>
     </message>
 </context>
 <context>

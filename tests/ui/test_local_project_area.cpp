@@ -1,0 +1,191 @@
+// A person's path through the local project area, in the real window and page
+// against the switch simulator: a project created, named and filled from the
+// page, saved, another opened (the page's marks follow), deleted after a
+// question, and a name that would replace another project refused; then the
+// device password prompt answered from the keyboard. Screenshots in English
+// and Chinese of the project area and of the delete question.
+
+#include "tests/support/dialog_watcher.h"
+#include "tests/support/test_files.h"
+#include "tests/support/window_fixture.h"
+#include "ui/orb_passwd_window.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+class TestLocalProjectArea : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<WindowFixture> lan;
+    std::unique_ptr<DialogWatcher> watcher;
+    PageDriver* page = nullptr;
+    QTreeWidget* tree = nullptr;
+
+    template <typename T> T* widget(const char* name) { return lan->window->findChild<T*>(name); }
+    QString state() { return widget<QLineEdit>("state_text")->text(); }
+
+    void choose(const char* button, const QString& entry)
+    {
+        for (QAction* action : widget<QToolButton>(button)->menu()->actions())
+            if (action->text() == entry)
+                return action->trigger();
+        QFAIL(qPrintable(entry + " is not in the menu of " + button));
+    }
+
+    // A new project, named in the tree's editor as a person types it.
+    void new_project(const QString& name)
+    {
+        widget<QPushButton>("new_project_button")->click();
+        auto* editor = tree->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, name);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(tree->topLevelItem(0)->text(0), name); // the editor commits after the key
+    }
+
+    QString in_project_marks()
+    {
+        return page->run("[...document.querySelectorAll('#device-table tbody tr')]"
+                         ".filter(r => r.querySelector('.badge.project')).map(r => r.dataset.sn).join(' ')")
+            .toString();
+    }
+
+    int requests_for(const QString& sn)
+    {
+        int count = 0;
+        for (const QJsonObject& request : lan->sim->requests())
+            count += request["text"].toString().contains("\"sn\":\"" + sn + "\"");
+        return count;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        lan = std::make_unique<WindowFixture>();
+        QVERIFY(lan->is_ready());
+        page = lan->page.get();
+        tree = widget<QTreeWidget>("local_project_viewer");
+        watcher = std::make_unique<DialogWatcher>();
+        // A project from an earlier visit.
+        QVERIFY(write_file("config/south.json", R"({"ip":["192.168.1.13"],"sn":["ORB24260003"],"mac":["m"],)"
+                                                R"("model":["GS2426F"],"passwd":["ocLD"],"active":["active"]})"));
+    }
+
+    void cleanupTestCase()
+    {
+        watcher.reset();
+        lan.reset();
+    }
+
+    void createNameAndFillFromThePage()
+    {
+        // Named in the tree; the page hears the name with the first save.
+        new_project("north");
+        QVERIFY(page->wait_for("document.getElementById('project-name').textContent === "
+                               "'Local project: default_project'"));
+        page->run("document.getElementById('nic-select').value = 'lo'");
+        page->click("#search-button");
+        QVERIFY(page->wait_for("document.querySelectorAll('#device-table tbody tr').length === 7", 15000));
+        page->run("for (const sn of ['ORB24080001', 'ORB24080005']) "
+                  "document.querySelector(`#device-table tr[data-sn='${sn}'] input`).click()");
+        page->click("#add-button");
+        page->run("for (const row of document.querySelectorAll('#add-rows tr')) "
+                  "row.querySelector('input').value = row.dataset.sn === 'ORB24080001' ? 'admin123' : 'newpass1'");
+        page->click("#add-confirm");
+        QVERIFY(page->wait_for("document.querySelectorAll('#add-result li.ok').length === 2", 20000));
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("north"));
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 2);
+        QCOMPARE(in_project_marks(), QString("ORB24080001 ORB24080005"));
+        QVERIFY(page->wait_for("document.getElementById('project-name').textContent === 'Local project: north'"));
+    }
+
+    void saveThenOpenAnother()
+    {
+        widget<QPushButton>("save_project_button")->click();
+        QCOMPARE(state(), QString("saving local project end"));
+        QCOMPARE(read_json_object("config/north.json")["sn"].toVariant().toStringList(),
+                 (QStringList{"ORB24080001", "ORB24080005"}));
+        QVERIFY(lan->screenshot("project-area-english"));
+        choose("open_project_button", "south");
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("south"));
+        QVERIFY(page->wait_for("document.getElementById('project-name').textContent === 'Local project: south'"));
+        QCOMPARE(in_project_marks(), QString("ORB24260003"));
+    }
+
+    void deletingAsksFirst()
+    {
+        QVERIFY(lan->screenshot("delete-question-english", 1500));
+        QTimer::singleShot(2500, this, [this] { watcher->answers = {QMessageBox::No}; });
+        choose("delete_project_button", "north");
+        QCOMPARE(watcher->take_box(), QString("Tips: Delete project north?"));
+        QVERIFY(QFile::exists("config/north.json"));
+
+        widget<QToolButton>("language_button")->menu()->actions()[0]->trigger(); // Chinese
+        QVERIFY(page->wait_for("document.documentElement.lang === 'zh-CN'"));
+        QCOMPARE(in_project_marks(), QString("ORB24260003")); // still the open project's, in any language
+        QVERIFY(lan->screenshot("project-area-chinese"));
+        QVERIFY(lan->screenshot("delete-question-chinese", 1500));
+        QTimer::singleShot(2500, this, [this] { watcher->answers = {QMessageBox::Yes}; });
+        choose("delete_project_button", "north");
+        QCOMPARE(watcher->take_box(), QString::fromUtf8("提示: 删除项目 north？"));
+        QVERIFY(!QFile::exists("config/north.json"));
+        widget<QToolButton>("language_button")->menu()->actions()[1]->trigger(); // English
+    }
+
+    void aNameOfAnotherProjectIsNotTakenSilently()
+    {
+        const QByteArray south = read_file("config/south.json");
+        new_project("south");
+        watcher->answers = {QMessageBox::No};
+        widget<QPushButton>("save_project_button")->click();
+        QCOMPARE(watcher->take_box(), QString("Tips: A project called south exists already. Replace it?"));
+        QCOMPARE(state(), QString("not saved: another project is called south"));
+        QCOMPARE(read_file("config/south.json"), south);
+    }
+
+    // Enter confirms the device password prompt; Escape sends nothing.
+    void thePromptAnswersTheKeyboard()
+    {
+        widget<QComboBox>("NIC_select_box")->setCurrentText("lo");
+        widget<QPushButton>("search_button")->click();
+        QCOMPARE(watcher->take_box(), QString("Tips: device search complete"));
+        const auto open_prompt_of = [this](const QString& sn) -> ORB_Passwd_Window* {
+            for (int i = 0; i < tree->topLevelItemCount(); ++i)
+                if (tree->topLevelItem(i)->child(1)->text(1) == sn)
+                    emit tree->itemDoubleClicked(tree->topLevelItem(i), 0);
+            if (!QTest::qWaitFor([] { return shown_window<ORB_Passwd_Window>() != nullptr; }))
+                return nullptr;
+            QApplication::setActiveWindow(shown_window<ORB_Passwd_Window>()); // as a window manager does
+            return shown_window<ORB_Passwd_Window>();
+        };
+        ORB_Passwd_Window* prompt = open_prompt_of("ORB54280004");
+        QVERIFY(prompt);
+        QCOMPARE(prompt->focusWidget(), prompt->findChild<QLineEdit*>("passwd_text")); // the first field
+        QTest::keyClicks(prompt->focusWidget(), "admin123");
+        QTest::keyClick(prompt->focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!shown_window<ORB_Passwd_Window>());
+        QTRY_VERIFY(requests_for("ORB54280004") == 1);
+
+        prompt = open_prompt_of("ORB24100002");
+        QVERIFY(prompt);
+        QTest::keyClicks(prompt->focusWidget(), "admin123");
+        QTest::keyClick(prompt->focusWidget(), Qt::Key_Escape);
+        QTRY_VERIFY(!shown_window<ORB_Passwd_Window>());
+        QTest::qWait(500);
+        QCOMPARE(requests_for("ORB24100002"), 0);
+    }
+};
+
+QTEST_MAIN(TestLocalProjectArea)
+#include "test_local_project_area.moc"
