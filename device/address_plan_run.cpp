@@ -18,10 +18,11 @@ const char* data_text(const cJSON* reply, const char* name)
 
 } // namespace
 
-ORB_AddressPlanRun::ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPassword stored_password, QObject* parent)
+ORB_AddressPlanRun::ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPasswords stored_passwords,
+                                       QObject* parent)
     : QObject(parent)
     , device_link(device_link)
-    , stored_password(std::move(stored_password))
+    , stored_passwords(std::move(stored_passwords))
 {
 }
 
@@ -29,7 +30,12 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
 {
     if (running) // a page could send a second plan while the first waits
         return;
+    if (device_link->waiting()) { // a search or a request of the page: the plan follows it
+        QTimer::singleShot(BUSY_RETRY_MS, this, [this, plan_text] { run(plan_text); });
+        return;
+    }
     running = true;
+    const QHash<QString, QString> stored = stored_passwords();
     const QJsonObject plan = QJsonDocument::fromJson(plan_text.toUtf8()).object();
     QList<Step> steps;
     for (const QJsonValue& entry : plan["switches"].toArray()) {
@@ -44,7 +50,7 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
         report(step, "working");
         QString reason = problem_of(step);
         if (reason.isEmpty())
-            reason = configure(step, plan["password"].toString());
+            reason = configure(step, plan["password"].toString(), stored.value(step.sn));
         ++done;
         if (reason.isEmpty()) {
             restarting.append(step);
@@ -55,6 +61,7 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
     }
     if (!restarting.isEmpty())
         confirm(restarting, plan["nic"].toString());
+    device_link->set_silent(false); // later requests of the window show their time-outs again
     emit device_link->qt2html_device_udp(QJsonObject{{"command", "planDone"}, {"total", total}});
     running = false;
 }
@@ -70,13 +77,14 @@ QString ORB_AddressPlanRun::problem_of(const Step& step)
     return QString();
 }
 
-QString ORB_AddressPlanRun::configure(const Step& step, const QString& typed_password)
+QString ORB_AddressPlanRun::configure(const Step& step, const QString& typed_password,
+                                      const QString& stored_password)
 {
-    const QString refused = log_in(step, typed_password);
+    const QString refused = log_in(step, typed_password, stored_password);
     return refused.isEmpty() ? send_settings(step) : refused;
 }
 
-QString ORB_AddressPlanRun::log_in(const Step& step, const QString& typed_password)
+QString ORB_AddressPlanRun::log_in(const Step& step, const QString& typed_password, const QString& stored_password)
 {
     device_link->set_silent(true); // the page shows what went wrong, one line a switch
     if (!step.active) {
@@ -90,7 +98,7 @@ QString ORB_AddressPlanRun::log_in(const Step& step, const QString& typed_passwo
             : "activationRefused";
     }
     QStringList passwords;
-    for (const QString& password : {stored_password(step.sn), typed_password})
+    for (const QString& password : {stored_password, typed_password})
         if (!password.isEmpty() && !passwords.contains(password))
             passwords.append(password);
     for (const QString& password : passwords) {

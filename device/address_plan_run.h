@@ -9,6 +9,7 @@
 // "gateway","dns","active"}]}. The typed password is tried after the one the
 // open local project stores; passwords never go back to the page.
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
@@ -24,13 +25,15 @@ class ORB_AddressPlanRun : public QObject
     Q_OBJECT
 
 public:
-    // The password the open local project stores for a switch, or "".
-    using StoredPassword = std::function<QString(const QString& sn)>;
+    // The passwords the open local project stores, by serial number.
+    using StoredPasswords = std::function<QHash<QString, QString>()>;
 
     // How long switches get to restart before the confirming search.
     static constexpr int RESTART_WAIT_MS = 6000;
+    // How often a plan looks again whether the link is free to start it.
+    static constexpr int BUSY_RETRY_MS = 200;
 
-    ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPassword stored_password, QObject* parent);
+    ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPasswords stored_passwords, QObject* parent);
 
     void run(const QString& plan_text);
 
@@ -44,8 +47,8 @@ private:
     static QString problem_of(const Step& step);
     // Empty when the switch took its new settings, else why not, as a word
     // the page translates ("noAnswer", "passwordRefused", …).
-    QString configure(const Step& step, const QString& typed_password);
-    QString log_in(const Step& step, const QString& typed_password);
+    QString configure(const Step& step, const QString& typed_password, const QString& stored_password);
+    QString log_in(const Step& step, const QString& typed_password, const QString& stored_password);
     QString send_settings(const Step& step);
     void confirm(const QList<Step>& restarting, const QString& nic);
     // at: where the confirming search found a switch that is not at its new address.
@@ -53,7 +56,7 @@ private:
                 const QString& at = QString());
 
     ORB_CONN2DEVICE* device_link;
-    StoredPassword stored_password;
+    StoredPasswords stored_passwords;
     bool running = false;
     int done = 0, total = 0;
 };

@@ -116,6 +116,7 @@ void ORB_CONN2DEVICE::search_device(bool webCall, QString selectedText)
         return;
     }
     local_project.reset();
+    last_search_devices = QJsonArray(); // a search without answer leaves no old list behind
     open_socket(selectedText);
     local_ready = false;
     replied = false;

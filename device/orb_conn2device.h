@@ -53,7 +53,7 @@ public:
     // How many replies from further switches the last search had to leave
     // out of its full list (0: the list holds every switch that answered).
     int switches_left_out() const;
-    // The "device" list of the last search that was answered.
+    // The "device" list of the last search; empty when it got no answer.
     QJsonArray last_search() const { return last_search_devices; }
 
 signals:

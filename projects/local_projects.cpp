@@ -172,12 +172,13 @@ QVector<ORB_DeviceRecord> ORB_LocalProjects::open_project_devices() const
     return records;
 }
 
-QString ORB_LocalProjects::stored_password(const QString& sn) const
+QHash<QString, QString> ORB_LocalProjects::stored_passwords() const
 {
+    QHash<QString, QString> passwords;
     for (const ORB_DeviceRecord& record : open_project_devices())
-        if (record.sn == sn)
-            return record.passwd;
-    return QString();
+        if (!record.passwd.isEmpty() && !passwords.contains(record.sn))
+            passwords.insert(record.sn, record.passwd);
+    return passwords;
 }
 
 CJsonPtr ORB_LocalProjects::project_document(QTreeWidgetItem* project) const
@@ -261,6 +262,9 @@ void ORB_LocalProjects::delete_project(const QString& name)
     }
     if (name == opened_name)
         opened_name.clear();
+    QSettings settings("./Settings.ini", QSettings::IniFormat);
+    if (settings.value("filepath").toString() == name) // no longer the open project
+        settings.remove("filepath");
     refresh_local_menus();
     set_state(tr("delete local project successfully"));
     announce_project();

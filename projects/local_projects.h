@@ -7,6 +7,7 @@
 #include "codec/cjson_util.h"
 #include "projects/device_records.h"
 
+#include <QHash>
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -54,7 +55,7 @@ public:
     // show a search instead).
     QString open_project_name() const;
     QVector<ORB_DeviceRecord> open_project_devices() const;
-    QString stored_password(const QString& sn) const;
+    QHash<QString, QString> stored_passwords() const; // by serial number
     // Tells the page the open project's name and serial numbers.
     void announce_project();
 

@@ -71,7 +71,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
         cloud_tree);
     csv_files = new ORB_CsvFiles(this, conn2device, local_projects, this);
     plan_run = new ORB_AddressPlanRun(
-        conn2device, [this](const QString& sn) { return local_projects->stored_password(sn); }, this);
+        conn2device, [this] { return local_projects->stored_passwords(); }, this);
     // Queued: the plan runs after the page's call has returned, so the page
     // hears each step as it happens.
     connect(conn2device, &ORB_CONN2DEVICE::address_plan_requested, plan_run, &ORB_AddressPlanRun::run,

@@ -135,11 +135,12 @@ void ORB_CsvFiles::import_plan()
     QFile file(path);
     QString error;
     QJsonArray entries;
+    // At most one byte over the limit is read, whatever the file is (a pipe
+    // or a device has no size to check first); the reader refuses it then.
     if (!file.open(QIODevice::ReadOnly))
         error = file.errorString();
-    else if (file.size() > ORB_CsvTable::MAX_BYTES) // not read at all: the reader would refuse it
-        error = "the file is too large for a plan";
-    else if (const ORB_CsvTable::Rows rows = ORB_CsvTable::read(file.readAll(), &error); error.isEmpty())
+    else if (const ORB_CsvTable::Rows rows = ORB_CsvTable::read(file.read(ORB_CsvTable::MAX_BYTES + 1), &error);
+             error.isEmpty())
         entries = plan_entries(rows, &error);
     message.insert("file", path);
     if (error.isEmpty())

@@ -45,6 +45,11 @@ ORB_LocalDeviceTree::ORB_LocalDeviceTree(Widgets widgets, ORB_CONN2DEVICE* devic
     , device_link(device_link)
 {
     connect(ui.tree, &QTreeWidget::itemExpanded, this, &ORB_LocalDeviceTree::place_due_button);
+    // Every search reports its progress here, the page's and a plan's too.
+    connect(device_link, &ORB_CONN2DEVICE::search_progress, this, [this](int found) {
+        ui.state_text->setText(tr("Searching for switches on %1 … %n answered so far", nullptr, found)
+                                   .arg(ui.interfaces->currentText()));
+    });
 }
 
 void ORB_LocalDeviceTree::place_due_button(QTreeWidgetItem* device)
@@ -73,13 +78,11 @@ void ORB_LocalDeviceTree::search()
     disconnect(device_link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, this, &ORB_LocalDeviceTree::fill);
     connect(device_link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, this, &ORB_LocalDeviceTree::fill);
     ui.state_text->setText(tr("Searching for switches on %1 …").arg(nic));
-    const auto progress = connect(device_link, &ORB_CONN2DEVICE::search_progress, this, [this, nic](int found) {
-        ui.state_text->setText(tr("Searching for switches on %1 … %n answered so far", nullptr, found).arg(nic));
-    });
     switches_filled = -1;
     const bool refused = device_link->waiting(); // the link refuses a search while a request waits
+    own_search = true;
     device_link->search_device(false, nic);
-    disconnect(progress);
+    own_search = false;
     ui.state_text->setText(search_summary(nic, refused));
 }
 
@@ -113,7 +116,12 @@ void ORB_LocalDeviceTree::fill(const cJSON* devices)
         device->setFirstColumnSpanned(true);
     mark_shared_addresses(items);
     switches_filled = items.size();
-    information(tr("device search complete"));
+    // The box answers the Search button; the page's searches, and a plan's,
+    // fill the tree quietly and say what they found in the status line.
+    if (own_search)
+        information(tr("device search complete"));
+    else
+        ui.state_text->setText(search_summary(ui.interfaces->currentText(), false));
 }
 
 QTreeWidgetItem* ORB_LocalDeviceTree::new_switch_item(const cJSON* element) const

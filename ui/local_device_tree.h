@@ -80,6 +80,7 @@ private:
     ORB_CONN2DEVICE* device_link;
     OpenSwitch open_switch;
     int switches_filled = 0;
+    bool own_search = false; // the Search button's search is running
     // Addresses that several switches answer on, with how many, in list order.
     QList<QPair<QString, int>> shared_addresses;
 };

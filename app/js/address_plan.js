@@ -8,7 +8,8 @@
 
 const AddressPlan = (() => {
   const $ = (id) => document.getElementById(id);
-  let entries = [];     // {sn, device, newIp, mask, gateway, dns, problem, state, reason}
+  let entries = [];     // {sn, device, newIp, mask, gateway, dns, problem, state, reason, row}
+  let entryOf = new Map();  // entries by serial number (a plan holds each switch once)
   let imported = null;  // rows of a plan file, or null: the form's sequence for the selection
   let running = false;
 
@@ -30,8 +31,11 @@ const AddressPlan = (() => {
 
   const network = (ip, mask) => (ip & mask) >>> 0;
 
-  function problemOf(entry, listed, planned) {
+  // listedAt: serial numbers by address; planned: how often each new address
+  // and each serial number occur in the plan.
+  function problemOf(entry, listedAt, planned) {
     if (!entry.device) return ["notListed"];
+    if (planned.get("sn:" + entry.sn) > 1) return ["twice"];
     const ip = toInt(entry.newIp), mask = maskInt(entry.mask), gateway = toInt(entry.gateway);
     if (ip === null) return ["badAddress"];
     if (mask === null) return ["badMask"];
@@ -42,25 +46,29 @@ const AddressPlan = (() => {
       return ["leavesSubnet"];
     if (ip === gateway) return ["isGateway"];
     if (planned.get(entry.newIp) > 1) return ["duplicate"];
-    const other = listed.find((d) => d.ip === entry.newIp && d.sn !== entry.sn);
-    return other ? ["collides", { sn: other.sn }] : null;
+    const other = (listedAt.get(entry.newIp) || []).find((sn) => sn !== entry.sn);
+    return other ? ["collides", { sn: other }] : null;
   }
 
   function build() {
     const mask = $("plan-mask").value.trim(), gateway = $("plan-gateway").value.trim();
     const dns = $("plan-dns").value.trim() || gateway;
     const listed = Discovery.devices();
+    const bySn = new Map(listed.map((d) => [d.sn, d]));
     if (imported) {
-      entries = imported.map((row) => ({ sn: row.sn, device: listed.find((d) => d.sn === row.sn), newIp: row.newIp,
+      entries = imported.map((row) => ({ sn: row.sn, device: bySn.get(row.sn), newIp: row.newIp,
                                          mask: row.mask || mask, gateway: row.gateway || gateway, dns }));
     } else {
       const first = toInt($("plan-first").value.trim());
       entries = Discovery.selectedSwitches().map((device, i) => ({
         sn: device.sn, device, mask, gateway, dns, newIp: first === null ? "" : toIp(first + i) }));
     }
-    const planned = new Map();
-    for (const e of entries) planned.set(e.newIp, (planned.get(e.newIp) || 0) + 1);
-    for (const e of entries) e.problem = problemOf(e, listed, planned);
+    const planned = new Map(), listedAt = new Map();
+    for (const e of entries)
+      for (const key of [e.newIp, "sn:" + e.sn]) planned.set(key, (planned.get(key) || 0) + 1);
+    for (const d of listed) listedAt.set(d.ip, [...(listedAt.get(d.ip) || []), d.sn]);
+    for (const e of entries) e.problem = problemOf(e, listedAt, planned);
+    entryOf = new Map(entries.map((e) => [e.sn, e]));
     render();
   }
 
@@ -71,27 +79,37 @@ const AddressPlan = (() => {
     return I18n.t("planState_" + entry.state, { reason });
   }
 
+  function showRow(entry) {
+    entry.row.className = entry.problem ? "refused" : entry.state || "";
+    entry.row.lastChild.textContent = resultText(entry);
+  }
+
   function render() {
     const body = document.querySelector("#plan-preview tbody");
     body.textContent = "";
     for (const e of entries) {
-      const row = document.createElement("tr");
-      row.dataset.sn = e.sn;
-      row.className = e.problem ? "refused" : e.state || "";
-      for (const text of [e.sn, e.device ? e.device.ip : "", e.newIp, resultText(e)]) {
+      e.row = document.createElement("tr");
+      e.row.dataset.sn = e.sn;
+      for (const text of [e.sn, e.device ? e.device.ip : "", e.newIp, ""]) {
         const td = document.createElement("td");
         td.textContent = text;
-        row.appendChild(td);
+        e.row.appendChild(td);
       }
-      body.appendChild(row);
+      showRow(e);
+      body.appendChild(e.row);
     }
+    renderSummary();
+  }
+
+  // Everything around the rows: the summary, the buttons and the fields.
+  function renderSummary() {
     const refused = entries.filter((e) => e.problem).length;
     const progress = $("plan-progress");
     $("plan-summary").textContent = running ? I18n.t("planRunning", { done: progress.value, n: progress.max })
       : entries.length === 0 ? I18n.t("planEmpty")
       : refused > 0 ? I18n.t("planRefused", { n: refused }) : I18n.t("planReady", { n: entries.length });
     $("plan-summary").className = refused > 0 || entries.length === 0 ? "notice error" : "notice info";
-    $("plan-apply").disabled = running || entries.length === 0 || refused > 0;
+    $("plan-apply").disabled = running || Bridge.busy() || entries.length === 0 || refused > 0;
     $("plan-retry").hidden = running || !entries.some((e) => e.state === "failed" || e.state === "unconfirmed");
     for (const id of ["plan-first", "plan-mask", "plan-gateway", "plan-dns"]) $(id).disabled = running;
   }
@@ -120,10 +138,14 @@ const AddressPlan = (() => {
 
   function onMessage(message) {
     if (message.command === "planStep") {
-      const entry = entries.find((e) => e.sn === message.sn);
-      if (entry) Object.assign(entry, { state: message.state, reason: message.reason, at: message.at });
+      // One row changes: a plan of thousands of switches is not redrawn whole each step.
+      const entry = entryOf.get(message.sn);
+      if (entry) {
+        Object.assign(entry, { state: message.state, reason: message.reason, at: message.at });
+        showRow(entry);
+      }
       $("plan-progress").value = message.done;
-      render();
+      renderSummary();
     } else if (message.command === "planDone") {
       running = false;
       const confirmed = entries.filter((e) => e.state === "confirmed").length;

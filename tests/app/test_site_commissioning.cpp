@@ -103,9 +103,10 @@ private slots:
     {
         lan->window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
         QStringList status;
-        connect(lan->window->findChild<QLineEdit*>("state_text"), &QLineEdit::textChanged, this,
-                [&](const QString& text) { status.append(text); });
+        const auto listening = connect(lan->window->findChild<QLineEdit*>("state_text"), &QLineEdit::textChanged,
+                                       this, [&](const QString& text) { status.append(text); });
         lan->window->findChild<QPushButton*>("search_button")->click();
+        disconnect(listening);
         QCOMPARE(watcher->take_box(), QString("Tips: device search complete"));
         QCOMPARE(lan->window->findChild<QTreeWidget*>("local_project_viewer")->topLevelItemCount(), 21);
         QCOMPARE(status.last(), QString("21 switches found; 6 switches share an address: "
