@@ -26,16 +26,16 @@ QJsonObject sw(const QString& sn, const QString& ip, bool active, const QString&
     return {{"sn", sn}, {"ip", ip}, {"active", active}, {"password", password}};
 }
 
-// Four new switches on 192.168.1.1, two activated ones on 192.168.1.2, twelve
-// more activated ones (one with a password of its own), two more new ones,
-// and a switch that already has 192.168.1.30.
+// Four switches on 192.168.1.1 and two on 192.168.1.2 (each is logged in to
+// by the plan), twelve more (one with a password of its own), two new ones
+// (activated by the plan), and a switch that already has 192.168.1.30.
 QJsonArray site()
 {
     QJsonArray fleet;
     for (int i = 1; i <= 20; ++i) {
         const QString sn = QString("NEW%1").arg(i, 2, 10, QChar('0'));
         if (i <= 4)
-            fleet.append(sw(sn, "192.168.1.1", false));
+            fleet.append(sw(sn, "192.168.1.1", true));
         else if (i <= 6)
             fleet.append(sw(sn, "192.168.1.2", true));
         else if (i <= 18)
