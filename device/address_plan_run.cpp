@@ -3,6 +3,7 @@
 #include "codec/cjson_util.h"
 #include "codec/ipv4_text.h"
 #include "codec/text_prefix.h"
+#include "device/network_settings.h"
 #include "device/orb_conn2device.h"
 
 #include <QEventLoop>
@@ -114,24 +115,12 @@ QString ORB_AddressPlanRun::log_in(const Step& step, const QString& typed_passwo
 
 QString ORB_AddressPlanRun::send_settings(const Step& step)
 {
-    CJsonPtr request(cJSON_CreateObject());
-    cJSON_AddStringToObject(request.get(), "callcmd", "netcfg");
-    cJSON_AddStringToObject(request.get(), "sn", step.sn.toUtf8().constData());
-    cJSON* settings = cJSON_AddObjectToObject(request.get(), "calldata");
-    cJSON_AddNumberToObject(settings, "dhcp", 0);
-    cJSON_AddStringToObject(settings, "ip", step.new_ip.toUtf8().constData());
-    cJSON_AddStringToObject(settings, "gw", step.gateway.toUtf8().constData());
-    cJSON_AddStringToObject(settings, "mask", step.mask.toUtf8().constData());
-    cJSON_AddStringToObject(settings, "dns", step.dns.toUtf8().constData());
-    device_link->send_request(step.ip, request.release(), true);
+    const ORB_NetworkSettings settings{step.new_ip, step.gateway, step.mask, step.dns};
+    device_link->send_request(step.ip, settings.request(step.sn).release(), true);
     const cJSON* reply = device_link->last_reply_document();
     if (!reply)
         return "noAnswer";
-    const char* verdict = cjson_string_member(
-        cJSON_GetObjectItemCaseSensitive(cJSON_GetObjectItemCaseSensitive(reply, "data"), "calldata"), "netcfg");
-    if (verdict && QByteArray(verdict) == "ok")
-        return QString();
-    return "settingsRefused";
+    return ORB_NetworkSettings::accepted(reply) ? QString() : "settingsRefused";
 }
 
 void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& nic)

@@ -1,6 +1,7 @@
 #include "local_device_tree.h"
 
 #include "codec/text_prefix.h"
+#include "device/network_settings.h"
 #include "device/orb_conn2device.h"
 #include "codec/ipv4_text.h"
 #include "ui/orb_passwd_window.h"
@@ -355,24 +356,9 @@ void ORB_LocalDeviceTree::change_ip(const QString& sn, const QString& new_ip)
         information(tr("The new IP address is the same as the original IP address."), tr("Same IP Address"));
         return;
     }
-    const QString gateway = new_ip.section('.', 0, 2) + ".1";
-    CJsonPtr request(cJSON_CreateObject());
-    cJSON_AddStringToObject(request.get(), "callcmd", "netcfg");
-    cJSON_AddStringToObject(request.get(), "sn", sn.toUtf8().constData());
-    cJSON* settings = cJSON_AddObjectToObject(request.get(), "calldata");
-    cJSON_AddNumberToObject(settings, "dhcp", 0);
-    cJSON_AddStringToObject(settings, "ip", new_ip.toUtf8().constData());
-    cJSON_AddStringToObject(settings, "gw", gateway.toUtf8().constData());
-    cJSON_AddStringToObject(settings, "mask", mask.toUtf8().constData());
-    cJSON_AddStringToObject(settings, "dns", dns.toUtf8().constData());
-    device_link->send_request(value(device, IP_ROW), request.release());
-
-    const cJSON* reply = device_link->last_reply_document();
-    const char* verdict =
-        cjson_string_member(cJSON_GetObjectItemCaseSensitive(cJSON_GetObjectItemCaseSensitive(reply, "data"),
-                                                             "calldata"),
-                            "netcfg");
-    if (!verdict || QByteArray(verdict) != "ok")
+    const ORB_NetworkSettings settings{new_ip, new_ip.section('.', 0, 2) + ".1", mask, dns};
+    device_link->send_request(value(device, IP_ROW), settings.request(sn).release());
+    if (!ORB_NetworkSettings::accepted(device_link->last_reply_document()))
         return;
     ui.window->setEnabled(false);
     if ((device = find_switch(sn))) {

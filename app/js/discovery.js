@@ -29,15 +29,19 @@ const Discovery = (() => {
     return String(device[key] || "").toLowerCase();
   }
 
-  // Filtered, then sorted by keys worked out once per switch.
-  function visibleDevices() {
-    const filter = $("filter-input").value.trim().toLowerCase();
+  // The switches that pass a test, in the table's order, by sort keys
+  // worked out once per switch.
+  function sortedWhere(test) {
     const keyed = [];
-    for (const d of devices)
-      if (!filter || d.haystack.includes(filter)) keyed.push([sortValue(d, sortKey), d]);
+    for (const d of devices) if (test(d)) keyed.push([sortValue(d, sortKey), d]);
     const direction = sortAscending ? 1 : -1;
     keyed.sort((a, b) => (a[0] < b[0] ? -1 : a[0] > b[0] ? 1 : 0) * direction);
     return keyed.map((pair) => pair[1]);
+  }
+
+  function visibleDevices() {
+    const filter = $("filter-input").value.trim().toLowerCase();
+    return sortedWhere((d) => !filter || d.haystack.includes(filter));
   }
 
   function cell(text, className) {
@@ -292,10 +296,6 @@ const Discovery = (() => {
     init, setInterfaces, notice,
     devices: () => devices,
     // The selected switches in the table's order, the filter aside.
-    selectedSwitches() {
-      const sorted = devices.map((d) => [sortValue(d, sortKey), d]).filter((pair) => selected.has(pair[1].sn));
-      sorted.sort((a, b) => (a[0] < b[0] ? -1 : a[0] > b[0] ? 1 : 0) * (sortAscending ? 1 : -1));
-      return sorted.map((pair) => pair[1]);
-    },
+    selectedSwitches: () => sortedWhere((d) => selected.has(d.sn)),
   };
 })();
