@@ -1,11 +1,19 @@
 #include "cloud_bench.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTreeWidget>
+
+bool CloudBench::enter(const QTemporaryDir& work)
+{
+    return work.isValid() && QDir::setCurrent(work.path())
+        && CloudSimulator::make_certificates(work.filePath("certs"));
+}
 
 CloudBench::CloudBench(const QString& certificate_dir, const QString& seed_file)
     : cloud(std::make_unique<CloudSimulator>(certificate_dir, seed_file))

@@ -16,6 +16,7 @@
 #include <memory>
 
 class QLabel;
+class QTemporaryDir;
 class QLineEdit;
 class QPushButton;
 class QTreeWidget;
@@ -23,6 +24,10 @@ class QTreeWidget;
 class CloudBench
 {
 public:
+    // Makes work the current folder, with a throw-away certificate authority
+    // in its certs/ for the benches to come.
+    static bool enter(const QTemporaryDir& work);
+
     CloudBench(const QString& certificate_dir, const QString& seed_file);
     ~CloudBench();
 

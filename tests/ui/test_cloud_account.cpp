@@ -53,12 +53,7 @@ class TestCloudAccount : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(work.isValid());
-        QDir::setCurrent(work.path());
-        QVERIFY(CloudSimulator::make_certificates(work.filePath("certs")));
-    }
+    void initTestCase() { QVERIFY(CloudBench::enter(work)); }
 
     void init()
     {

@@ -91,12 +91,7 @@ class TestCloudProjectTree : public QObject
     }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(work.isValid());
-        QDir::setCurrent(work.path());
-        QVERIFY(CloudSimulator::make_certificates(work.filePath("certs")));
-    }
+    void initTestCase() { QVERIFY(CloudBench::enter(work)); }
 
     // A fresh service, signed in as ana, and her tree drawn.
     void init()
