@@ -171,12 +171,30 @@ void ORB_Window::setup_web_channel()
     channel->registerObject("conn2cloud", conn2server);
     channel->registerObject("conn2device", conn2device);
     ui->webviewer->page()->setWebChannel(channel);
-    connect(ui->webviewer, &QWebEngineView::loadFinished, this, [this](bool ok) {
-        if (ok)
-            greet_page();
-    });
-    ui->webviewer->load(QUrl::fromLocalFile(QDir::currentPath() + "/app/index.html"));
+    const QString page = QDir::currentPath() + "/app/index.html";
+    if (QFile::exists(page)) {
+        connect(ui->webviewer, &QWebEngineView::loadFinished, this, [this](bool ok) {
+            if (ok)
+                greet_page();
+        });
+        ui->webviewer->load(QUrl::fromLocalFile(page));
+    } else {
+        show_page_missing(page);
+    }
     ui->webviewer->show();
+}
+
+// Started from a folder that does not hold the page, the view says so
+// instead of staying blank.
+void ORB_Window::show_page_missing(const QString& page)
+{
+    qWarning().noquote() << "The HTML application was not found:" << page;
+    const QString text = tr("The page of this program was not found: %1").arg(page.toHtmlEscaped());
+    const QString advice = tr("Start the program from its menu entry or with its launcher, pcorb, which prepare "
+                              "its working folder; or start it from a folder that holds the app folder.");
+    ui->webviewer->setHtml(QString("<html><body style=\"font-family: sans-serif; margin: 2em\">"
+                                   "<h3>%1</h3><p>%2</p></body></html>")
+                               .arg(text, advice.toHtmlEscaped()));
 }
 
 // The language button is hidden in the local mode, so the page learns the
@@ -189,6 +207,7 @@ void ORB_Window::greet_page()
     *poll = [this, attempts, poll] {
         ui->webviewer->page()->runJavaScript("window.orbReady === true", [this, attempts, poll](const QVariant& ready) {
             if (ready.toBool()) {
+                qDebug().noquote() << "HTML application ready:" << ui->webviewer->url().toString();
                 emit conn2device->qt2html_device_udp(QJsonObject{{"command", "language"}, {"type", language}});
                 local_projects->announce_project();
             } else if (++*attempts < PAGE_READY_ATTEMPTS)

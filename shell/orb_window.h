@@ -102,6 +102,7 @@ private:
     void setup_server_tree();
     void connect_links();
     void setup_web_channel();
+    void show_page_missing(const QString& page);
     void install_translator();
     void write_tips_file();
     void setup_tray();

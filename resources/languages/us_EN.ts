@@ -939,6 +939,14 @@
         <source>Account delete successful</source>
         <translation>Account delete successful</translation>
     </message>
+    <message>
+        <source>The page of this program was not found: %1</source>
+        <translation>The page of this program was not found: %1</translation>
+    </message>
+    <message>
+        <source>Start the program from its menu entry or with its launcher, pcorb, which prepare its working folder; or start it from a folder that holds the app folder.</source>
+        <translation>Start the program from its menu entry or with its launcher, pcorb, which prepare its working folder; or start it from a folder that holds the app folder.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

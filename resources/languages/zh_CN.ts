@@ -934,6 +934,14 @@
         <source>Account delete successful</source>
         <translation>账号注销成功</translation>
     </message>
+    <message>
+        <source>The page of this program was not found: %1</source>
+        <translation>未找到本程序的页面：%1</translation>
+    </message>
+    <message>
+        <source>Start the program from its menu entry or with its launcher, pcorb, which prepare its working folder; or start it from a folder that holds the app folder.</source>
+        <translation>请从程序的菜单项或其启动器 pcorb 启动程序（它们会准备好工作文件夹），或者在含有 app 文件夹的文件夹中启动。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -63,9 +63,11 @@ private slots:
     }
 
     // The files of a start, the layout of the local mode, and the project
-    // remembered in Settings.ini loaded with its passwords.
+    // remembered in Settings.ini loaded with its passwords. Started from a
+    // folder without the page, the view says where it looked.
     void startInTheLocalMode()
     {
+        QVERIFY(QFile::remove("app"));
         QVERIFY(write_file("tips.txt", "edited by someone, and longer than the real text ever is ......................"));
         QDir().mkpath("config");
         QVERIFY(write_file("config/device_info.json", R"({"sn":["OLD"]})"));
@@ -91,15 +93,20 @@ private slots:
         QTreeWidget* tree = widget<QTreeWidget>(window.get(), "local_project_viewer");
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
         QCOMPARE(tree->topLevelItem(0)->child(0)->text(4), QString("abc"));
+        PageDriver page(widget<QWebEngineView>(window.get(), "webviewer")->page());
+        QVERIFY(page.wait_for(QString("document.body.innerText.includes('not found: %1/app/index.html')")
+                                  .arg(QDir::currentPath())));
     }
 
     // Started in Chinese, the page learns it; the language menu switches the
     // window and the page, and is remembered; the tray menu opens and quits.
     void languagesAndTray()
     {
+        DebugCapture log;
         auto window = open_window(0);
         PageDriver page(widget<QWebEngineView>(window.get(), "webviewer")->page());
         QVERIFY(page.wait_for("window.orbReady === true"));
+        QTRY_VERIFY(log.text().contains("HTML application ready: file://" + QDir::currentPath() + "/app/index.html"));
         QVERIFY(page.wait_for("document.documentElement.lang === 'zh-CN'"));
         QCOMPARE(page.text(".tab"), QString::fromUtf8("设备发现"));
 
