@@ -189,7 +189,7 @@ void ORB_Window::setup_web_channel()
 void ORB_Window::show_page_missing(const QString& page)
 {
     qWarning().noquote() << "The HTML application was not found:" << page;
-    const QString text = tr("The page of this program was not found: %1").arg(page.toHtmlEscaped());
+    const QString text = tr("The page of this program was not found: %1").toHtmlEscaped().arg(page.toHtmlEscaped());
     const QString advice = tr("Start the program from its menu entry or with its launcher, pcorb, which prepare "
                               "its working folder; or start it from a folder that holds the app folder.");
     ui->webviewer->setHtml(QString("<html><body style=\"font-family: sans-serif; margin: 2em\">"
@@ -207,7 +207,7 @@ void ORB_Window::greet_page()
     *poll = [this, attempts, poll] {
         ui->webviewer->page()->runJavaScript("window.orbReady === true", [this, attempts, poll](const QVariant& ready) {
             if (ready.toBool()) {
-                qDebug().noquote() << "HTML application ready:" << ui->webviewer->url().toString();
+                qInfo().noquote() << "HTML application ready:" << ui->webviewer->url().toString();
                 emit conn2device->qt2html_device_udp(QJsonObject{{"command", "language"}, {"type", language}});
                 local_projects->announce_project();
             } else if (++*attempts < PAGE_READY_ATTEMPTS)

@@ -94,8 +94,8 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
         QCOMPARE(tree->topLevelItem(0)->child(0)->text(4), QString("abc"));
         PageDriver page(widget<QWebEngineView>(window.get(), "webviewer")->page());
-        QVERIFY(page.wait_for(QString("document.body.innerText.includes('not found: %1/app/index.html')")
-                                  .arg(QDir::currentPath())));
+        const QString missing = "not found: " + QDir::currentPath() + "/app/index.html";
+        QTRY_VERIFY_WITH_TIMEOUT(page.run("document.body.innerText").toString().contains(missing), 15000);
     }
 
     // Started in Chinese, the page learns it; the language menu switches the
