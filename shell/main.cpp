@@ -73,7 +73,7 @@ int main(int argc, char* argv[])
 #endif
     QApplication app(argc, argv);
     // Desktops match the windows to their menu entry by this name.
-    QGuiApplication::setDesktopFileName("com.corvaneiot.pcorb");
+    QGuiApplication::setDesktopFileName(ORB_APP_ID);
     ORB_QuitSignals quit_signals;
     set_device_alert_handler([](const QString& title, const QString& text) {
         QMessageBox::critical(nullptr, title, text, QMessageBox::Ok);
