@@ -5,16 +5,6 @@
 
 #include <QtTest>
 
-namespace {
-
-QByteArray tree_of(const char* reply)
-{
-    const CJsonPtr parsed(cJSON_Parse(reply));
-    return cjson_print(build_project_tree(parsed.get()).get());
-}
-
-} // namespace
-
 class TestProjectTree : public QObject
 {
     Q_OBJECT
@@ -54,7 +44,8 @@ private slots:
     {
         QFETCH(QByteArray, reply);
         QFETCH(QByteArray, tree);
-        QCOMPARE(tree_of(reply.constData()), tree);
+        const CJsonPtr parsed(cJSON_Parse(reply.constData()));
+        QCOMPARE(cjson_print(build_project_tree(parsed.get()).get()), tree);
     }
 };
 

@@ -10,20 +10,16 @@ class TestCsvTable : public QObject
     Q_OBJECT
 
 private slots:
+    // Reading what it writes back, guards included, is fuzz_csv_table's check.
     void writtenForSpreadsheets()
     {
-        const QByteArray file = ORB_CsvTable::write({"ip", "sn", "note"}, {{"10.0.0.1", "A,1", "say \"hi\"\nthere"},
-                                                                           {"=cmd|' /C calc'!A0", "-2", "@x"},
-                                                                           {"+1", "ü", ""}});
-        QCOMPARE(file, QByteArray("\xEF\xBB\xBFip,sn,note\r\n"
-                                  "10.0.0.1,\"A,1\",\"say \"\"hi\"\"\nthere\"\r\n"
-                                  "'=cmd|' /C calc'!A0,'-2,'@x\r\n"
-                                  "'+1,\xC3\xBC,\r\n"));
-        QString error;
-        QCOMPARE(ORB_CsvTable::read(file, &error),
-                 (ORB_CsvTable::Rows{{"ip", "sn", "note"}, {"10.0.0.1", "A,1", "say \"hi\"\nthere"},
-                                     {"'=cmd|' /C calc'!A0", "'-2", "'@x"}, {"'+1", "ü", ""}}));
-        QVERIFY(error.isEmpty());
+        QCOMPARE(ORB_CsvTable::write({"ip", "sn", "note"}, {{"10.0.0.1", "A,1", "say \"hi\"\nthere"},
+                                                               {"=cmd|' /C calc'!A0", "-2", "@x"},
+                                                               {"+1", "ü", ""}}),
+                 QByteArray("\xEF\xBB\xBFip,sn,note\r\n"
+                            "10.0.0.1,\"A,1\",\"say \"\"hi\"\"\nthere\"\r\n"
+                            "'=cmd|' /C calc'!A0,'-2,'@x\r\n"
+                            "'+1,\xC3\xBC,\r\n"));
     }
 
     void readAsPeopleWriteThem()

@@ -23,15 +23,11 @@ private slots:
 
     void valuesKeepTheirTypes()
     {
-        const QJsonObject object =
-            qjson_object_from_text(R"({"n":-12.5,"big":1e400,"t":true,"f":false,"z":null,"s":"Pässwörd1","e":{}})");
-        QCOMPARE(object["n"].toDouble(), -12.5);
-        QVERIFY(object["big"].isNull());
-        QCOMPARE(object["t"], QJsonValue(true));
-        QCOMPARE(object["f"], QJsonValue(false));
-        QVERIFY(object["z"].isNull());
-        QCOMPARE(object["s"].toString(), QString::fromUtf8("Pässwörd1"));
-        QVERIFY(object["e"].isObject());
+        // A number out of range becomes null, as cJSON prints it.
+        QCOMPARE(qjson_object_from_text(R"({"n":-12.5,"big":1e400,"t":true,"f":false,"z":null,)"
+                                        R"("s":"Pässwörd1","e":{}})"),
+                 (QJsonObject{{"n", -12.5}, {"big", QJsonValue::Null}, {"t", true}, {"f", false},
+                              {"z", QJsonValue::Null}, {"s", QString::fromUtf8("Pässwörd1")}, {"e", QJsonObject()}}));
     }
 
     void otherEncodingsAreCarriedWithReplacementCharacters()
@@ -44,10 +40,8 @@ private slots:
 
     void onlyAWholeObjectConverts()
     {
-        QVERIFY(qjson_object_from_text(R"({"a":1} trailing)").isEmpty());
-        QVERIFY(qjson_object_from_text("[1,2]").isEmpty());
-        QVERIFY(qjson_object_from_text("").isEmpty());
-        QVERIFY(qjson_object_from_text(R"({"a":)").isEmpty());
+        for (const char* text : {R"({"a":1} trailing)", "[1,2]", "", R"({"a":)"})
+            QVERIFY2(qjson_object_from_text(text).isEmpty(), text);
         QCOMPARE(qjson_object_from_text(" {\"a\":1}\r\n")["a"].toInt(), 1);
     }
 

@@ -17,10 +17,8 @@ using Bytes = std::vector<unsigned char>;
 Bytes words_to_block(uint32_t y, uint32_t z)
 {
     Bytes b(8);
-    for (int i = 0; i < 4; ++i) {
-        b[i] = static_cast<unsigned char>(y >> (8 * i));
-        b[4 + i] = static_cast<unsigned char>(z >> (8 * i));
-    }
+    for (int i = 0; i < 8; ++i)
+        b[i] = static_cast<unsigned char>((i < 4 ? y : z) >> (8 * (i % 4)));
     return b;
 }
 

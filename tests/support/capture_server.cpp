@@ -1,8 +1,8 @@
 #include "capture_server.h"
 
-#include <QFile>
-#include <QSslKey>
 #include <QSslSocket>
+
+#include <memory>
 
 QByteArray CaptureServer::Capture::header(const QByteArray& name) const
 {
@@ -23,15 +23,11 @@ void CaptureServer::incomingConnection(qintptr descriptor)
     auto* socket = new QSslSocket(this);
     socket->setSocketDescriptor(descriptor);
     socket->setLocalCertificate(certificate_dir + "/server.pem");
-    QFile key_file(certificate_dir + "/server-key.pem");
-    key_file.open(QIODevice::ReadOnly);
-    socket->setPrivateKey(QSslKey(&key_file, QSsl::Rsa));
-    auto* pending = new QByteArray;
-    connect(socket, &QSslSocket::readyRead, this, [this, socket, pending] { serve(socket, pending); });
-    connect(socket, &QSslSocket::disconnected, this, [socket, pending] {
-        socket->deleteLater();
-        delete pending;
-    });
+    socket->setPrivateKey(certificate_dir + "/server-key.pem");
+    // The buffer lives in the slot, so it goes with the socket.
+    const auto pending = std::make_shared<QByteArray>();
+    connect(socket, &QSslSocket::readyRead, this, [this, socket, pending] { serve(socket, pending.get()); });
+    connect(socket, &QSslSocket::disconnected, socket, &QObject::deleteLater);
     socket->startServerEncryption();
 }
 

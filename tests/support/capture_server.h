@@ -10,8 +10,6 @@
 
 class CaptureServer : public QTcpServer
 {
-    Q_OBJECT
-
 public:
     struct Capture
     {
