@@ -1,8 +1,6 @@
 // Local project operations on real files in a scratch working folder, with the
 // device link against the switch simulator for the page's hand-over.
 
-#include "codec/payload_cipher.h"
-#include "codec/payload_text.h"
 #include "device/orb_conn2device.h"
 #include "projects/local_projects.h"
 #include "projects/orb_loader.h"
@@ -14,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpression>
@@ -38,10 +35,7 @@ QStringList menu_entries(QToolButton* button)
 
 QAction* menu_action(QToolButton* button, const QString& text)
 {
-    for (QAction* action : button->menu()->actions())
-        if (action->text() == text)
-            return action;
-    return nullptr;
+    return button->menu()->actions().value(menu_entries(button).indexOf(text));
 }
 
 QStringList column(QTreeWidgetItem* project, int c)
@@ -72,14 +66,13 @@ class TestLocalProjects : public QObject
 
     QString config(const QString& file) const { return work->filePath("config/" + file); }
 
-    QTreeWidgetItem* project_with(const QString& name, const QList<QStringList>& rows)
+    void project_with(const QString& name, const QList<QStringList>& rows)
     {
         projects->new_project();
         QTreeWidgetItem* project = tree->topLevelItem(0);
         project->setText(0, name);
         for (const QStringList& row : rows)
             new QTreeWidgetItem(project, row);
-        return project;
     }
 
 private slots:
@@ -121,10 +114,8 @@ private slots:
         projects->new_project();
         QCOMPARE(tree->topLevelItemCount(), 1);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("default_project"));
-        QVERIFY(tree->topLevelItem(0)->flags() & Qt::ItemIsEditable);
-        const QLineEdit* editor = tree->viewport()->findChild<QLineEdit*>();
+        const QLineEdit* editor = tree->viewport()->findChild<QLineEdit*>(); // open for the name
         QVERIFY(editor && editor->isVisible());
-        QCOMPARE(editor->text(), QString("default_project"));
         QCOMPARE(current_sn, QString());
         QCOMPARE(state->text(), QString("create new local project successfully"));
 
@@ -133,12 +124,12 @@ private slots:
         QCOMPARE(read_file(config("default_project.json")),
                  QByteArray("{\n\t\"ip\":\t[],\n\t\"sn\":\t[],\n\t\"mac\":\t[],\n\t\"model\":\t[],\n\t\"passwd\":\t[],\n"
                             "\t\"active\":\t[]\n}"));
-        const QStringList lines = QString::fromUtf8(read_file("log/log.txt")).split('\n');
-        QCOMPARE(lines.size(), 3); // two lines, each ended by a line feed
-        QVERIFY(lines[2].isEmpty());
-        const QRegularExpression line(R"(^\w{3} \w{3} +\d+ \d\d:\d\d:\d\d \d{4} saved Project default_project:)"
-                                      R"(\{"ip":\[\],"sn":\[\],"mac":\[\],"model":\[\],"passwd":\[\],"active":\[\]\}$)");
-        QVERIFY2(line.match(lines[0]).hasMatch(), qPrintable(lines[0]));
+        const QString log = QString::fromUtf8(read_file("log/log.txt"));
+        // Two lines, each ended by a line feed.
+        const QRegularExpression lines(R"(^(\w{3} \w{3} +\d+ \d\d:\d\d:\d\d \d{4} saved Project default_project:)"
+                                       R"(\{"ip":\[\],"sn":\[\],"mac":\[\],"model":\[\],"passwd":\[\],)"
+                                       R"("active":\[\]\}\n){2}\z)");
+        QVERIFY2(lines.match(log).hasMatch(), qPrintable(log));
         QCOMPARE(state->text(), QString("saving local project end"));
         // Written for the user alone, whatever the umask.
         for (const QString& file : {config("default_project.json"), QString("log/log.txt")})
@@ -152,12 +143,8 @@ private slots:
                               {"B", "10.0.0.2", "m2", "GS2410M", "", "active"},
                               {"C", "10.0.0.3", "m3", "GS2426F", "Pässwörd1", "not_active"}});
         QVERIFY(projects->save_project());
-        const QByteArray file = read_file(config("site.json"));
-        QVERIFY(!file.contains("\"abc\""));
-        QVERIFY(!file.contains("Pässwörd1"));
-        const QJsonObject saved = QJsonDocument::fromJson(file).object();
-        QCOMPARE(saved["passwd"].toArray()[0].toString(), QString("ocLD"));
-        QCOMPARE(saved.keys().size(), 6);
+        QCOMPARE(read_json_object(config("site.json"))["passwd"].toVariant().toStringList(),
+                 (QStringList{"ocLD", "", "Ft8TroPxXEmyxJE="}));
 
         tree->clear();
         projects->load_local_project("site");
@@ -169,12 +156,21 @@ private slots:
         QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("site"));
     }
 
-    void keysAreReadWithoutRegardToCase()
+    // Keys are read without regard to case; a missing project leaves the open
+    // one open (and saved under its own name); an incomplete one loads nothing.
+    void loadingOddFiles()
     {
         QVERIFY(write_file(config("caps.json"), R"({"IP":["10.0.0.7"],"Sn":["S7"],"MAC":["m"],"Model":["GS2408P"],)"
-                                   R"("PASSWD":[""],"Active":["active"]})"));
+                                                R"("PASSWD":[""],"Active":["active"]})"));
         projects->load_local_project("caps");
         QCOMPARE(column(tree->topLevelItem(0), 1), QStringList{"10.0.0.7"});
+
+        projects->load_local_project("missing");
+        QCOMPARE(state->text(), QString("loading local project"));
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("caps"));
+        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("caps"));
+        QVERIFY(projects->save_project());
+        QVERIFY(!QFile::exists(config("missing.json")));
 
         QVERIFY(write_file(config("broken.json"), R"({"ip":[],"sn":[],"mac":[],"model":[],"passwd":[]})"));
         projects->load_local_project("broken");
@@ -195,7 +191,6 @@ private slots:
         QFETCH(QString, name);
         project_with(name, {{"A", "10.0.0.1", "m", "GS2408P", "p", "active"}});
         QVERIFY(!projects->save_project());
-        QVERIFY(!state->text().isEmpty());
         QCOMPARE(QDir(work->path() + "/config").entryList(QDir::Files), QStringList());
         QCOMPARE(QDir(work->path()).entryList({"*.json"}, QDir::Files), QStringList());
 
@@ -215,7 +210,7 @@ private slots:
         QVERIFY(projects->save_project());
         project_with("a.b", {{"B", "10.0.0.2", "m", "GS2408P", "pb", "active"}});
         QVERIFY(projects->save_project());
-        QVERIFY(QFile::exists(config("a.b.json")));
+        // The menus list the project files in config/, by their whole names.
         QStringList entries = menu_entries(open_button);
         entries.sort();
         QCOMPARE(entries, (QStringList{"a", "a.b"}));
@@ -229,25 +224,10 @@ private slots:
         watcher.answers = {QMessageBox::Yes};
         menu_action(delete_button, "a.b")->trigger();
         QCOMPARE(watcher.take_box(), QString("Tips: Delete project a.b?"));
-        QVERIFY(!QFile::exists(config("a.b.json")));
-        QVERIFY(QFile::exists(config("a.json")));
-        QCOMPARE(menu_entries(open_button), QStringList{"a"});
+        QCOMPARE(menu_entries(open_button), QStringList{"a"}); // a.b.json went, a.json stayed
         // The shown project was deleted: an editable new one takes its place.
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("default_project"));
         QCOMPARE(tree->topLevelItem(0)->childCount(), 0);
-    }
-
-    void aMissingProjectIsNotReplacedByAnother()
-    {
-        project_with("first", {{"A", "10.0.0.1", "m", "GS2408P", "p", "active"}});
-        QVERIFY(projects->save_project());
-        projects->load_local_project("first");
-        projects->load_local_project("missing");
-        QCOMPARE(state->text(), QString("loading local project"));
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("first"));
-        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("first"));
-        QVERIFY(projects->save_project());
-        QVERIFY(!QFile::exists(config("missing.json")));
     }
 
     void onlyAProjectIsSaved()
@@ -268,7 +248,6 @@ private slots:
                               {"A", "10.0.0.3", "m", "GS2408P", "p", "active"}});
         projects->refresh_local_menus();
         QCOMPARE(menu_entries(device_button), (QStringList{"A", "B", "A"}));
-        menu_action(device_button, "A")->trigger();
         projects->delete_device("A");
         QCOMPARE(column(tree->topLevelItem(0), 1), (QStringList{"10.0.0.2", "10.0.0.3"}));
         QCOMPARE(state->text(), QString("A removed from the project; save the project to keep the change"));
@@ -327,10 +306,8 @@ private slots:
         QVERIFY(log.contains("curr_device") && log.contains("datas:deletBefore"));
         for (const char* password : {"admin123", "newpass1"})
             QVERIFY2(!log.contains(password), password);
-        QJsonObject report;
-        for (const QList<QVariant>& signal : reports)
-            if (signal[0].toJsonObject()["command"] == QString("add2local"))
-                report = signal[0].toJsonObject();
+        const QJsonObject report = reports.last()[0].toJsonObject(); // the page's last word on the update
+        QCOMPARE(report["command"].toString(), QString("add2local"));
         QCOMPARE(report["failed_sn"].toArray(), (QJsonArray{"ORB24100002", "GHOST"}));
         QCOMPARE(report["failed_errmsgs"].toArray(), (QJsonArray{"device is already actived!", "device not open!"}));
         QCOMPARE(report["failed_ip"].toArray(), (QJsonArray{"192.168.1.12", "10.1.1.1"}));
@@ -341,8 +318,8 @@ private slots:
         QCOMPARE(column(project, 5), (QStringList{"active", "active", "active"}));
         const QJsonObject file = read_json_object(config("site.json"));
         QCOMPARE(file["sn"].toArray(), (QJsonArray{"KEEP", "ORB24080001", "ORB24080005"}));
-        QCOMPARE(QString(decrypt_from_base64(file["passwd"].toArray()[2].toString().toUtf8(), PASSWORD_STORE_KEY)),
-                 QString("newpass1"));
+        // Stored encrypted: "p", "admin123", "newpass1".
+        QCOMPARE(file["passwd"].toVariant().toStringList(), (QStringList{"sA==", "7LEXHoMWRLI=", "+hb1hcGch7A="}));
 
         // With no project shown, the page's switches start the default project.
         tree->clear();
