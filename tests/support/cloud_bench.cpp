@@ -43,15 +43,12 @@ CloudBench::CloudBench(const QString& certificate_dir, const QString& seed_file)
     QObject::connect(link.get(), &ORB_CONN2SERVER::refresh_server_project_data_singal, tree, [rows] { rows->refresh(); });
 }
 
+// The members then go in reverse order: account and tree, window, link, service.
 CloudBench::~CloudBench()
 {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != window.get() && w->isVisible())
             w->close();
-    account.reset();
-    projects.reset();
-    window.reset();
-    link.reset();
 }
 
 int CloudBench::requests(const QString& action)

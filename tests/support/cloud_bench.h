@@ -31,7 +31,6 @@ public:
     CloudBench(const QString& certificate_dir, const QString& seed_file);
     ~CloudBench();
 
-    bool is_ready() const { return cloud->is_ready(); }
     // How many requests of an action the service has answered.
     int requests(const QString& action);
 
