@@ -4,13 +4,12 @@
 
 #include "tests/support/test_files.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
 #include <signal.h>
 #include <sys/stat.h>
 
@@ -30,13 +29,9 @@ QString window_list()
 
 bool wait_for_window(const QString& title, int timeout_ms = 20000)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeout_ms) {
+    for (QDeadlineTimer deadline(timeout_ms); !deadline.hasExpired(); QTest::qWait(200))
         if (window_list().contains('"' + title + '"'))
             return true;
-        QTest::qWait(200);
-    }
     return false;
 }
 
@@ -50,7 +45,7 @@ class ProgramRun
 {
 public:
     // own_ipc_namespace: the run gets its own single-instance lock.
-    ProgramRun(const QString& working_dir, const QString& locale, bool own_ipc_namespace)
+    ProgramRun(const QString& working_dir, const QString& locale = "en_US.UTF-8", bool own_ipc_namespace = false)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("LANG", locale);
@@ -68,10 +63,8 @@ public:
 
     ~ProgramRun()
     {
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
+        process.kill(); // nothing to do once it has ended
+        process.waitForFinished(5000);
     }
 
     QProcess process;
@@ -89,23 +82,17 @@ private slots:
     void secondStartLeavesFirstRunning()
     {
         QTemporaryDir dir;
-        ProgramRun first(dir.path(), "en_US.UTF-8", false);
+        ProgramRun first(dir.path());
         QVERIFY(wait_for_window(ENGLISH_TITLE));
 
-        QElapsedTimer clock;
-        clock.start();
-        ProgramRun second(dir.path(), "en_US.UTF-8", false);
+        ProgramRun second(dir.path());
         QVERIFY(second.process.waitForFinished(5000));
         QCOMPARE(second.process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.process.exitCode(), 0);
-        QVERIFY(clock.elapsed() < 5000);
 
         QProcess help;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("DISPLAY");
-        help.setProcessEnvironment(env);
         help.setWorkingDirectory(dir.path());
-        help.start(PCORB_PROGRAM, {"--help"});
+        help.start("env", {"-u", "DISPLAY", PCORB_PROGRAM, "--help"});
         QVERIFY(help.waitForFinished(5000));
         QCOMPARE(help.exitCode(), 0);
         const QString text = QString::fromUtf8(help.readAllStandardOutput());
@@ -119,12 +106,12 @@ private slots:
     {
         QTemporaryDir dir;
         {
-            ProgramRun killed(dir.path(), "en_US.UTF-8", false);
+            ProgramRun killed(dir.path());
             QVERIFY(wait_for_window(ENGLISH_TITLE));
             ::kill(pid_t(killed.process.processId()), SIGKILL);
             QVERIFY(killed.process.waitForFinished(5000));
         }
-        ProgramRun next(dir.path(), "en_US.UTF-8", false);
+        ProgramRun next(dir.path());
         QVERIFY2(wait_for_window(ENGLISH_TITLE), "a start after a killed instance came up");
         QTest::qWait(2000);
         QCOMPARE(next.process.state(), QProcess::Running);
@@ -139,7 +126,7 @@ private slots:
             // Left open by an older version: closed now.
             QVERIFY(QDir(dir.path()).mkpath("config") && QDir(dir.path()).mkpath("log"));
             QVERIFY(::chmod(QFile::encodeName(dir.filePath("config")).constData(), 0755) == 0);
-            ProgramRun run(dir.path(), "en_US.UTF-8", false);
+            ProgramRun run(dir.path());
             QVERIFY(wait_for_window(ENGLISH_TITLE));
             QCOMPARE(mode(dir.filePath("config")), 0700);
             QCOMPARE(mode(dir.filePath("log")), 0700);

@@ -3,14 +3,14 @@
 // isolated namespaces (the window holds a web view).
 
 #include "device/orb_conn2device.h"
+#include "projects/orb_loader.h"
 #include "shell/orb_window.h"
 #include "tests/support/page_driver.h"
 #include "tests/support/test_files.h"
 
 #include <QFile>
-#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
@@ -23,30 +23,11 @@
 
 #include <memory>
 
-namespace {
-
-const QByteArray EMPTY_DEVICE_LIST = "{\n    \"active\": [\n    ],\n    \"ip\": [\n    ],\n    \"mac\": [\n    ],\n"
-                                     "    \"model\": [\n    ],\n    \"passwd\": [\n    ],\n    \"sn\": [\n    ]\n}\n";
-
-} // namespace
-
 class TestWindow : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> work;
-
-    std::unique_ptr<ORB_Window> open_window(int language)
-    {
-        auto window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, language);
-        window->show();
-        return window;
-    }
-
-    template <typename T> static T* widget(QWidget* window, const char* name)
-    {
-        return window->findChild<T*>(name);
-    }
 
 private slots:
     void init()
@@ -68,32 +49,34 @@ private slots:
     void startInTheLocalMode()
     {
         QVERIFY(QFile::remove("app"));
-        QVERIFY(write_file("tips.txt", "edited by someone, and longer than the real text ever is ......................"));
+        QVERIFY(write_file("tips.txt", QByteArray(200, '.'))); // longer than the real text
         QDir().mkpath("config");
         QVERIFY(write_file("config/device_info.json", R"({"sn":["OLD"]})"));
         QVERIFY(write_file("config/site.json", R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],)"
                                                R"("passwd":["ocLD"],"active":["active"]})"));
         QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", "site");
 
-        auto window = open_window(1);
+        auto window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 1);
+        window->show();
         QCOMPARE(read_file("tips.txt"), QByteArray("Please do not modify configuration file in config without "
                                                    "authorization! If you really want to modify configuration "
                                                    "please backup."));
-        QCOMPARE(read_file("config/device_info.json"), EMPTY_DEVICE_LIST);
+        QVERIFY(ORB_Loader().reset_device_info("empty.json")); // the empty list, in the loader's format
+        QCOMPARE(read_file("config/device_info.json"), read_file("empty.json"));
         QVERIFY(QDir("log").exists());
         for (const char* hidden : {"function_area", "server_project_title", "server_function_area",
                                    "server_project_viewer"})
-            QVERIFY2(!widget<QWidget>(window.get(), hidden)->isVisible(), hidden);
+            QVERIFY2(!window->findChild<QWidget*>(hidden)->isVisible(), hidden);
         for (const char* shown : {"title_area", "local_search_select_nic_area", "search_button", "NIC_select_box",
                                   "local_project_title", "local_function_area", "new_project_button",
                                   "open_project_button", "save_project_button", "delete_project_button",
                                   "delete_device_button", "local_project_viewer", "webviewer", "state_area",
                                   "state_text"})
-            QVERIFY2(widget<QWidget>(window.get(), shown)->isVisible(), shown);
-        QTreeWidget* tree = widget<QTreeWidget>(window.get(), "local_project_viewer");
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
-        QCOMPARE(tree->topLevelItem(0)->child(0)->text(4), QString("abc"));
-        PageDriver page(widget<QWebEngineView>(window.get(), "webviewer")->page());
+            QVERIFY2(window->findChild<QWidget*>(shown)->isVisible(), shown);
+        const QTreeWidgetItem* project = window->findChild<QTreeWidget*>("local_project_viewer")->topLevelItem(0);
+        QCOMPARE(project->text(0), QString("site"));
+        QCOMPARE(project->child(0)->text(4), QString("abc"));
+        PageDriver page(window->findChild<QWebEngineView*>("webviewer")->page());
         const QString missing = "not found: " + QDir::currentPath() + "/app/index.html";
         QTRY_VERIFY_WITH_TIMEOUT(page.run("document.body.innerText").toString().contains(missing), 15000);
     }
@@ -103,27 +86,27 @@ private slots:
     void languagesAndTray()
     {
         DebugCapture log;
-        auto window = open_window(0);
-        PageDriver page(widget<QWebEngineView>(window.get(), "webviewer")->page());
+        auto window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 0);
+        window->show();
+        PageDriver page(window->findChild<QWebEngineView*>("webviewer")->page());
         QVERIFY(page.wait_for("window.orbReady === true"));
         QTRY_VERIFY(log.text().contains("HTML application ready: file://" + QDir::currentPath() + "/app/index.html"));
         QVERIFY(page.wait_for("document.documentElement.lang === 'zh-CN'"));
         QCOMPARE(page.text(".tab"), QString::fromUtf8("设备发现"));
 
-        auto* device_link = window->findChild<ORB_CONN2DEVICE*>();
-        QSignalSpy messages(device_link, &ORB_CONN2DEVICE::qt2html_device_udp);
-        widget<QLabel>(window.get(), "usr_name_text")->setText("someone");
-        QMenu* menu = widget<QToolButton>(window.get(), "language_button")->menu();
+        QSignalSpy messages(window->findChild<ORB_CONN2DEVICE*>(), &ORB_CONN2DEVICE::qt2html_device_udp);
+        window->findChild<QLabel*>("usr_name_text")->setText("someone");
+        QMenu* menu = window->findChild<QToolButton*>("language_button")->menu();
         menu->actions()[1]->trigger(); // "English"
         QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("language").toInt(), 1);
-        QCOMPARE(widget<QPushButton>(window.get(), "search_button")->text(), QString("Search"));
+        QCOMPARE(window->findChild<QPushButton*>("search_button")->text(), QString("Search"));
         QCOMPARE(messages.last()[0].toJsonObject(), (QJsonObject{{"command", "language"}, {"type", 1}}));
 
         menu->actions()[0]->trigger(); // "Chinese"
         QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("language").toInt(), 0);
-        QCOMPARE(widget<QLabel>(window.get(), "title_label")->text(), QString::fromUtf8("PC 管理系统"));
-        QCOMPARE(widget<QPushButton>(window.get(), "search_button")->text(), QString::fromUtf8("搜索"));
-        QCOMPARE(widget<QLabel>(window.get(), "usr_name_text")->text(), QString("someone"));
+        QCOMPARE(window->findChild<QLabel*>("title_label")->text(), QString::fromUtf8("PC 管理系统"));
+        QCOMPARE(window->findChild<QPushButton*>("search_button")->text(), QString::fromUtf8("搜索"));
+        QCOMPARE(window->findChild<QLabel*>("usr_name_text")->text(), QString("someone"));
         QCOMPARE(messages.last()[0].toJsonObject(), (QJsonObject{{"command", "language"}, {"type", 0}}));
 
         const QList<QAction*> entries = window->findChild<QSystemTrayIcon*>()->contextMenu()->actions();

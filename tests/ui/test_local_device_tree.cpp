@@ -1,6 +1,6 @@
 // A person's path through the local device tree, against the switch simulator
 // in the isolated namespace, under Xvfb (the window holds a web view): search,
-// open switches, passwords, activation, an address change and its restart.
+// open switches, password prompts, activation, an address change, its restart.
 
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QDir>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,26 +21,14 @@
 
 #include <memory>
 
-namespace {
-
-QStringList recorded(const char* key)
-{
-    return read_json_object("config/device_info.json")[key].toVariant().toStringList();
-}
-
-} // namespace
-
 class TestLocalDeviceTree : public QObject
 {
     Q_OBJECT
 
     std::unique_ptr<WindowFixture> lan;
     ORB_Window* window = nullptr;
-    SwitchSimulator* sim = nullptr;
     std::unique_ptr<DialogWatcher> watcher;
     QTreeWidget* tree = nullptr;
-    ORB_CONN2DEVICE* link = nullptr;
-    QStringList status_texts;
     QList<QJsonObject> page_messages;
     QList<QUrl> browser;
 
@@ -63,6 +50,11 @@ class TestLocalDeviceTree : public QObject
         return count;
     }
 
+    static QStringList recorded(const char* key)
+    {
+        return read_json_object("config/device_info.json")[key].toVariant().toStringList();
+    }
+
     static ORB_Passwd_Window* open_prompt() { return shown_window<ORB_Passwd_Window>(); }
 
     void screenshot(const QString& name, int delay_ms = 0) { QVERIFY(lan->screenshot(name, delay_ms)); }
@@ -73,16 +65,15 @@ private slots:
         lan = std::make_unique<WindowFixture>(QStringList{"--restart-ms", "1000"});
         QVERIFY(lan->is_ready());
         window = lan->window.get();
-        sim = lan->sim.get();
         tree = window->findChild<QTreeWidget*>("local_project_viewer");
-        link = window->findChild<ORB_CONN2DEVICE*>();
-        connect(window->findChild<QLineEdit*>("state_text"), &QLineEdit::textChanged, this,
-                [this](const QString& text) { status_texts.append(text); });
-        connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this,
+        connect(window->findChild<ORB_CONN2DEVICE*>(), &ORB_CONN2DEVICE::qt2html_device_udp, this,
                 [this](const QJsonObject& m) { page_messages.append(m); });
         QDesktopServices::setUrlHandler("http", this, "open_in_browser");
         watcher = std::make_unique<DialogWatcher>();
     }
+
+    // Each test sees only the boxes it opened.
+    void init() { watcher->boxes.clear(); }
 
     void cleanupTestCase()
     {
@@ -95,29 +86,28 @@ private slots:
 
     void searchShowsTheFleet()
     {
-        auto* interfaces = window->findChild<QComboBox*>("NIC_select_box");
-        interfaces->setCurrentText("lo");
+        window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
         screenshot("status-line-during-search", 2000);
+        QSignalSpy status(window->findChild<QLineEdit*>("state_text"), &QLineEdit::textChanged);
         window->findChild<QPushButton*>("search_button")->click();
-        QVERIFY(status_texts.contains("Searching for switches on lo …"));
+        QVERIFY(status.contains({QString("Searching for switches on lo …")}));
         QCOMPARE(tree->topLevelItemCount(), 7);
-        QCOMPARE(watcher->boxes.last(), QString("Tips: device search complete"));
+        QCOMPARE(watcher->boxes, QStringList{"Tips: device search complete"});
         QCOMPARE(window->findChild<QLineEdit*>("state_text")->text(), QString("7 switches found"));
 
         // A new switch's red button comes with its rows.
         QVERIFY(!tree->itemWidget(switch_item("ORB24080005")->child(5), 1));
         tree->expandAll();
-        for (const char* sn : {"ORB24080005", "ORB24100006"}) {
-            auto* button = qobject_cast<QPushButton*>(tree->itemWidget(switch_item(sn)->child(5), 1));
-            QVERIFY2(button, qPrintable(sn));
-        }
+        for (const char* sn : {"ORB24080005", "ORB24100006"})
+            QVERIFY2(qobject_cast<QPushButton*>(tree->itemWidget(switch_item(sn)->child(5), 1)), sn);
         QCOMPARE(switch_item("ORB24080001")->child(5)->text(1), QString("active"));
         QVERIFY(!tree->itemWidget(switch_item("ORB24080001")->child(5), 1));
         screenshot("tree-after-search");
         QTest::qWait(2500); // let the delayed screenshot finish
     }
 
-    void doubleClickAsksForThePassword()
+    // The password is asked once; the same switch twice in a row only warns.
+    void doubleClickOpensASwitch()
     {
         QTreeWidgetItem* item = switch_item("ORB24080001");
         double_click(item);
@@ -133,31 +123,23 @@ private slots:
         QCOMPARE(recorded("sn"), QStringList{"ORB24080001"});
         QCOMPARE(recorded("passwd"), QStringList{"admin123"});
         QVERIFY(qobject_cast<QWidget*>(tree->itemWidget(item->child(0), 1))); // the IP editor
-        QCOMPARE(item->child(5)->text(1), QString("active"));
         QTest::qWait(1500); // the page shows the switch
         screenshot("page-with-opened-switch");
-    }
 
-    void theSameSwitchTwiceWarnsOnce()
-    {
-        const int boxes = watcher->boxes.size();
-        double_click(switch_item("ORB24080001"));
-        QCOMPARE(watcher->boxes.mid(boxes), QStringList{"Tips: select last device, please select other device"});
+        double_click(item);
+        QCOMPARE(watcher->boxes, QStringList{"Tips: select last device, please select other device"});
         QCOMPARE(opened("ORB24080001"), 1);
-        double_click(switch_item("ORB24080001"));
+        double_click(item);
         QTRY_COMPARE_WITH_TIMEOUT(opened("ORB24080001"), 2, 10000);
-        QVERIFY(watcher->prompts.size() == 1); // the recorded password was used
+        QCOMPARE(watcher->prompts.size(), 1); // the recorded password was used
     }
 
     void aWrongStoredPasswordIsForgotten()
     {
         ORB_Loader loader;
-        QVERIFY(loader.add_device("192.168.1.12", "ORB24100002", "m", "GS2410M", "bad",
-                                  QDir::currentPath() + "/config/device_info.json"));
-        const int boxes = watcher->boxes.size();
+        QVERIFY(loader.add_device("192.168.1.12", "ORB24100002", "m", "GS2410M", "bad", "config/device_info.json"));
         double_click(switch_item("ORB24100002"));
-        QTRY_VERIFY_WITH_TIMEOUT(watcher->boxes.size() > boxes, 10000);
-        QCOMPARE(watcher->boxes.last(), QString("Tips: Password error,login device failed"));
+        QCOMPARE(watcher->take_box(10000), QString("Tips: Password error,login device failed"));
         QVERIFY(!recorded("sn").contains("ORB24100002"));
         QCOMPARE(opened("ORB24100002"), 0);
     }
@@ -175,37 +157,33 @@ private slots:
         QVERIFY(!tree->itemWidget(item->child(5), 1));
     }
 
-    void invalidOrUnchangedAddressesSendNothing()
+    // Invalid or unchanged addresses send nothing; a new one restarts the switch.
+    void theAddressEditor()
     {
         QTreeWidgetItem* item = switch_item("ORB24080001");
         QWidget* editor = tree->itemWidget(item->child(0), 1);
         auto* address = editor->findChild<QLineEdit*>();
         auto* modify = editor->findChild<QPushButton*>();
         QTest::qWait(300); // the simulator has logged every earlier request
-        const int requests = sim->requests().size();
+        const int requests = lan->sim->requests().size();
         for (const char* text : {"10.1", "167772161", "010.0.0.1", "256.1.1.1", "1.2.3.4.5", "", "fe80::1"}) {
             address->setText(text);
             modify->click();
-            QCOMPARE(watcher->boxes.last(), QString("Invalid IP Address: Please enter a valid IPv4 address."));
+            QCOMPARE(watcher->take_box(), QString("Invalid IP Address: Please enter a valid IPv4 address."));
         }
         address->setText("192.168.1.11");
         modify->click();
-        QCOMPARE(watcher->boxes.last(),
+        QCOMPARE(watcher->take_box(),
                  QString("Same IP Address: The new IP address is the same as the original IP address."));
-        QCOMPARE(sim->requests().size(), requests);
-    }
+        QCOMPARE(lan->sim->requests().size(), requests);
 
-    void anAddressChangeRestartsTheSwitch()
-    {
-        QTreeWidgetItem* item = switch_item("ORB24080001");
-        QWidget* editor = tree->itemWidget(item->child(0), 1);
-        editor->findChild<QLineEdit*>()->setText("192.168.1.111");
-        editor->findChild<QPushButton*>()->click();
+        address->setText("192.168.1.111");
+        modify->click();
         QVERIFY(!window->isEnabled());
         QCOMPARE(item->child(0)->text(1), QString("192.168.1.111"));
         QVERIFY(watcher->boxes.contains("Tips: IP changed successfully,device rebooting....."));
-        const QJsonObject sent = QJsonDocument::fromJson(sim->requests().last()["text"].toString().toUtf8()).object();
-        QCOMPARE(sent["data"].toObject()["calldata"].toObject(),
+        const QJsonDocument sent = QJsonDocument::fromJson(lan->sim->requests().last()["text"].toString().toUtf8());
+        QCOMPARE(sent["data"]["calldata"].toObject(),
                  (QJsonObject{{"dhcp", 0}, {"ip", "192.168.1.111"}, {"gw", "192.168.1.1"},
                               {"mask", "255.255.255.0"}, {"dns", "114.114.114.114"}}));
 
@@ -218,14 +196,33 @@ private slots:
         QCOMPARE(watcher->prompts.last(), QString("security verify"));
     }
 
+    // Enter confirms the password prompt; Escape sends nothing.
+    void thePromptAnswersTheKeyboard()
+    {
+        const auto answer = [this](const char* sn, Qt::Key key) {
+            double_click(switch_item(sn));
+            QTRY_VERIFY(open_prompt());
+            QApplication::setActiveWindow(open_prompt()); // as a window manager does
+            QCOMPARE(open_prompt()->focusWidget(), open_prompt()->findChild<QLineEdit*>("passwd_text"));
+            QTest::keyClicks(open_prompt()->focusWidget(), "admin123");
+            QTest::keyClick(open_prompt()->focusWidget(), key);
+            QTRY_VERIFY(!open_prompt());
+        };
+        answer("ORB54280004", Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(opened("ORB54280004"), 1, 10000);
+        QTest::qWait(300); // the simulator has logged every earlier request
+        const int requests = lan->sim->requests().size();
+        answer("ORB24260003", Qt::Key_Escape);
+        QTest::qWait(500);
+        QCOMPARE(lan->sim->requests().size(), requests);
+    }
+
     void otherDoubleClicksDoNothing()
     {
-        const int boxes = watcher->boxes.size();
         const int messages = page_messages.size();
         double_click(switch_item("ORB24100002")->child(2));
         double_click(switch_item("ORB24100002")->child(5));
         QTest::qWait(300);
-        QCOMPARE(watcher->boxes.size(), boxes);
         QCOMPARE(page_messages.size(), messages);
         QVERIFY(!open_prompt());
 
@@ -237,8 +234,7 @@ private slots:
         for (const char* hostile : {"evil.example", "10.0.0.5@evil.example"}) {
             switch_item("ORB90000007")->child(0)->setText(1, hostile);
             double_click(switch_item("ORB90000007"));
-            QTRY_COMPARE(watcher->boxes.size(), boxes + 1);
-            QVERIFY(watcher->boxes.takeLast().contains(hostile));
+            QVERIFY(watcher->take_box().contains(hostile));
         }
         QCOMPARE(browser.size(), 1);
 
@@ -250,33 +246,32 @@ private slots:
         double_click(tree->topLevelItem(0));
         double_click(tree->topLevelItem(0)->child(0));
         QTest::qWait(300);
-        QCOMPARE(watcher->boxes.size(), boxes);
+        QVERIFY(watcher->boxes.isEmpty());
         QVERIFY(!open_prompt());
     }
 
     void aPromptOutlivingItsTreeDoesNothing()
     {
         window->findChild<QPushButton*>("search_button")->click();
-        QTreeWidgetItem* item = switch_item("ORB24260003");
-        double_click(item);
-        QTRY_VERIFY(open_prompt());
-        QMetaObject::invokeMethod(window, "on_new_project_button_clicked");
-        QTest::qWait(300);
-        const int requests = sim->requests().size();
-        const int messages = page_messages.size();
-        watcher->passwords = QStringList{"admin123"};
-        QTRY_VERIFY(!open_prompt());
-        QTest::qWait(300);
-        QCOMPARE(sim->requests().size(), requests);
-        QCOMPARE(page_messages.size(), messages);
-
-        // A prompt closed from its title bar is freed too.
-        window->findChild<QPushButton*>("search_button")->click();
+        // A prompt closed from its title bar is freed.
         double_click(switch_item("ORB24260003"));
         QTRY_VERIFY(open_prompt());
         QPointer<ORB_Passwd_Window> closed = open_prompt();
         closed->close();
         QTRY_VERIFY(!closed);
+
+        // One answered after its tree was replaced sends nothing.
+        double_click(switch_item("ORB24260003"));
+        QTRY_VERIFY(open_prompt());
+        QMetaObject::invokeMethod(window, "on_new_project_button_clicked");
+        QTest::qWait(300);
+        const int requests = lan->sim->requests().size();
+        const int messages = page_messages.size();
+        watcher->passwords = QStringList{"admin123"};
+        QTRY_VERIFY(!open_prompt());
+        QTest::qWait(300);
+        QCOMPARE(lan->sim->requests().size(), requests);
+        QCOMPARE(page_messages.size(), messages);
     }
 };
 
