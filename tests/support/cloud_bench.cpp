@@ -43,7 +43,8 @@ CloudBench::CloudBench(const QString& certificate_dir, const QString& seed_file)
     QObject::connect(link.get(), &ORB_CONN2SERVER::refresh_server_project_data_singal, tree, [rows] { rows->refresh(); });
 }
 
-// The members then go in reverse order: account and tree, window, link, service.
+// The members then go in reverse order: watcher, account and tree, window,
+// link, service.
 CloudBench::~CloudBench()
 {
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -73,6 +73,7 @@ private slots:
         for (const char* bad : {"12800000001", "1380000000", "+8613800000001"}) {
             sign_in(bad, "Secret-1", false);
             expect_box("Invalid Mobile: Please enter valid mobile number.");
+            QVERIFY(shown_window<ORB_Login_Window>());
             shown_window<ORB_Login_Window>()->close();
         }
         sign_in("13800000001", "", false);

@@ -178,6 +178,7 @@ private slots:
         bench->cloud->set_knob({{"action", "ProjectCreate"}, {"error", 10006}});
         confirm_dialog("Refused", {"FREE03/spare3"});
         expect_box("appending project failed");
+        QVERIFY(!row("Refused"));
 
         emit tree->itemClicked(row("Head office"), 4);
         ORB_Server_New_Project_Window* dialog = shown_window<ORB_Server_New_Project_Window>();
