@@ -73,14 +73,16 @@ private slots:
         for (const char* bad : {"12800000001", "1380000000", "+8613800000001"}) {
             sign_in(bad, "Secret-1", false);
             expect_box("Invalid Mobile: Please enter valid mobile number.");
-            QVERIFY(shown_window<ORB_Login_Window>());
-            shown_window<ORB_Login_Window>()->close();
+            auto* login = shown_window<ORB_Login_Window>();
+            QVERIFY(login);
+            login->close();
         }
         sign_in("13800000001", "", false);
         expect_box("Invalid Password: Please enter password.");
-        QVERIFY(shown_window<ORB_Login_Window>());
+        auto* login = shown_window<ORB_Login_Window>();
+        QVERIFY(login);
         QCOMPARE(requests("MobileLogin"), 0);
-        shown_window<ORB_Login_Window>()->close();
+        login->close();
 
         sign_in("13800000001", "Secret-1", true);
         QCOMPARE(state(), QString("Login successful"));
