@@ -6,7 +6,7 @@
 // Run inside the isolated network: tools/isolated-lan.sh build/release/bench/bench_search_flood
 
 #include "device/orb_conn2device.h"
-#include "tests/support/switch_simulator.h"
+#include "tools/drive/switch_simulator.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

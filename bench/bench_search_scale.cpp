@@ -8,7 +8,7 @@
 
 #include "bench/first_reply_watch.h"
 #include "device/orb_conn2device.h"
-#include "tests/support/switch_simulator.h"
+#include "tools/drive/switch_simulator.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>

@@ -8,7 +8,7 @@
 //   QTWEBENGINE_DISABLE_SANDBOX=1 tools/isolated-lan.sh xvfb-run -a build/release/bench/bench_window_fill
 
 #include "bench/first_reply_watch.h"
-#include "tests/support/window_fixture.h"
+#include "tools/drive/window_fixture.h"
 
 #include <QApplication>
 #include <QComboBox>

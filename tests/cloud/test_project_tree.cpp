@@ -3,7 +3,7 @@
 
 #include "cloud/project_tree.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestProjectTree : public QObject
 {

@@ -3,7 +3,7 @@
 
 #include "codec/csv_table.h"
 
-#include <QtTest>
+#include <QTest>
 
 class TestCsvTable : public QObject
 {

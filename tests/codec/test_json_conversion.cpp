@@ -5,7 +5,7 @@
 #include "codec/secret_masking.h"
 
 #include <QJsonDocument>
-#include <QtTest>
+#include <QTest>
 
 class TestJsonConversion : public QObject
 {

@@ -5,7 +5,7 @@
 #include "codec/payload_cipher.h"
 #include "codec/payload_text.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <cstring>
 #include <vector>

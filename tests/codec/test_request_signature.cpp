@@ -4,7 +4,7 @@
 #include "codec/request_signature.h"
 
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 class TestRequestSignature : public QObject
 {

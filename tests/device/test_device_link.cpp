@@ -3,13 +3,16 @@
 
 #include "device/device_alert.h"
 #include "device/orb_conn2device.h"
-#include "tests/support/switch_simulator.h"
+#include "tools/drive/switch_simulator.h"
 
 #include <QElapsedTimer>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTimer>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <memory>
 

@@ -4,10 +4,9 @@
 # root and starts its launcher from an unrelated folder with a scratch HOME.
 # Runs in the isolated namespaces under Xvfb.
 #
-#   check_package.sh BUILD_DIR SCREENSHOT_DIR
+#   check_package.sh BUILD_DIR
 set -euo pipefail
 build=$1
-screenshots=$2
 # Resolved, as the launcher and the program see it.
 scratch=$(realpath "$(mktemp -d)")
 program=
@@ -101,9 +100,6 @@ home=$scratch/home
 program=$!
 wait_for_text "$scratch/program.log" "HTML application ready: file://$home/.local/share/pcorb/app/index.html" ||
     { cat "$scratch/program.log"; fail "the page did not load"; }
-mkdir -p "$screenshots"
-sleep 2 # let the page paint
-import -window root "$screenshots/package-launcher.png" || true
 
 work=$home/.local/share/pcorb
 [ "$(stat -c %a "$work")" = 700 ] || fail "the per-user folder is open to others"

@@ -4,10 +4,10 @@
 #include "device/orb_conn2device.h"
 #include "projects/local_projects.h"
 #include "projects/orb_loader.h"
-#include "tests/support/dialog_watcher.h"
 #include "tests/support/scratch_filesystem.h"
-#include "tests/support/switch_simulator.h"
 #include "tests/support/test_files.h"
+#include "tools/drive/dialog_watcher.h"
+#include "tools/drive/switch_simulator.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <memory>
 
@@ -296,9 +297,14 @@ private slots:
                               {"KEEP", "10.0.0.5", "m", "GS2408P", "p", "active"}});
         QSignalSpy reports(link, &ORB_CONN2DEVICE::qt2html_udp);
         auto capture = std::make_unique<DebugCapture>();
-        // The page hands over another document during the first wait; the
-        // update goes on with the devices it started with.
-        QTimer::singleShot(3300, link, [this] { link->device2local("{not json"); });
+        // The page hands over another document during the first wait (posted
+        // as the update starts, it runs in that wait's loop); the update goes
+        // on with the devices it started with.
+        auto hand_over = std::make_shared<QMetaObject::Connection>();
+        *hand_over = connect(state, &QLineEdit::textChanged, this, [this, hand_over] {
+            disconnect(*hand_over);
+            QTimer::singleShot(0, link, [this] { link->device2local("{not json"); });
+        });
         link->device2local(R"({"ip":["192.168.1.11","192.168.1.15","192.168.1.12","10.1.1.1"],)"
                            R"("sn":["ORB24080001","ORB24080005","ORB24100002","GHOST"],)"
                            R"("mac":["m1","m5","m2","mg"],"model":["GS2408P","GS2408P","GS2410M","GS2408P"],)"

@@ -4,7 +4,7 @@
 // and expect-leak-report.sh fails it only for the leak report naming
 // leak_on_purpose.
 
-#include <QtTest>
+#include <QTest>
 
 #include <cjson/cJSON.h>
 

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -113,7 +113,6 @@ private slots:
         }
         ProgramRun next(dir.path());
         QVERIFY2(wait_for_window(ENGLISH_TITLE), "a start after a killed instance came up");
-        QTest::qWait(2000);
         QCOMPARE(next.process.state(), QProcess::Running);
     }
 

@@ -5,8 +5,8 @@
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "shell/orb_window.h"
-#include "tests/support/page_driver.h"
 #include "tests/support/test_files.h"
+#include "tools/drive/page_driver.h"
 
 #include <QFile>
 #include <QJsonObject>
@@ -19,7 +19,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWebEngineView>
-#include <QtTest>
+#include <QSignalSpy>
+#include <QTest>
 
 #include <memory>
 

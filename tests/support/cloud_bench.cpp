@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
 
 bool CloudBench::enter(const QTemporaryDir& work)
@@ -52,7 +53,22 @@ CloudBench::~CloudBench()
             w->close();
 }
 
+void CloudBench::while_held(const QString& action, const std::function<void()>& act)
+{
+    const QRegularExpression held("^" + action + " \\S+ held$");
+    const int before = cloud->log().filter(held).size();
+    auto* poll = new QTimer(window.get());
+    QObject::connect(poll, &QTimer::timeout, poll, [this, held, before, act, poll] {
+        if (cloud->log().filter(held).size() > before) {
+            poll->deleteLater();
+            poll->stop();
+            act();
+        }
+    });
+    poll->start(20);
+}
+
 int CloudBench::requests(const QString& action)
 {
-    return cloud->log().filter(QRegularExpression("^" + action + " ")).size();
+    return cloud->log().filter(QRegularExpression("^" + action + " \\S+ -> ")).size();
 }

@@ -5,14 +5,15 @@
 // ./Settings.ini in the current folder.
 
 #include "cloud/orb_conn2server.h"
-#include "tests/support/cloud_simulator.h"
-#include "tests/support/dialog_watcher.h"
+#include "tools/drive/cloud_simulator.h"
+#include "tools/drive/dialog_watcher.h"
 #include "ui/cloud_account.h"
 #include "ui/cloud_project_tree.h"
 
 #include <QApplication>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -33,6 +34,9 @@ public:
 
     // How many requests of an action the service has answered.
     int requests(const QString& action);
+    // Runs act once the service holds the next request of the action (a knob
+    // with delay_ms): what a person does while the program waits for it.
+    void while_held(const QString& action, const std::function<void()>& act);
 
     std::unique_ptr<CloudSimulator> cloud;
     std::unique_ptr<ORB_CONN2SERVER> link;

@@ -18,7 +18,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 
@@ -144,7 +144,7 @@ private slots:
     void oneSignInAtATime()
     {
         bench->cloud->set_knob({{"action", "MobileLogin"}, {"delay_ms", 2000}});
-        QTimer::singleShot(500, this, [this] {
+        bench->while_held("MobileLogin", [this] {
             account->open_account_window();
             account->login_repeatedly(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-1", true);
         });

@@ -160,8 +160,12 @@ void CloudService::handle(const httplib::Request& request, httplib::Response& re
 {
     const QString action = header(request, "Action");
     const Knob how = take_knob(action);
-    if (how.delay_ms > 0)
+    if (how.delay_ms > 0) {
+        // Said as it starts, so a test can act while the request is held.
+        std::printf("%s %s held\n", qPrintable(action), request.path.c_str());
+        std::fflush(stdout);
         std::this_thread::sleep_for(std::chrono::milliseconds(how.delay_ms));
+    }
 
     QJsonObject reply;
     {

@@ -4,8 +4,6 @@
 
 #include <QDir>
 #include <QJsonDocument>
-#include <QProcess>
-#include <QScreen>
 #include <QTest>
 #include <QWebEngineView>
 
@@ -62,15 +60,4 @@ WindowFixture::~WindowFixture()
     cloud.reset();
     sim.reset();
     QDir::setCurrent(QDir::tempPath());
-}
-
-bool WindowFixture::screenshot(const QString& name, int delay_ms)
-{
-    QDir().mkpath(SCREENSHOT_DIR);
-    const QString file = QString(SCREENSHOT_DIR) + "/" + name + ".png";
-    if (delay_ms > 0)
-        return QProcess::startDetached(
-            "sh", {"-c", QString("sleep %1; import -window root '%2'").arg(delay_ms / 1000.0).arg(file)});
-    QTest::qWait(800);
-    return window->screen()->grabWindow(0).save(file);
 }

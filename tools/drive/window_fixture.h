@@ -5,9 +5,9 @@
 // signed in to the reference cloud service.
 
 #include "shell/orb_window.h"
-#include "tests/support/cloud_simulator.h"
-#include "tests/support/page_driver.h"
-#include "tests/support/switch_simulator.h"
+#include "tools/drive/cloud_simulator.h"
+#include "tools/drive/page_driver.h"
+#include "tools/drive/switch_simulator.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -25,9 +25,6 @@ public:
 
     // True once the simulator answers and the page listens.
     bool is_ready() const { return ready; }
-    // Saves the screen to SCREENSHOT_DIR/<name>.png after letting windows paint;
-    // with a delay, another process takes it while this one is busy.
-    bool screenshot(const QString& name, int delay_ms = 0);
 
     std::unique_ptr<QTemporaryDir> work;
     std::unique_ptr<SwitchSimulator> sim;

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Takes the pictures for the README and for review: the window and the page in
+# the local and the cloud mode, the prompts and the questions, in English and
+# Chinese. Runs on a simulated LAN inside private network and IPC namespaces,
+# under Xvfb, and saves them in build/screenshots/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/release -j"$(nproc)" --target screenshot_tour
+
+out=$(pwd)/build/screenshots
+rm -rf "$out"
+# The web view's sandbox cannot run as root.
+[ "$(id -u)" != 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
+tools/isolated-lan.sh xvfb-run -a -s "-screen 0 1600x900x24 -noreset" \
+    build/release/tools/screenshots/screenshot_tour "$out" tools/cloud-sim/seeds/demo.json
