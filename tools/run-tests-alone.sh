@@ -15,7 +15,9 @@ while IFS= read -r line; do
     for word in "${command[@]}"; do [[ $word == */test_* && -x $word ]] && program=$word; done
     # The start-up scenarios are one function each already.
     [ -n "$program" ] && [[ $program != */test_startup ]] || continue
-    for function in $(QT_QPA_PLATFORM=offscreen "$program" -functions 2>/dev/null | sed 's/()$//'); do
+    functions=$(QT_QPA_PLATFORM=offscreen "$program" -functions 2>/dev/null | sed 's/()$//')
+    [ -n "$functions" ] || { echo "FAIL $(basename "$program") lists no test functions"; failed+=("$program"); }
+    for function in $functions; do
         if "${command[@]}" "$function" >"/tmp/alone.$$.log" 2>&1; then
             echo "ok   $(basename "$program") $function"
         else

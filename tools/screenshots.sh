@@ -13,5 +13,6 @@ out=$(pwd)/build/screenshots
 rm -rf "$out"
 # The web view's sandbox cannot run as root.
 [ "$(id -u)" != 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
-tools/isolated-lan.sh xvfb-run -a -s "-screen 0 1600x900x24 -noreset" \
+# Bounded: a window the tour does not expect must not hold it for ever.
+timeout 600 tools/isolated-lan.sh xvfb-run -a -s "-screen 0 1600x900x24 -noreset" \
     build/release/tools/screenshots/screenshot_tour "$out" tools/cloud-sim/seeds/demo.json

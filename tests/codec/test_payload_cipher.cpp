@@ -44,7 +44,6 @@ QByteArray decode(const QByteArray& text)
     return QByteArray(reinterpret_cast<const char*>(out.data()), int(n));
 }
 
-// The positions where two ciphertexts differ.
 QList<int> differences(const Bytes& a, const Bytes& b)
 {
     QList<int> positions;

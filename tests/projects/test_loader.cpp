@@ -4,7 +4,6 @@
 #include "tests/support/scratch_filesystem.h"
 #include "tests/support/test_files.h"
 
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -78,7 +77,6 @@ private slots:
 
     void failedWritesKeepTheOldFile()
     {
-        // A tiny file system that fills up while the loader writes.
         ScratchFilesystem small(dir.filePath("small"), 64 * 1024);
         QVERIFY2(small.is_mounted(), "needs a private mount namespace (tools/isolated-lan.sh)");
         ORB_Loader loader;

@@ -113,6 +113,10 @@ private slots:
         }
         ProgramRun next(dir.path());
         QVERIFY2(wait_for_window(ENGLISH_TITLE), "a start after a killed instance came up");
+        // ... and holds the lock: one more start ends at once.
+        ProgramRun third(dir.path());
+        QVERIFY(third.process.waitForFinished(5000));
+        QCOMPARE(third.process.exitCode(), 0);
         QCOMPARE(next.process.state(), QProcess::Running);
     }
 

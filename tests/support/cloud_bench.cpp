@@ -53,19 +53,23 @@ CloudBench::~CloudBench()
             w->close();
 }
 
-void CloudBench::while_held(const QString& action, const std::function<void()>& act)
+std::shared_ptr<bool> CloudBench::while_held(const QString& action, const std::function<void()>& act)
 {
     const QRegularExpression held("^" + action + " \\S+ held$");
     const int before = cloud->log().filter(held).size();
+    const int answered = requests(action);
+    auto in_time = std::make_shared<bool>(false);
     auto* poll = new QTimer(window.get());
-    QObject::connect(poll, &QTimer::timeout, poll, [this, held, before, act, poll] {
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
         if (cloud->log().filter(held).size() > before) {
             poll->deleteLater();
             poll->stop();
+            *in_time = requests(action) == answered;
             act();
         }
     });
     poll->start(20);
+    return in_time;
 }
 
 int CloudBench::requests(const QString& action)

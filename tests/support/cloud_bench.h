@@ -35,8 +35,9 @@ public:
     // How many requests of an action the service has answered.
     int requests(const QString& action);
     // Runs act once the service holds the next request of the action (a knob
-    // with delay_ms): what a person does while the program waits for it.
-    void while_held(const QString& action, const std::function<void()>& act);
+    // with delay_ms): what a person does while the program waits for it. The
+    // flag says whether act ran before the service answered.
+    std::shared_ptr<bool> while_held(const QString& action, const std::function<void()>& act);
 
     std::unique_ptr<CloudSimulator> cloud;
     std::unique_ptr<ORB_CONN2SERVER> link;

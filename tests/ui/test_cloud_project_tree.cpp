@@ -39,7 +39,6 @@ class TestCloudProjectTree : public QObject
         return found.isEmpty() ? nullptr : found.first();
     }
 
-    // The names of the projects and their switches, as drawn.
     QStringList drawn()
     {
         QStringList lines;
@@ -62,7 +61,6 @@ class TestCloudProjectTree : public QObject
         QVERIFY(bench->watcher.take_box().startsWith("Tips: Are you sure"));
     }
 
-    // Fills the open project dialog and confirms it.
     void confirm_dialog(const QString& name, const QStringList& switches)
     {
         auto* dialog = shown_window<ORB_Server_New_Project_Window>();
@@ -304,22 +302,23 @@ private slots:
         for (const bool fails : {true, false}) {
             bench->cloud->set_knob({{"action", "ProjectDelete"}, {"delay_ms", 2000}, {"error", fails ? 20006 : 0}});
             QSignalSpy page(bench->link.get(), &ORB_CONN2SERVER::qt2html_device_tcp);
-            bench->while_held("ProjectDelete", [this] {
+            const auto in_time = bench->while_held("ProjectDelete", [this] {
                 bench->link->emitRefreshServerProjectDataSignal();
                 emit tree->itemClicked(row("Warehouse"), 0); // a click during the wait is ignored
             });
             answer_click("Head office", 0, Answer::Yes);
             expect_box(fails ? "Deleting project failed" : "Deleting project successful");
-            QVERIFY(!page.isEmpty());
-            QCOMPARE(page[0][0].toJsonObject(), QJsonObject({{"errcode", 0}}));
+            QVERIFY(*in_time);
+            QCOMPARE(page.value(0).value(0).toJsonObject(), QJsonObject({{"errcode", 0}}));
             QCOMPARE(bool(row("Head office")), fails);
         }
         // A project confirmed while a refresh waits is created after it, and stays drawn.
         bench->cloud->set_knob({{"action", "QueryDevice"}, {"delay_ms", 2000}});
-        bench->while_held("QueryDevice",
-                          [this] { bench->projects->append_project("Late", {"FREE01"}, {"x"}, {"spare1"}); });
+        const auto in_time = bench->while_held(
+            "QueryDevice", [this] { bench->projects->append_project("Late", {"FREE01"}, {"x"}, {"spare1"}); });
         bench->projects->refresh();
         expect_box("appending project successful");
+        QVERIFY(*in_time);
         QVERIFY(row("Late"));
     }
 };
