@@ -37,9 +37,9 @@ void FirstReplyWatch::arm()
     armed = true;
 }
 
-double FirstReplyWatch::seconds_after_window() const
+double FirstReplyWatch::seconds_after_first() const
 {
-    return std::chrono::duration<double>(Clock::now() - first_arrival).count() - 5.0;
+    return std::chrono::duration<double>(Clock::now() - first_arrival).count();
 }
 
 void FirstReplyWatch::run()

@@ -18,7 +18,9 @@ public:
     void arm();
     Clock::time_point first() const { return first_arrival; }
     // Seconds from the end of the five-second collection window to now.
-    double seconds_after_window() const;
+    double seconds_after_window() const { return seconds_after_first() - 5.0; }
+    // Seconds from the first answer to now.
+    double seconds_after_first() const;
 
 private:
     void run();

@@ -214,6 +214,7 @@ void ORB_CONN2DEVICE::wait_for_reply(const QByteArray& datagram, ReceiveSlot rec
 void ORB_CONN2DEVICE::wait_for_search(const QByteArray& datagram)
 {
     collection = std::make_unique<ORB_SearchCollection>();
+    rows_told = QJsonArray();
     QElapsedTimer window;
     QTimer deadline;
     QTimer progress;
@@ -247,10 +248,11 @@ void ORB_CONN2DEVICE::report_outcome()
         return;
     }
     last_reply = std::move(done.reply);
-    if (done.devices)
-        emit searchdevice_RespDatas_signals(done.devices.get());
+    // The page first: the tree's box waits for a person, the page need not.
     if (!done.result.isEmpty())
         emit qt2html_udp(done.result);
+    if (done.devices)
+        emit searchdevice_RespDatas_signals(done.devices.get());
 }
 
 void ORB_CONN2DEVICE::refuse_request()
@@ -317,11 +319,14 @@ void ORB_CONN2DEVICE::readingSearch()
     if (!mutex.tryLock())
         return;
     if (!replied && collection) {
-        if (!search_window->isValid()) {
+        const bool first = !search_window->isValid();
+        if (first) {
             search_window->start();
             search_deadline->start(SEARCH_WINDOW_MS);
         }
         collect_search_replies(qMin<qint64>(search_window->elapsed() + DRAIN_SLICE_MS, SEARCH_WINDOW_MS));
+        if (first)
+            report_search_progress(); // the first switches are shown at once
     }
     mutex.unlock();
 }
@@ -331,6 +336,9 @@ void ORB_CONN2DEVICE::search_deadline_reached()
     if (search_window->isValid()) {
         collect_search_replies(SEARCH_WINDOW_MS + FINAL_DRAIN_MS);
         report_search_progress(); // the last count is the final one
+        // Told before the result, which takes the web channel a while to
+        // carry: the page's list is whole now.
+        emit qt2html_device_udp(QJsonObject{{"command", "searchEnded"}, {"found", collection->size()}});
         finish_search();
     }
     wait_loop.quit(); // nothing came: the outcome stays unanswered, a time-out
@@ -338,6 +346,18 @@ void ORB_CONN2DEVICE::search_deadline_reached()
 
 void ORB_CONN2DEVICE::report_search_progress()
 {
+    if (const CJsonPtr fresh = collection->take_new(); cJSON_GetArraySize(fresh.get()) > 0) {
+        emit search_rows(fresh.get());
+        QJsonArray rows;
+        const cJSON* row = nullptr;
+        cJSON_ArrayForEach(row, fresh.get())
+        {
+            const QJsonObject device = cjson_to_qjson_object(row);
+            rows.append(device);
+            rows_told.append(device);
+        }
+        emit qt2html_device_udp(QJsonObject{{"command", "searchRows"}, {"device", rows}});
+    }
     const int found = collection->size();
     emit search_progress(found);
     emit qt2html_device_udp(QJsonObject{{"command", "searchProgress"}, {"found", found}});
@@ -349,15 +369,16 @@ void ORB_CONN2DEVICE::finish_search()
     search_left_out = collection->left_out();
     CJsonPtr devices = collection->take_devices();
 
+    // The last batch was told just before: every switch is in rows_told.
     CJsonPtr result(cJSON_CreateObject());
-    cJSON_AddItemToObject(result.get(), "device", cJSON_Duplicate(devices.get(), true));
     cJSON_AddItemToObject(result.get(), "local_device", local_device_summary().release());
     cJSON_AddStringToObject(result.get(), "command", "search");
     cJSON_AddNumberToObject(result.get(), "errcode", 0);
     outcome.answered = true;
     outcome.devices = std::move(devices);
     outcome.result = cjson_to_qjson_object(result.get());
-    last_search_devices = outcome.result["device"].toArray();
+    outcome.result.insert("device", rows_told);
+    last_search_devices = rows_told;
     replied = true;
 }
 

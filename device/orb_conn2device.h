@@ -50,6 +50,8 @@ public:
     const cJSON* last_reply_document() const;
     // Whether a request is outstanding; others are refused meanwhile.
     bool waiting() const { return busy; }
+    // Whether a search is collecting answers: its list is still growing.
+    bool searching() const { return collection != nullptr; }
     // How many replies from further switches the last search had to leave
     // out of its full list (0: the list holds every switch that answered).
     int switches_left_out() const;
@@ -65,6 +67,11 @@ signals:
     void searchdevice_RespDatas_signals(cJSON* datas);
     // How many switches the running search has listed so far, several times a second.
     void search_progress(int found);
+    // The switches the running search listed since its last report, in the
+    // order they answered, as "device" entries valid only while the signal is
+    // delivered; before each count that has grown, so the last batch comes
+    // before the search's result.
+    void search_rows(const cJSON* devices);
     // What the page asks of the program's windows: a CSV file of the
     // discovery list ("discovery") or of the open local project ("project"),
     // an address plan read from a CSV file, an address plan to apply.
@@ -140,6 +147,9 @@ private:
     // The running search: what it has collected, its clock from the first
     // answer, and the timer that ends its wait.
     std::unique_ptr<ORB_SearchCollection> collection;
+    // The running search's switches as the page was told them: the result's
+    // "device" list, converted once, during the window.
+    QJsonArray rows_told;
     QElapsedTimer* search_window = nullptr;
     QTimer* search_deadline = nullptr;
     // The running request's time-out, and whether any datagram came for it.

@@ -37,6 +37,16 @@ void ORB_SearchCollection::add(const cJSON* data)
     cJSON_AddItemToArray(list.get(), entry.release());
 }
 
+CJsonPtr ORB_SearchCollection::take_new()
+{
+    CJsonPtr fresh(cJSON_CreateArray());
+    for (const cJSON* entry = last_taken ? last_taken->next : list->child; entry; entry = entry->next) {
+        cJSON_AddItemToArray(fresh.get(), cJSON_Duplicate(entry, true));
+        last_taken = entry;
+    }
+    return fresh;
+}
+
 QString ORB_SearchCollection::summary() const
 {
     return QString("search: %1 datagrams, %2 switches listed, %3 left out, %4 oversized, %5 not replies to this "

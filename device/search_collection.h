@@ -30,11 +30,15 @@ public:
     int left_out() const { return switches_left_out; }
     const cJSON* devices() const { return list.get(); }
     CJsonPtr take_devices() { return std::move(list); }
+    // Copies of the switches listed since the last call, in the order they
+    // answered: what a person can be shown while the search goes on.
+    CJsonPtr take_new();
     // One line for the log: a line a datagram would let a flood swamp it.
     QString summary() const;
 
 private:
     CJsonPtr list;
+    const cJSON* last_taken = nullptr; // the last entry take_new() returned
     QSet<QByteArray> seen;
     int datagrams = 0, oversized = 0, unusable = 0, switches_left_out = 0;
 };

@@ -42,6 +42,11 @@ void ORB_SwitchOpener::local_device_selected(QTreeWidgetItem* current, int)
     // project rows are left alone.
     if (!device_tree->is_switch(current))
         return;
+    // The list is still growing, and the link answers no other request meanwhile.
+    if (device_link->searching()) {
+        state_text->setText(tr("The search is still running: open a switch once it has ended"));
+        return;
+    }
     const QString ip = ORB_LocalDeviceTree::value(current, Row::IP_ROW);
     const QString sn = ORB_LocalDeviceTree::value(current, Row::SN_ROW);
     if (!MODEL_TABLE.contains(ORB_LocalDeviceTree::value(current, Row::MODEL_ROW))) {

@@ -76,8 +76,11 @@ void ORB_LocalDeviceTree::search()
         information(tr("Please select network"));
         return;
     }
-    disconnect(device_link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, this, &ORB_LocalDeviceTree::fill);
-    connect(device_link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, this, &ORB_LocalDeviceTree::fill);
+    // From now on every search fills the tree, as its switches answer.
+    connect(device_link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, this, &ORB_LocalDeviceTree::fill,
+            Qt::UniqueConnection);
+    connect(device_link, &ORB_CONN2DEVICE::search_rows, this, &ORB_LocalDeviceTree::add_live_rows,
+            Qt::UniqueConnection);
     ui.state_text->setText(tr("Searching for switches on %1 …").arg(nic));
     switches_filled = -1;
     const bool refused = device_link->waiting(); // the link refuses a search while a request waits
@@ -93,6 +96,40 @@ void ORB_LocalDeviceTree::fill(const cJSON* devices)
         qDebug() << "Data is empty!";
         return;
     }
+    // Live rows are the whole list by now: the last batch comes before the
+    // result. Only the marks need the whole list.
+    QList<QTreeWidgetItem*> items;
+    if (live_rows == ui.tree->topLevelItemCount() && live_rows == cJSON_GetArraySize(devices)) {
+        for (int i = 0; i < live_rows; ++i)
+            items.append(ui.tree->topLevelItem(i));
+    } else {
+        prepare_tree();
+        items = add_switch_items(devices);
+    }
+    live_rows = -1;
+    mark_shared_addresses(items);
+    switches_filled = items.size();
+    // The box answers the Search button; the page's searches, and a plan's,
+    // fill the tree quietly and say what they found in the status line.
+    if (own_search)
+        information(tr("device search complete"));
+    else
+        ui.state_text->setText(search_summary(ui.interfaces->currentText(), false));
+}
+
+void ORB_LocalDeviceTree::add_live_rows(const cJSON* devices)
+{
+    if (live_rows < 0) {
+        prepare_tree();
+        live_rows = 0;
+    } else if (live_rows != ui.tree->topLevelItemCount()) {
+        return; // a project took the tree meanwhile; the search's end fills it again
+    }
+    live_rows += add_switch_items(devices).size();
+}
+
+void ORB_LocalDeviceTree::prepare_tree()
+{
     QTreeWidget* tree = ui.tree;
     tree->clear();
     tree->setColumnCount(2);
@@ -104,25 +141,21 @@ void ORB_LocalDeviceTree::fill(const cJSON* devices)
     palette.setColor(QPalette::Base, QColor(240, 240, 240));
     palette.setColor(QPalette::Highlight, QColor(173, 216, 230));
     tree->setPalette(palette);
+}
 
-    // The whole list goes in at once, before any row is spanned or given a
-    // button: inserted one at a time, every row shifted the persistent indexes
-    // those keep, and a fill took minutes for 10,000 switches.
+// A batch goes in at once, before any row is spanned or given a button:
+// inserted one at a time, every row shifted the persistent indexes those
+// keep, and a fill took minutes for 10,000 switches.
+QList<QTreeWidgetItem*> ORB_LocalDeviceTree::add_switch_items(const cJSON* devices)
+{
     QList<QTreeWidgetItem*> items;
     const cJSON* element = nullptr;
     cJSON_ArrayForEach(element, devices)
         items.append(new_switch_item(element));
-    tree->addTopLevelItems(items);
+    ui.tree->addTopLevelItems(items);
     for (QTreeWidgetItem* device : items)
         device->setFirstColumnSpanned(true);
-    mark_shared_addresses(items);
-    switches_filled = items.size();
-    // The box answers the Search button; the page's searches, and a plan's,
-    // fill the tree quietly and say what they found in the status line.
-    if (own_search)
-        information(tr("device search complete"));
-    else
-        ui.state_text->setText(search_summary(ui.interfaces->currentText(), false));
+    return items;
 }
 
 QTreeWidgetItem* ORB_LocalDeviceTree::new_switch_item(const cJSON* element) const

@@ -45,6 +45,9 @@ public:
 
     void search();
     void fill(const cJSON* devices);
+    // Switches of the running search as they answer; the first batch
+    // replaces what the tree showed.
+    void add_live_rows(const cJSON* devices);
 
     // A top-level switch item with its six rows, as a search makes it.
     bool is_switch(QTreeWidgetItem* item) const;
@@ -63,6 +66,8 @@ public:
 
 private:
     QTreeWidgetItem* new_switch_item(const cJSON* element) const;
+    void prepare_tree();
+    QList<QTreeWidgetItem*> add_switch_items(const cJSON* devices);
     void place_due_button(QTreeWidgetItem* device);
     // Marks the switches that answer on the same address, and notes which.
     void mark_shared_addresses(const QList<QTreeWidgetItem*>& devices);
@@ -81,6 +86,7 @@ private:
     OpenSwitch open_switch;
     int switches_filled = 0;
     bool own_search = false; // the Search button's search is running
+    int live_rows = -1;      // how many of the running search's switches the tree holds; -1: none
     // Addresses that several switches answer on, with how many, in list order.
     QList<QPair<QString, int>> shared_addresses;
 };

@@ -9,6 +9,10 @@ const Discovery = (() => {
   let sortKey = "ip";
   let sortAscending = true;
   let lastAdd = null;        // {report, chosen}: shown again when the language changes
+  let live = false;          // a search is listing its switches as they answer
+  let listedLive = false;    // the list was built from this search's rows as they came
+  let byAddress = new Map(); // address -> the devices answering on it, while live
+  let projectSerials = new Set(); // the open local project's switches
   let table = null;          // the table's rows, drawn as they come into view
   const $ = (id) => document.getElementById(id);
 
@@ -105,13 +109,16 @@ const Discovery = (() => {
       : I18n.t("countFiltered", { shown: shown.length, n: devices.length });
     $("select-all").checked = shown.length > 0 && shown.every((d) => selected.has(d.sn));
     $("project-name").textContent = projectName ? I18n.t("projectName", { name: projectName }) : "";
-    $("add-button").disabled = selected.size === 0 || Bridge.busy();
-    $("plan-button").disabled = selected.size === 0;
+    // What acts on the list waits for the whole list.
+    $("add-button").disabled = live || selected.size === 0 || Bridge.busy();
+    $("plan-button").disabled = live || selected.size === 0;
+    $("export-list-button").disabled = live;
   }
 
-  function render() {
+  // keepView: the row at the top of the view stays there, wherever new rows land.
+  function render(keepView) {
     shown = visibleDevices();
-    table.show(shown);
+    table.show(shown, keepView);
     renderChrome();
   }
 
@@ -129,15 +136,54 @@ const Discovery = (() => {
     return [...named].map(([ip, n]) => `${ip} (${n})`);
   }
 
+  function listed(d, inProject, sharedBy) {
+    return { ...d, inProject, sharedBy, haystack: [d.ip, d.sn, d.mac, d.model, d.V].join("\n").toLowerCase() };
+  }
+
+  // A batch of switches that have just answered: the first one of a search
+  // replaces the list, so a search nobody answers leaves it as it was.
+  function showNewRows(rows) {
+    if (!live) {
+      live = listedLive = true;
+      devices = [];
+      byAddress = new Map();
+    }
+    for (const d of rows) {
+      const device = listed(d, projectSerials.has(d.sn), 1);
+      devices.push(device);
+      const same = byAddress.get(d.ip) || [];
+      same.push(device);
+      byAddress.set(d.ip, same);
+      for (const other of same) other.sharedBy = same.length;
+    }
+    render(true);
+  }
+
+  // The rows shown as they came are the result's own when they are its
+  // switches in its order: then they stay, and only the project's marks may change.
+  function sameSwitches(list) {
+    return listedLive && list.length === devices.length && list.every((d, i) => d.sn === devices[i].sn);
+  }
+
   function showSearchResult(result) {
+    const list = result.device || [];
     const inProject = new Set((result.local_device || []).map((d) => d.sn));
-    const perAddress = new Map();
-    for (const d of result.device || []) perAddress.set(d.ip, (perAddress.get(d.ip) || 0) + 1);
-    devices = (result.device || []).map((d) => ({
-      ...d, inProject: inProject.has(d.sn), sharedBy: perAddress.get(d.ip),
-      haystack: [d.ip, d.sn, d.mac, d.model, d.V].join("\n").toLowerCase(),
-    }));
-    selected = new Set([...selected].filter((sn) => devices.some((d) => d.sn === sn)));
+    if (sameSwitches(list)) {
+      for (const d of devices) d.inProject = inProject.has(d.sn);
+    } else {
+      const perAddress = new Map();
+      for (const d of list) perAddress.set(d.ip, (perAddress.get(d.ip) || 0) + 1);
+      devices = list.map((d) => listed(d, inProject.has(d.sn), perAddress.get(d.ip)));
+    }
+    listedLive = false;
+    showListFinal();
+  }
+
+  // The search's window has ended: its list is whole and may be acted on.
+  function showListFinal() {
+    live = false;
+    const present = new Set(devices.map((d) => d.sn));
+    selected = new Set([...selected].filter((sn) => present.has(sn)));
     const shared = sharedAddresses();
     let text = I18n.t("searchDone", { n: devices.length });
     if (shared.length > 0) {
@@ -145,19 +191,24 @@ const Discovery = (() => {
       text += " " + I18n.t("sharedAddresses", { n: sharing, list: shared.join(", ") });
     }
     notice(text, shared.length > 0 ? "error" : "info");
-    render();
+    render(true);
   }
 
   let projectName = "";
 
   function showDeviceMessage(message) {
     if (message.command === "searchProgress") {
-      notice(I18n.t("searchProgress", { n: message.found }), "info");
+      notice(I18n.t("searchProgress", { n: message.found }) + (live ? " " + I18n.t("searchListGrowing") : ""),
+             "info");
+    } else if (message.command === "searchRows") {
+      showNewRows(message.device || []);
+    } else if (message.command === "searchEnded") {
+      if (live) showListFinal();
     } else if (message.command === "localProject") {
       // The marks follow the open project, without a new search.
       projectName = message.name || "";
-      const inProject = new Set(message.sn || []);
-      for (const d of devices) d.inProject = inProject.has(d.sn);
+      projectSerials = new Set(message.sn || []);
+      for (const d of devices) d.inProject = projectSerials.has(d.sn);
       render();
     }
   }
@@ -262,7 +313,8 @@ const Discovery = (() => {
   }
 
   function init() {
-    table = VirtualRows.create($("device-scroll"), document.querySelector("#device-table tbody"), 8, rowFor);
+    table = VirtualRows.create($("device-scroll"), document.querySelector("#device-table tbody"), 8, rowFor,
+                               (device) => device.sn);
     $("search-button").addEventListener("click", search);
     $("filter-input").addEventListener("input", render);
     $("add-button").addEventListener("click", openAddDialog);

@@ -19,8 +19,9 @@ const VirtualRows = (() => {
     return row;
   }
 
-  // scroller: the element that scrolls; body: the tbody; rowFor(item): a tr.
-  function create(scroller, body, columns, rowFor) {
+  // scroller: the element that scrolls; body: the tbody; rowFor(item): a tr;
+  // key(item): what names an item across lists.
+  function create(scroller, body, columns, rowFor, key) {
     let items = [];
     let drawn = null;  // [first, last) drawn, to skip scrolls within it
 
@@ -52,10 +53,20 @@ const VirtualRows = (() => {
       });
     });
 
-    return {
-      show(list) { items = list; draw(); },
-      redraw: draw,
-    };
+    // keepView: the item at the top of the view stays there in the new list
+    // (found by key), so rows landing above it do not move what is read.
+    function show(list, keepView) {
+      const top = Math.floor(scroller.scrollTop / ROW_HEIGHT);
+      const anchor = keepView && scroller.scrollTop > 0 ? items[top] : undefined;
+      items = list;
+      if (anchor !== undefined) {
+        const at = items.findIndex((item) => key(item) === key(anchor));
+        if (at >= 0 && at !== top) scroller.scrollTop += (at - top) * ROW_HEIGHT;
+      }
+      draw();
+    }
+
+    return { show, redraw: draw };
   }
 
   return { create };

@@ -676,6 +676,10 @@
         <source>The switch reported no valid address (%1): it cannot be opened in the browser.</source>
         <translation>The switch reported no valid address (%1): it cannot be opened in the browser.</translation>
     </message>
+    <message>
+        <source>The search is still running: open a switch once it has ended</source>
+        <translation>The search is still running: open a switch once it has ended</translation>
+    </message>
 </context>
 <context>
     <name>ORB_Window</name>

@@ -671,6 +671,10 @@
         <source>The switch reported no valid address (%1): it cannot be opened in the browser.</source>
         <translation>交换机上报的地址无效（%1），无法在浏览器中打开。</translation>
     </message>
+    <message>
+        <source>The search is still running: open a switch once it has ended</source>
+        <translation>搜索仍在进行：请在搜索结束后再打开交换机</translation>
+    </message>
 </context>
 <context>
     <name>ORB_Window</name>

@@ -127,6 +127,42 @@ private slots:
         searched = true;
     }
 
+    // The switches come in batches while the window is open, in the order they
+    // answered, to the windows and the page alike; together they are the list.
+    void rowsComeAsSwitchesAnswer()
+    {
+        QVERIFY(start_fleet({sw("A", "10.0.0.1"), sw("B", "10.0.0.2"), sw("LATE", "10.0.0.3", {{"delay_ms", 3000}})}));
+        QElapsedTimer clock;
+        QList<qint64> batch_ms;
+        QJsonArray rows, page_rows;
+        const auto batches = connect(link, &ORB_CONN2DEVICE::search_rows, this, [&](const cJSON* batch) {
+            batch_ms.append(clock.elapsed());
+            const cJSON* row = nullptr;
+            cJSON_ArrayForEach(row, batch)
+                rows.append(cjson_to_qjson_object(row));
+        });
+        QSignalSpy page(link, &ORB_CONN2DEVICE::qt2html_device_udp);
+        clock.start();
+        link->search_device(true, "lo");
+        disconnect(batches);
+        QCOMPARE(rows, link->last_search());
+        QCOMPARE(rows.last()["sn"].toString(), QString("LATE"));
+        QVERIFY2(batch_ms.first() < batch_ms.last() - 2000, qPrintable(QString::number(batch_ms.first())));
+        QStringList told;
+        for (const QList<QVariant>& message : page) {
+            const QJsonObject m = message[0].toJsonObject();
+            if (m["command"] == QString("searchRows"))
+                for (const QJsonValue& row : m["device"].toArray())
+                    page_rows.append(row);
+            if (m["command"] != QString("searchProgress"))
+                told.append(m["command"].toString());
+        }
+        QCOMPARE(page_rows, rows);
+        // The page hears that the list is whole before the result comes.
+        QCOMPARE(told.last(), QString("searchEnded"));
+        QCOMPARE(page.last()[0].toJsonObject()["found"].toInt(), 3);
+    }
+
     void wireFormatAndDefaultFleet()
     {
         QVERIFY(start({"--restart-ms", "1500"}));
