@@ -135,20 +135,25 @@ private slots:
         QTimer watch;
         bool sorted = false;
         during_search(&watch, [&] {
+            // The rows, then "live" while the list still grows; an answer
+            // counts only once the page has taken the sort ("sorted").
             ask_page("[...document.querySelectorAll('#device-table tbody tr[data-sn]')]"
-                     ".map(r => r.dataset.sn + (r.classList.contains('selected') ? '*' : ''))",
+                     ".map(r => r.dataset.sn + (r.classList.contains('selected') ? '*' : ''))"
+                     ".concat(document.getElementById('export-list-button').disabled ? ['live'] : [])"
+                     ".concat(window.sortedByTest ? ['sorted'] : [])",
                      &rows);
-            if (!sorted && rows.size() == 3) { // descending serial numbers, B chosen
+            if (!sorted && rows.size() == 4 && rows.last() == "live") { // descending serial numbers, B chosen
                 sorted = true;
                 ask_page("const th = document.querySelector(\"#device-table th[data-key='sn']\"); th.click(); th.click();"
                          "document.querySelector(\"#device-table tr[data-sn='B'] input\").click();"
+                         "window.sortedByTest = true;"
                          "[String(document.getElementById('add-button').disabled)]",
                          &state);
             }
-            return sorted && rows.size() == 4;
+            return rows.size() == 6;
         });
         lan->page->click("#search-button");
-        QCOMPARE(rows, (QStringList{"LATE", "C", "B*", "A"}));
+        QCOMPARE(rows, (QStringList{"LATE", "C", "B*", "A", "live", "sorted"}));
         QCOMPARE(state, QStringList{"true"}); // chosen during the window: adding waits
         QVERIFY(lan->page->wait_for("!document.getElementById('add-button').disabled"));
         QCOMPARE(lan->page->text("#device-table tbody tr[data-sn] td:nth-child(3)"), QString("LATE"));
