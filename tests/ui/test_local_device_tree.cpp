@@ -59,12 +59,13 @@ class TestLocalDeviceTree : public QObject
 
     static ORB_Passwd_Window* open_prompt() { return shown_window<ORB_Passwd_Window>(); }
 
-    // Requests that name a switch: the page may still be asking an opened one.
-    int requests_to(const QString& sn)
+    // Requests that name a switch (and a command, if given): the page may
+    // still be asking an opened one.
+    int requests_to(const QString& sn, const QString& command = QString())
     {
         int count = 0;
         for (const QJsonObject& request : lan->sim->requests())
-            count += request["text"].toString().contains(sn);
+            count += request["text"].toString().contains(sn) && request["text"].toString().contains(command);
         return count;
     }
 
@@ -73,13 +74,7 @@ class TestLocalDeviceTree : public QObject
     void wait_opened(const QString& sn, int n)
     {
         QTRY_COMPARE_WITH_TIMEOUT(opened(sn), n, 10000);
-        const auto facts_asked = [this, sn] {
-            int count = 0;
-            for (const QJsonObject& request : lan->sim->requests())
-                count += request["text"].toString().contains(sn) && request["text"].toString().contains("sysinfo");
-            return count;
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(facts_asked(), n, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(requests_to(sn, "sysinfo"), n, 10000);
         QVERIFY(lan->page->wait_for("!document.querySelector('#sysinfo-panel button').disabled"));
     }
 
