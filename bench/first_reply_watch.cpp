@@ -48,6 +48,9 @@ void FirstReplyWatch::run()
     while (!stop) {
         if (recv(fd, buffer, sizeof buffer, 0) > 0 && armed && !seen) {
             first_arrival = Clock::now();
+            first_epoch_ms = std::chrono::duration<double, std::milli>(
+                                 std::chrono::system_clock::now().time_since_epoch())
+                                 .count();
             seen = true;
         }
     }

@@ -21,6 +21,9 @@ public:
     double seconds_after_window() const { return seconds_after_first() - 5.0; }
     // Seconds from the first answer to now.
     double seconds_after_first() const;
+    // Milliseconds from the first answer to a moment on the wall clock, in
+    // milliseconds since the epoch: the clock a web page's stamps use.
+    double ms_after_first(double epoch_ms) const { return epoch_ms - first_epoch_ms; }
 
 private:
     void run();
@@ -29,4 +32,5 @@ private:
     std::thread thread;
     std::atomic<bool> stop{false}, armed{false}, seen{false};
     Clock::time_point first_arrival;
+    double first_epoch_ms = 0;
 };

@@ -248,11 +248,12 @@ void ORB_CONN2DEVICE::report_outcome()
         return;
     }
     last_reply = std::move(done.reply);
-    // The page first: the tree's box waits for a person, the page need not.
-    if (!done.result.isEmpty())
-        emit qt2html_udp(done.result);
+    // The tree's box may hold the result object back until a person answers
+    // it; the page has shown its whole list since "searchEnded" all the same.
     if (done.devices)
         emit searchdevice_RespDatas_signals(done.devices.get());
+    if (!done.result.isEmpty())
+        emit qt2html_udp(done.result);
 }
 
 void ORB_CONN2DEVICE::refuse_request()

@@ -142,9 +142,16 @@ private slots:
                 rows.append(cjson_to_qjson_object(row));
         });
         QSignalSpy page(link, &ORB_CONN2DEVICE::qt2html_device_udp);
+        QStringList ends;
+        const auto tree_end = connect(link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, this,
+                                      [&] { ends.append("devices"); });
+        const auto page_end = connect(link, &ORB_CONN2DEVICE::qt2html_udp, this, [&] { ends.append("result"); });
         clock.start();
         link->search_device(true, "lo");
         disconnect(batches);
+        disconnect(tree_end);
+        disconnect(page_end);
+        QCOMPARE(ends, QStringList({"devices", "result"}));
         QCOMPARE(rows, link->last_search());
         QCOMPARE(rows.last()["sn"].toString(), QString("LATE"));
         QVERIFY2(batch_ms.first() < batch_ms.last() - 2000, qPrintable(QString::number(batch_ms.first())));
