@@ -49,6 +49,9 @@ public:
     void set_uid(QString uid);
     void set_key(QString key);
     void set_nic_names(QStringList names);
+    // For the program's other parts: a message to the page on its device
+    // channel (qt2html_device_tcp). Not a slot: the page cannot call it.
+    void tell_page(const QJsonObject& message) { emit qt2html_device_tcp(message); }
 
     // Account actions.
     void mobile_login(QString mobile, QString password);

@@ -63,7 +63,7 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
     if (!restarting.isEmpty())
         confirm(restarting, plan["nic"].toString());
     device_link->set_silent(false); // later requests of the window show their time-outs again
-    emit device_link->qt2html_device_udp(QJsonObject{{"command", "planDone"}, {"total", total}});
+    device_link->tell_page(QJsonObject{{"command", "planDone"}, {"total", total}});
     running = false;
 }
 
@@ -149,5 +149,5 @@ void ORB_AddressPlanRun::report(const Step& step, const QString& state, const QS
         message.insert("reason", reason);
     if (!at.isEmpty())
         message.insert("at", at);
-    emit device_link->qt2html_device_udp(message);
+    device_link->tell_page(message);
 }

@@ -58,6 +58,12 @@ public:
     // The "device" list of the last search; empty when it got no answer.
     QJsonArray last_search() const { return last_search_devices; }
 
+    // For the program's other parts: a message to the page on its device
+    // channel (qt2html_device_udp), and an answer to the page's own request
+    // (qt2html_udp). Not slots: the page cannot call them.
+    void tell_page(const QJsonObject& message) { emit qt2html_device_udp(message); }
+    void answer_page(const QJsonObject& answer) { emit qt2html_udp(answer); }
+
 signals:
     void qt2html_udp(QJsonObject json_data);
     void qt2html_device_udp(QJsonObject json_data);

@@ -3,6 +3,8 @@
 #include "codec/payload_cipher.h"
 #include "codec/payload_text.h"
 
+#include <QStringList>
+
 #include <climits>
 
 namespace {
@@ -46,4 +48,37 @@ QString decode_stored_password(const QString& stored)
 QString encode_stored_password(const QString& password)
 {
     return QString::fromUtf8(encrypt_to_base64(password.toUtf8(), PASSWORD_STORE_KEY));
+}
+
+CJsonPtr project_document(const QVector<ORB_DeviceRecord>& records)
+{
+    CJsonPtr document(cJSON_CreateObject());
+    cJSON* arrays[6];
+    for (int k = 0; k < 6; ++k)
+        arrays[k] = cJSON_AddArrayToObject(document.get(), FILE_KEYS[k]);
+    for (const ORB_DeviceRecord& d : records) {
+        const QString values[6] = {d.ip, d.sn, d.mac, d.model, encode_stored_password(d.passwd), d.active};
+        for (int k = 0; k < 6; ++k)
+            cJSON_AddItemToArray(arrays[k], cJSON_CreateString(values[k].toUtf8().constData()));
+    }
+    return document;
+}
+
+CJsonPtr search_device_list(const QVector<ORB_DeviceRecord>& records)
+{
+    CJsonPtr list(cJSON_CreateObject());
+    cJSON* local_device = cJSON_AddArrayToObject(list.get(), "local_device");
+    QStringList seen_ips;
+    for (const ORB_DeviceRecord& d : records) {
+        const QString ip = d.ip.left(15);
+        if (seen_ips.contains(ip))
+            continue;
+        seen_ips.append(ip);
+        cJSON* entry = cJSON_CreateObject();
+        cJSON_AddStringToObject(entry, "ip", d.ip.toUtf8().constData());
+        cJSON_AddStringToObject(entry, "sn", d.sn.toUtf8().constData());
+        cJSON_AddStringToObject(entry, "active", d.active.toUtf8().constData());
+        cJSON_AddItemToArray(local_device, entry);
+    }
+    return list;
 }

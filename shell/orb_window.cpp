@@ -3,20 +3,20 @@
 #include "ui_orb_window.h"
 
 #include "cloud/orb_conn2server.h"
-#include "device/orb_conn2device.h"
-#include "projects/local_projects.h"
 #include "device/address_plan_run.h"
-#include "ui/csv_files.h"
+#include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "projects/private_files.h"
 #include "projects/project_name.h"
-#include "projects/switch_opener.h"
 #include "shell/no_edit_delegate.h"
 #include "shell/startup_language.h"
 #include "ui/cloud_account.h"
 #include "ui/cloud_project_tree.h"
+#include "ui/csv_files.h"
 #include "ui/interface_list.h"
 #include "ui/local_device_tree.h"
+#include "ui/local_projects.h"
+#include "ui/switch_opener.h"
 
 #include <QDebug>
 #include <QDir>
@@ -57,18 +57,15 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     conn2device = new ORB_CONN2DEVICE(this);
     local_projects = new ORB_LocalProjects({ui->local_project_viewer, ui->open_project_button,
                                             ui->delete_project_button, ui->delete_device_button, ui->state_text},
-                                           loader, conn2device, &current_device_sn, this);
+                                           loader, conn2device, shared, this);
     device_tree = new ORB_LocalDeviceTree({this, ui->local_project_viewer, ui->NIC_select_box, ui->state_text},
                                           conn2device, this);
-    switch_opener = new ORB_SwitchOpener(this, ui->state_text, device_tree, loader, conn2device,
-                                         {&current_device_sn, &repeat_guard}, this);
+    switch_opener = new ORB_SwitchOpener(this, ui->state_text, device_tree, loader, conn2device, shared, this);
     cloud_tree = new ORB_CloudProjectTree(
-        {this, ui->server_project_viewer, ui->server_new_project_button, ui->server_update_button}, conn2server,
-        &current_device_sn);
+        {this, ui->server_project_viewer, ui->server_new_project_button, ui->server_update_button}, conn2server, shared);
     cloud_account = new ORB_CloudAccount(
-        {this, ui->usr_name_text, ui->state_text},
-        {&login_done, &login_attempts, [this](const QString& name) { show_login_state(name); }}, conn2server,
-        cloud_tree);
+        {this, ui->usr_name_text, ui->state_text}, shared, [this](const QString& name) { show_login_state(name); },
+        conn2server, cloud_tree);
     csv_files = new ORB_CsvFiles(this, conn2device, local_projects, this);
     plan_run = new ORB_AddressPlanRun(
         conn2device, [this] { return local_projects->stored_passwords(); }, this);
@@ -85,9 +82,9 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     translator = new QTranslator;
     setup_web_channel();
 
-    login_done = true;
-    login_attempts = 3;
-    current_device_sn = "";
+    shared.login_done = true;
+    shared.login_attempts = 3;
+    shared.current_device_sn = "";
     const QString filepath = QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString();
     if (!filepath.isEmpty()) {
         local_projects->load_local_project(filepath);
@@ -208,7 +205,7 @@ void ORB_Window::greet_page()
         ui->webviewer->page()->runJavaScript("window.orbReady === true", [this, attempts, poll](const QVariant& ready) {
             if (ready.toBool()) {
                 qInfo().noquote() << "HTML application ready:" << ui->webviewer->url().toString();
-                emit conn2device->qt2html_device_udp(QJsonObject{{"command", "language"}, {"type", language}});
+                conn2device->tell_page(QJsonObject{{"command", "language"}, {"type", language}});
                 local_projects->announce_project();
             } else if (++*attempts < PAGE_READY_ATTEMPTS)
                 QTimer::singleShot(PAGE_READY_POLL_MS, this, *poll);
@@ -310,7 +307,7 @@ void ORB_Window::apply_mode(const QString& mode)
     const QString key = QString::fromUtf8(cjson_string_member(credentials.get(), "key"));
     if (uid.isEmpty() || key.isEmpty()) {
         // Started for a sign-in: nothing is asked of the cloud before it.
-        login_done = false;
+        shared.login_done = false;
         show_login_state(ui->usr_name_text->text());
         return;
     }
@@ -326,7 +323,7 @@ void ORB_Window::apply_mode(const QString& mode)
 void ORB_Window::show_login_state(QString name)
 {
     ui->usr_name_text->setText(name);
-    if (login_done) {
+    if (shared.login_done) {
         ui->usr_name_text->setStyleSheet("color: red;");
         ui->login_changepd_button->setText(tr("Change Password"));
         ui->login_changepd_button->setStyleSheet("color: red;");
@@ -357,7 +354,7 @@ void ORB_Window::language_changed(QAction* project)
     QSettings("./Settings.ini", QSettings::IniFormat).setValue("language", language);
     install_translator();
     show_login_state(account);
-    emit conn2device->qt2html_device_udp(QJsonObject{{"command", "language"}, {"type", language}});
+    conn2device->tell_page(QJsonObject{{"command", "language"}, {"type", language}});
 }
 
 void ORB_Window::quit_event()
@@ -500,7 +497,7 @@ void ORB_Window::build_server_project_tree(const cJSON* tree)
 void ORB_Window::on_server_update_button_clicked()
 {
     // Signed out, there is nothing to ask the cloud (the page may still ask).
-    if (login_done)
+    if (shared.login_done)
         cloud_tree->refresh();
 }
 

@@ -8,6 +8,7 @@
 // delegate to.
 
 #include "codec/cjson_util.h"
+#include "ui/window_state.h"
 
 #include <QJsonObject>
 #include <QList>
@@ -119,14 +120,12 @@ private:
     QTranslator* translator;
     int language;
     QMap<QString, QString> cloud_project_maps[2];
-    QString current_device_sn;
-    bool login_done = true;
-    int login_attempts = 3;
+    // What the trees, prompts and account code share, handed to them by reference.
+    ORB_WindowState shared;
     QSystemTrayIcon* tray_icon = nullptr;
     QAction* quit_action = nullptr;
     QAction* open_action = nullptr;
     QMenu* tray_menu = nullptr;
-    int repeat_guard = 0;
     ORB_LocalProjects* local_projects;
     ORB_LocalDeviceTree* device_tree;
     ORB_SwitchOpener* switch_opener;

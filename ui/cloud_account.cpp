@@ -8,6 +8,7 @@
 #include "ui/orb_login_window.h"
 #include "ui/orb_register_window.h"
 #include "ui/window_habits.h"
+#include "ui/window_state.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,10 +25,12 @@ QSettings settings()
 
 } // namespace
 
-ORB_CloudAccount::ORB_CloudAccount(Widgets widgets, State state, ORB_CONN2SERVER* link,
+ORB_CloudAccount::ORB_CloudAccount(Widgets widgets, ORB_WindowState& shared,
+                                   std::function<void(const QString&)> show_login_state, ORB_CONN2SERVER* link,
                                    ORB_CloudProjectTree* cloud_tree)
     : ui(widgets)
-    , account(std::move(state))
+    , shared(shared)
+    , show_login_state(std::move(show_login_state))
     , link(link)
     , cloud_tree(cloud_tree)
 {
@@ -47,7 +50,7 @@ void ORB_CloudAccount::open_account_window()
 {
     if (signing_in)
         return;
-    if (*account.login_done)
+    if (shared.login_done)
         open_change_password_window();
     else
         open_login_window();
@@ -99,10 +102,10 @@ void ORB_CloudAccount::open_change_mobile_window()
 void ORB_CloudAccount::login_repeatedly(Id id, const QString& user, const QString& password, bool remember)
 {
     // One sign-in at a time: a second confirm while one waits does nothing.
-    if (*account.login_done || signing_in)
+    if (shared.login_done || signing_in)
         return;
     signing_in = true;
-    for (int attempt = 0; attempt < *account.login_attempts && !*account.login_done; ++attempt) {
+    for (int attempt = 0; attempt < shared.login_attempts && !shared.login_done; ++attempt) {
         login(id, user, password, remember);
         // The service's answer stands: a wrong password is not sent again.
         if (link->answered())
@@ -137,8 +140,8 @@ void ORB_CloudAccount::login(Id id, const QString& user, const QString& password
                               : tr("Login failed unknown reason"));
         return;
     }
-    *account.login_done = true;
-    account.show_login_state(user);
+    shared.login_done = true;
+    show_login_state(user);
     remember_login(user, password, remember);
     link->query_device();
     if (link->result_code() == 0)

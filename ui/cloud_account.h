@@ -13,6 +13,7 @@
 
 class ORB_CloudProjectTree;
 class ORB_CONN2SERVER;
+struct ORB_WindowState;
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -28,16 +29,11 @@ public:
         QLabel* account_label;
         QLineEdit* state_text;
     };
-    struct State
-    {
-        bool* login_done;
-        const int* login_attempts;
-        // Redraws the account bar for login_done and a name.
-        std::function<void(const QString&)> show_login_state;
-    };
     enum class Id { Mobile, Email };
 
-    ORB_CloudAccount(Widgets widgets, State state, ORB_CONN2SERVER* link, ORB_CloudProjectTree* cloud_tree);
+    // show_login_state redraws the account bar for the sign-in state and a name.
+    ORB_CloudAccount(Widgets widgets, ORB_WindowState& shared, std::function<void(const QString&)> show_login_state,
+                     ORB_CONN2SERVER* link, ORB_CloudProjectTree* cloud_tree);
 
     // The account button: the sign-in window while signed out, else the
     // change-password window.
@@ -63,7 +59,8 @@ private:
     void inform(const QString& text);
 
     Widgets ui;
-    State account;
+    ORB_WindowState& shared;
+    std::function<void(const QString&)> show_login_state;
     ORB_CONN2SERVER* link;
     ORB_CloudProjectTree* cloud_tree;
     bool signing_in = false;

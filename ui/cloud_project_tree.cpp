@@ -3,6 +3,7 @@
 #include "cloud/orb_conn2server.h"
 #include "ui/orb_server_new_project_window.h"
 #include "ui/window_habits.h"
+#include "ui/window_state.h"
 
 #include <QDebug>
 #include <QHeaderView>
@@ -53,10 +54,10 @@ void set_editable(QTreeWidgetItem* row, bool editable)
 
 } // namespace
 
-ORB_CloudProjectTree::ORB_CloudProjectTree(Widgets widgets, ORB_CONN2SERVER* link, QString* current_device_sn)
+ORB_CloudProjectTree::ORB_CloudProjectTree(Widgets widgets, ORB_CONN2SERVER* link, ORB_WindowState& shared)
     : ui(widgets)
     , link(link)
-    , current_device_sn(current_device_sn)
+    , shared(shared)
 {
 }
 
@@ -150,7 +151,7 @@ void ORB_CloudProjectTree::send_summary()
     }
     const QJsonObject summary{{"command", "cloudProjectInfo"}, {"errcode", 0}, {"projects", projects}};
     link->project_switch_info_slot(summary);
-    emit link->qt2html_device_tcp(summary);
+    link->tell_page(summary);
 }
 
 bool ORB_CloudProjectTree::query_and_redraw()
@@ -279,23 +280,23 @@ void ORB_CloudProjectTree::row_double_clicked(QTreeWidgetItem* item)
     if (action_running || !project)
         return;
     const QString sn = item->text(SN_COLUMN);
-    if (project->childCount() != 1 && *current_device_sn == sn) {
+    if (project->childCount() != 1 && shared.current_device_sn == sn) {
         inform(tr("select last device, please select other device"));
         return;
     }
-    *current_device_sn = sn;
+    shared.current_device_sn = sn;
     if (item->text(ID_OR_STATE_COLUMN) == "offline") {
         inform(tr("device is offline"));
         return;
     }
-    emit link->qt2html_device_tcp(QJsonObject{{"name", item->text(NAME_COLUMN)},
-                                              {"sn", sn},
-                                              {"isJoin", item->text(3) == tr("join") ? 0 : 1},
-                                              {"V", item->text(VERSION_COLUMN)},
-                                              {"pid", item->text(PROJECT_ID_COLUMN)},
-                                              {"baseModel", item->text(BASE_MODEL_COLUMN)},
-                                              {"model", item->text(MODEL_COLUMN)},
-                                              {"command", "web_sw"}});
+    link->tell_page(QJsonObject{{"name", item->text(NAME_COLUMN)},
+                                {"sn", sn},
+                                {"isJoin", item->text(3) == tr("join") ? 0 : 1},
+                                {"V", item->text(VERSION_COLUMN)},
+                                {"pid", item->text(PROJECT_ID_COLUMN)},
+                                {"baseModel", item->text(BASE_MODEL_COLUMN)},
+                                {"model", item->text(MODEL_COLUMN)},
+                                {"command", "web_sw"}});
 }
 
 void ORB_CloudProjectTree::row_renamed(QTreeWidgetItem* item)

@@ -15,6 +15,7 @@
 #include <functional>
 
 class ORB_CONN2SERVER;
+struct ORB_WindowState;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -33,7 +34,7 @@ public:
         QPushButton* update_button;
     };
 
-    ORB_CloudProjectTree(Widgets widgets, ORB_CONN2SERVER* link, QString* current_device_sn);
+    ORB_CloudProjectTree(Widgets widgets, ORB_CONN2SERVER* link, ORB_WindowState& shared);
 
     void redraw(const cJSON* project_tree);
     // The update button and the page's refresh; deferred while an action runs.
@@ -83,7 +84,7 @@ private:
 
     Widgets ui;
     ORB_CONN2SERVER* link;
-    QString* current_device_sn;
+    ORB_WindowState& shared;
     // Names, ids and permissions ("admin" or "join") of the projects, one
     // entry per top-level row, in row order.
     QStringList cloud_device_lists[3];

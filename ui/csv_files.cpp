@@ -2,7 +2,7 @@
 
 #include "codec/csv_table.h"
 #include "device/orb_conn2device.h"
-#include "projects/local_projects.h"
+#include "ui/local_projects.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -152,5 +152,5 @@ void ORB_CsvFiles::import_plan()
 
 void ORB_CsvFiles::tell_page(const QJsonObject& message)
 {
-    emit device_link->qt2html_device_udp(message);
+    device_link->tell_page(message);
 }

@@ -29,12 +29,10 @@ CloudBench::CloudBench(const QString& certificate_dir, const QString& seed_file)
     cloud->point_settings_here(certificate_dir);
     link = std::make_unique<ORB_CONN2SERVER>();
     projects = std::make_unique<ORB_CloudProjectTree>(
-        ORB_CloudProjectTree::Widgets{window.get(), tree, new_button, update_button}, link.get(), &current_sn);
+        ORB_CloudProjectTree::Widgets{window.get(), tree, new_button, update_button}, link.get(), shared);
     account = std::make_unique<ORB_CloudAccount>(
         ORB_CloudAccount::Widgets{window.get(), account_label, state_text},
-        ORB_CloudAccount::State{&login_done, &login_attempts,
-                                [this](const QString& name) { account_label->setText(name); }},
-        link.get(), projects.get());
+        shared, [this](const QString& name) { account_label->setText(name); }, link.get(), projects.get());
     // Connected as the window connects them.
     ORB_CloudProjectTree* rows = projects.get();
     QObject::connect(tree, &QTreeWidget::itemClicked, tree, [rows](QTreeWidgetItem* i, int c) { rows->row_clicked(i, c); });

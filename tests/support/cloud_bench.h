@@ -9,6 +9,7 @@
 #include "tools/drive/dialog_watcher.h"
 #include "ui/cloud_account.h"
 #include "ui/cloud_project_tree.h"
+#include "ui/window_state.h"
 
 #include <QApplication>
 #include <QString>
@@ -47,9 +48,9 @@ public:
     QPushButton* update_button;
     QLabel* account_label;
     QLineEdit* state_text;
-    QString current_sn;
-    bool login_done = false;
-    const int login_attempts = 3;
+    ORB_WindowState shared{QString(), 0, false, 3}; // signed out at first
+    QString& current_sn = shared.current_device_sn;
+    bool& login_done = shared.login_done;
     std::unique_ptr<ORB_CloudProjectTree> projects;
     std::unique_ptr<ORB_CloudAccount> account;
     DialogWatcher watcher;

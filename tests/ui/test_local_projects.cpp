@@ -2,12 +2,13 @@
 // device link against the switch simulator for the page's hand-over.
 
 #include "device/orb_conn2device.h"
-#include "projects/local_projects.h"
 #include "projects/orb_loader.h"
 #include "tests/support/scratch_filesystem.h"
 #include "tests/support/test_files.h"
 #include "tools/drive/dialog_watcher.h"
 #include "tools/drive/switch_simulator.h"
+#include "ui/local_projects.h"
+#include "ui/window_state.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,7 +64,7 @@ class TestLocalProjects : public QObject
     ORB_Loader* loader = nullptr;
     ORB_CONN2DEVICE* link = nullptr;
     ORB_LocalProjects* projects = nullptr;
-    QString current_sn;
+    ORB_WindowState shared;
 
     QString config(const QString& file) const { return work->filePath("config/" + file); }
 
@@ -92,7 +93,7 @@ private slots:
         loader = new ORB_Loader(host.get());
         link = new ORB_CONN2DEVICE(host.get());
         projects = new ORB_LocalProjects({tree, open_button, delete_button, device_button, state}, loader, link,
-                                         &current_sn, host.get());
+                                         shared, host.get());
         connect(projects, &ORB_LocalProjects::project_chosen, projects,
                 [this](QAction* a) { projects->load_local_project(a->text()); });
         connect(projects, &ORB_LocalProjects::project_deletion_chosen, projects,
@@ -111,13 +112,13 @@ private slots:
 
     void newProjectAndEmptySaves()
     {
-        current_sn = "ORB1";
+        shared.current_device_sn = "ORB1";
         projects->new_project();
         QCOMPARE(tree->topLevelItemCount(), 1);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("default_project"));
         const QLineEdit* editor = tree->viewport()->findChild<QLineEdit*>(); // open for the name
         QVERIFY(editor && editor->isVisible());
-        QCOMPARE(current_sn, QString());
+        QCOMPARE(shared.current_device_sn, QString());
         QCOMPARE(state->text(), QString("create new local project successfully"));
 
         QVERIFY(projects->save_project());

@@ -1,11 +1,12 @@
 #pragma once
-// The window's local projects: new, load, save, rename, delete, remove a
-// device, the three menus, the device list for searches, and the update from
-// devices the page hands over. It works on the window's local tree, menu
-// buttons and status line, which the window owns.
+// The window's project area: the local tree showing a project, new, load,
+// save, rename, delete, remove a device, the three menus and their questions,
+// the device list for searches, and the update from devices the page hands
+// over. It works on the window's local tree, menu buttons and status line,
+// which the window owns; the files are ORB_ProjectFiles'.
 
-#include "codec/cjson_util.h"
 #include "projects/device_records.h"
+#include "projects/project_files.h"
 
 #include <QHash>
 #include <QMap>
@@ -16,6 +17,7 @@
 
 class ORB_CONN2DEVICE;
 class ORB_Loader;
+struct ORB_WindowState;
 class QAction;
 class QLineEdit;
 class QToolButton;
@@ -36,7 +38,7 @@ public:
         QLineEdit* state_text;
     };
 
-    ORB_LocalProjects(Widgets widgets, ORB_Loader* loader, ORB_CONN2DEVICE* device_link, QString* current_device_sn,
+    ORB_LocalProjects(Widgets widgets, ORB_Loader* loader, ORB_CONN2DEVICE* device_link, ORB_WindowState& shared,
                       QObject* parent);
 
     void new_project();
@@ -45,7 +47,6 @@ public:
     void renamed(QTreeWidgetItem* item, int column);
     void delete_project(const QString& name);
     void delete_device(const QString& sn);
-    void refresh_project_files();
     void refresh_local_menus();
     void send_local_devices();
     void update_from_page();
@@ -73,16 +74,13 @@ private:
     void set_state(const QString& text);
     QString name_problem(const QString& name);
     bool may_replace(const QString& name) const;
-    CJsonPtr project_document(QTreeWidgetItem* project) const;
+    QVector<ORB_DeviceRecord> project_records(const QTreeWidgetItem* project) const;
     void fill_menu(QToolButton* button, const QStringList& entries, void (ORB_LocalProjects::*chosen)(QAction*));
 
     Widgets ui;
-    ORB_Loader* loader;
+    ORB_ProjectFiles files;
     ORB_CONN2DEVICE* device_link;
-    QString* current_device_sn;
+    ORB_WindowState& shared;
 
-    QStringList project_files;
     QMap<QString, int> local_device_rows;
-    // The project the shown one was loaded from or last saved as; "" for a new one.
-    QString opened_name;
 };

@@ -10,6 +10,7 @@
 class ORB_CONN2DEVICE;
 class ORB_Loader;
 class ORB_LocalDeviceTree;
+struct ORB_WindowState;
 class QLineEdit;
 class QTreeWidgetItem;
 class QWidget;
@@ -22,14 +23,8 @@ public:
     // The models opened inside the program.
     static const QStringList MODEL_TABLE;
 
-    struct State
-    {
-        QString* current_device_sn;
-        int* repeat_guard;
-    };
-
     ORB_SwitchOpener(QWidget* window, QLineEdit* state_text, ORB_LocalDeviceTree* device_tree, ORB_Loader* loader,
-                     ORB_CONN2DEVICE* device_link, State state, QObject* parent);
+                     ORB_CONN2DEVICE* device_link, ORB_WindowState& shared, QObject* parent);
 
     void local_device_selected(QTreeWidgetItem* current, int column);
     void open_local_device(QTreeWidgetItem* device, const QString& passwd, bool notify, bool record);
@@ -43,5 +38,5 @@ private:
     ORB_LocalDeviceTree* device_tree;
     ORB_Loader* loader;
     ORB_CONN2DEVICE* device_link;
-    State state;
+    ORB_WindowState& shared;
 };

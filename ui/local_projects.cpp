@@ -2,21 +2,16 @@
 
 #include "codec/text_prefix.h"
 #include "device/orb_conn2device.h"
-#include "projects/device_records.h"
-#include "projects/orb_loader.h"
-#include "projects/private_files.h"
 #include "projects/project_name.h"
+#include "ui/window_state.h"
 
-#include <QDateTime>
 #include <QDebug>
-#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSettings>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -24,19 +19,16 @@ namespace {
 
 // Marks the tree's project item, so a search result is never saved as one.
 constexpr int PROJECT_ROLE = Qt::UserRole + 1;
-const char* const FILE_KEYS[] = {"ip", "sn", "mac", "model", "passwd", "active"};
-// Column of each file key in a device row: sn, ip, mac, model, passwd, active.
-const int FILE_KEY_COLUMN[] = {1, 0, 2, 3, 4, 5};
 
 } // namespace
 
 ORB_LocalProjects::ORB_LocalProjects(Widgets widgets, ORB_Loader* loader, ORB_CONN2DEVICE* device_link,
-                                     QString* current_device_sn, QObject* parent)
+                                     ORB_WindowState& shared, QObject* parent)
     : QObject(parent)
     , ui(widgets)
-    , loader(loader)
+    , files(loader)
     , device_link(device_link)
-    , current_device_sn(current_device_sn)
+    , shared(shared)
 {
 }
 
@@ -87,8 +79,8 @@ void ORB_LocalProjects::fit_columns()
 
 void ORB_LocalProjects::new_project()
 {
-    *current_device_sn = "";
-    opened_name.clear();
+    shared.current_device_sn = "";
+    files.forget_opened();
     QTreeWidgetItem* item = start_project("default_project");
     ui.tree->editItem(item, 0);
     refresh_local_menus();
@@ -101,8 +93,7 @@ void ORB_LocalProjects::announce_project()
     QJsonArray sns;
     for (const ORB_DeviceRecord& record : open_project_devices())
         sns.append(record.sn);
-    emit device_link->qt2html_device_udp(
-        QJsonObject{{"command", "localProject"}, {"name", open_project_name()}, {"sn", sns}});
+    device_link->tell_page(QJsonObject{{"command", "localProject"}, {"name", open_project_name()}, {"sn", sns}});
 }
 
 void ORB_LocalProjects::load_local_project(QString name)
@@ -110,23 +101,18 @@ void ORB_LocalProjects::load_local_project(QString name)
     set_state(tr("loading local project"));
     if (!name_problem(name).isEmpty())
         return;
-    if (!loader->load_file(ORB_ProjectName::file_path(name)))
-        return;
-    CJsonPtr document(loader->config_root());
-    if (!document)
-        return;
-    QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", name);
-    opened_name = name;
-    ui.tree->clear();
-
     QVector<ORB_DeviceRecord> records;
-    if (!read_device_records(document.get(), &records)) {
+    const ORB_ProjectFiles::Load loaded = files.load(name, &records);
+    if (loaded == ORB_ProjectFiles::Load::Unreadable)
+        return;
+    ui.tree->clear();
+    if (loaded == ORB_ProjectFiles::Load::Broken) {
         set_state(tr("load project fail"));
         return;
     }
     QTreeWidgetItem* project = start_project(name);
     for (const ORB_DeviceRecord& d : records)
-        add_device_row(project, {d.sn, d.ip, d.mac, d.model, decode_stored_password(d.passwd), d.active});
+        add_device_row(project, {d.sn, d.ip, d.mac, d.model, d.passwd, d.active});
     refresh_local_menus();
     ui.tree->expandAll();
     fit_columns();
@@ -148,28 +134,24 @@ QString ORB_LocalProjects::open_project_name() const
 {
     if (QTreeWidgetItem* project = project_item())
         return project->text(0);
-    return QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString();
+    return files.open_name();
+}
+
+QVector<ORB_DeviceRecord> ORB_LocalProjects::project_records(const QTreeWidgetItem* project) const
+{
+    QVector<ORB_DeviceRecord> records;
+    for (int r = 0; r < project->childCount(); ++r) {
+        const QTreeWidgetItem* row = project->child(r);
+        records.append({row->text(1), row->text(0), row->text(2), row->text(3), row->text(4), row->text(5)});
+    }
+    return records;
 }
 
 QVector<ORB_DeviceRecord> ORB_LocalProjects::open_project_devices() const
 {
-    QVector<ORB_DeviceRecord> records;
-    if (QTreeWidgetItem* project = project_item()) {
-        for (int r = 0; r < project->childCount(); ++r) {
-            const QTreeWidgetItem* row = project->child(r);
-            records.append({row->text(1), row->text(0), row->text(2), row->text(3), row->text(4), row->text(5)});
-        }
-        return records;
-    }
-    const QString name = open_project_name();
-    if (name.isEmpty() || !ORB_ProjectName::problem(name).isEmpty()
-        || !loader->load_file(ORB_ProjectName::file_path(name)))
-        return records;
-    const CJsonPtr document(loader->config_root());
-    read_device_records(document.get(), &records);
-    for (ORB_DeviceRecord& record : records)
-        record.passwd = decode_stored_password(record.passwd);
-    return records;
+    if (QTreeWidgetItem* project = project_item())
+        return project_records(project);
+    return files.read_open_project();
 }
 
 QHash<QString, QString> ORB_LocalProjects::stored_passwords() const
@@ -179,24 +161,6 @@ QHash<QString, QString> ORB_LocalProjects::stored_passwords() const
         if (!record.passwd.isEmpty() && !passwords.contains(record.sn))
             passwords.insert(record.sn, record.passwd);
     return passwords;
-}
-
-CJsonPtr ORB_LocalProjects::project_document(QTreeWidgetItem* project) const
-{
-    CJsonPtr document(cJSON_CreateObject());
-    cJSON* arrays[6];
-    for (int k = 0; k < 6; ++k)
-        arrays[k] = cJSON_AddArrayToObject(document.get(), FILE_KEYS[k]);
-    for (int r = 0; r < project->childCount(); ++r) {
-        const QTreeWidgetItem* row = project->child(r);
-        for (int k = 0; k < 6; ++k) {
-            QString text = row->text(FILE_KEY_COLUMN[k]);
-            if (k == 4)
-                text = encode_stored_password(text);
-            cJSON_AddItemToArray(arrays[k], cJSON_CreateString(text.toUtf8().constData()));
-        }
-    }
-    return document;
 }
 
 bool ORB_LocalProjects::save_project()
@@ -210,23 +174,18 @@ bool ORB_LocalProjects::save_project()
     const QString name = project->text(0);
     if (!name_problem(name).isEmpty())
         return false;
-    if (name != opened_name && QFile::exists(ORB_ProjectName::file_path(name)) && !may_replace(name)) {
+    if (files.would_replace(name) && !may_replace(name)) {
         set_state(tr("not saved: another project is called %1").arg(name));
         return false;
     }
-    const CJsonPtr document = project_document(project);
-    const QString line = QDateTime::currentDateTime().toString(Qt::TextDate) + " saved Project " + name + ":"
-                         + QString::fromUtf8(cjson_print(document.get())) + "\n";
-    if (!loader->write_json(document.get(), ORB_ProjectName::file_path(name))) {
+    const ORB_ProjectFiles::Save saved = files.save(name, project_records(project));
+    if (saved == ORB_ProjectFiles::Save::Failed) {
         set_state(tr("saving local project fail"));
         return false;
     }
-    opened_name = name;
-    QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", name);
     refresh_local_menus();
     announce_project();
-    // The project is in its file: a log that cannot grow is only worth a warning.
-    if (!loader->append_text(line, QDir::currentPath() + "/log/log.txt"))
+    if (saved == ORB_ProjectFiles::Save::SavedUnlogged)
         set_state(tr("local project saved, but the save could not be written to log/log.txt"));
     else
         set_state(tr("saving local project end"));
@@ -255,16 +214,10 @@ void ORB_LocalProjects::delete_project(const QString& name)
     QTreeWidgetItem* project = project_item();
     if (project && project->text(0) == name)
         ui.tree->editItem(start_project("default_project"), 0);
-    const QString path = ORB_ProjectName::file_path(name);
-    if (QFile::exists(path) && !QFile::remove(path)) {
+    if (!files.remove(name)) {
         set_state(tr("delete local project fail"));
         return;
     }
-    if (name == opened_name)
-        opened_name.clear();
-    QSettings settings("./Settings.ini", QSettings::IniFormat);
-    if (settings.value("filepath").toString() == name) // no longer the open project
-        settings.remove("filepath");
     refresh_local_menus();
     set_state(tr("delete local project successfully"));
     announce_project();
@@ -287,18 +240,6 @@ void ORB_LocalProjects::delete_device(const QString& sn)
     announce_project();
 }
 
-void ORB_LocalProjects::refresh_project_files()
-{
-    project_files.clear();
-    QDir folder(ORB_ProjectName::config_folder());
-    if (!folder.exists())
-        make_private_folder(folder.path());
-    // Project files only: the per-run device list is not a project.
-    for (const QString& file : folder.entryList({"*.json"}, QDir::Files, QDir::NoSort))
-        if (file != "device_info.json")
-            project_files.append(file);
-}
-
 void ORB_LocalProjects::fill_menu(QToolButton* button, const QStringList& entries,
                                   void (ORB_LocalProjects::*chosen)(QAction*))
 {
@@ -313,10 +254,7 @@ void ORB_LocalProjects::fill_menu(QToolButton* button, const QStringList& entrie
 
 void ORB_LocalProjects::refresh_local_menus()
 {
-    refresh_project_files();
-    QStringList names;
-    for (const QString& file : project_files)
-        names.append(file.chopped(5)); // the whole name, without ".json"
+    const QStringList names = files.names();
     fill_menu(ui.open_button, names, &ORB_LocalProjects::project_chosen);
     fill_menu(ui.delete_button, names, &ORB_LocalProjects::project_deletion_chosen);
 
@@ -336,21 +274,7 @@ void ORB_LocalProjects::refresh_local_menus()
 // The open project's switches, one an address, for the search result.
 void ORB_LocalProjects::send_local_devices()
 {
-    CJsonPtr list(cJSON_CreateObject());
-    cJSON* local_device = cJSON_AddArrayToObject(list.get(), "local_device");
-    QStringList seen_ips;
-    for (const ORB_DeviceRecord& d : open_project_devices()) {
-        const QString ip = d.ip.left(15);
-        if (seen_ips.contains(ip))
-            continue;
-        seen_ips.append(ip);
-        cJSON* entry = cJSON_CreateObject();
-        cJSON_AddStringToObject(entry, "ip", d.ip.toUtf8().constData());
-        cJSON_AddStringToObject(entry, "sn", d.sn.toUtf8().constData());
-        cJSON_AddStringToObject(entry, "active", d.active.toUtf8().constData());
-        cJSON_AddItemToArray(local_device, entry);
-    }
-    device_link->set_local_device(list.release());
+    device_link->set_local_device(search_device_list(open_project_devices()).release());
 }
 
 void ORB_LocalProjects::open_default_project()
@@ -414,11 +338,11 @@ void ORB_LocalProjects::update_from_page()
         for (int i = 0; i < added_sn.size(); ++i)
             fail(added_ip[i], added_sn[i], "saving local project fail");
     }
-    emit device_link->qt2html_udp(QJsonObject{{"failed_ip", failed_ip},
-                                              {"failed_sn", failed_sn},
-                                              {"failed_errmsgs", failed_errmsgs},
-                                              {"errcode", 0},
-                                              {"command", "add2local"}});
+    device_link->answer_page(QJsonObject{{"failed_ip", failed_ip},
+                                         {"failed_sn", failed_sn},
+                                         {"failed_errmsgs", failed_errmsgs},
+                                         {"errcode", 0},
+                                         {"command", "add2local"}});
     fit_columns();
     refresh_local_menus(); // rows changed, saved or not
     if (saved)

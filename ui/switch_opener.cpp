@@ -1,11 +1,12 @@
 #include "switch_opener.h"
 
+#include "codec/ipv4_text.h"
 #include "codec/text_prefix.h"
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "projects/project_name.h"
-#include "codec/ipv4_text.h"
 #include "ui/local_device_tree.h"
+#include "ui/window_state.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -25,14 +26,15 @@ const QStringList ORB_SwitchOpener::MODEL_TABLE = {
 using Row = ORB_LocalDeviceTree::Row;
 
 ORB_SwitchOpener::ORB_SwitchOpener(QWidget* window, QLineEdit* state_text, ORB_LocalDeviceTree* device_tree,
-                                   ORB_Loader* loader, ORB_CONN2DEVICE* device_link, State state, QObject* parent)
+                                   ORB_Loader* loader, ORB_CONN2DEVICE* device_link, ORB_WindowState& shared,
+                                   QObject* parent)
     : QObject(parent)
     , window(window)
     , state_text(state_text)
     , device_tree(device_tree)
     , loader(loader)
     , device_link(device_link)
-    , state(state)
+    , shared(shared)
 {
 }
 
@@ -53,18 +55,18 @@ void ORB_SwitchOpener::local_device_selected(QTreeWidgetItem* current, int)
         open_in_browser(ip);
         return;
     }
-    if (*state.repeat_guard > 0) {
-        *state.current_device_sn = "";
-        *state.repeat_guard = 0;
+    if (shared.repeat_guard > 0) {
+        shared.current_device_sn = "";
+        shared.repeat_guard = 0;
     }
     if (current->treeWidget()->topLevelItemCount() > 1) {
-        if (*state.current_device_sn == sn) {
-            *state.repeat_guard = 2;
+        if (shared.current_device_sn == sn) {
+            shared.repeat_guard = 2;
             QMessageBox::critical(window, tr("Tips"), tr("select last device, please select other device"),
                                   QMessageBox::Ok);
             return;
         }
-        *state.current_device_sn = "";
+        shared.current_device_sn = "";
     }
     if (ORB_LocalDeviceTree::value(current, Row::ACTIVE_ROW).isEmpty()) {
         device_tree->open_activation_prompt(current);
@@ -143,8 +145,8 @@ void ORB_SwitchOpener::open_local_device(QTreeWidgetItem* device, const QString&
                                    {"pid", "0"},
                                    {"command", "local_sw"}};
     if (notify) {
-        *state.current_device_sn = sn;
-        emit device_link->qt2html_device_udp(announcement);
+        shared.current_device_sn = sn;
+        device_link->tell_page(announcement);
         device->child(Row::ACTIVE_ROW)->setText(1, "active");
     }
     if (record)

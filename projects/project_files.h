@@ -1,0 +1,49 @@
+#pragma once
+// The local projects' files under config/: which exist, reading, writing and
+// deleting one, and which one is open: the name ./Settings.ini keeps under
+// "filepath", and the file the shown project was loaded from or last saved
+// as. Records carry passwords plain; files keep them obfuscated.
+
+#include "projects/device_records.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+class ORB_Loader;
+
+class ORB_ProjectFiles
+{
+public:
+    enum class Load { Unreadable, Broken, Loaded };
+    enum class Save { Failed, Saved, SavedUnlogged };
+
+    explicit ORB_ProjectFiles(ORB_Loader* loader);
+
+    // The projects' names, without ".json"; the folder is made when missing.
+    QStringList names() const;
+    // name must have no problem (ORB_ProjectName). Unreadable changes
+    // nothing. Broken (an array missing) and Loaded make name the open
+    // project; records are filled when Loaded.
+    Load load(const QString& name, QVector<ORB_DeviceRecord>* records);
+    // The switches in the open project's file; none when it cannot be read.
+    QVector<ORB_DeviceRecord> read_open_project() const;
+    QString open_name() const;
+    // Whether saving under name would replace the file of another project
+    // than the one the shown project came from.
+    bool would_replace(const QString& name) const;
+    // Writes the file, makes name the open project and notes the save in
+    // log/log.txt (SavedUnlogged when only the note failed).
+    Save save(const QString& name, const QVector<ORB_DeviceRecord>& records);
+    // Deletes name's file; it is no longer the open project. False, and
+    // nothing changed, when the file stays.
+    bool remove(const QString& name);
+    // The shown project is a new one, from no file.
+    void forget_opened() { opened_name.clear(); }
+
+private:
+    void set_open_name(const QString& name);
+
+    ORB_Loader* loader;
+    QString opened_name;
+};

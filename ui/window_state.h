@@ -1,0 +1,20 @@
+#pragma once
+// What the window's parts share: the trees, the prompts and the account code
+// get it by reference from the window, which owns it. Nothing else holds the
+// window's members.
+
+#include <QString>
+
+struct ORB_WindowState
+{
+    // The switch handed to the page last, local or cloud: opening it again
+    // from a search is refused once.
+    QString current_device_sn;
+    // Set when that refusal was shown; the next double-click starts afresh.
+    int repeat_guard = 0;
+    // Signed in to the cloud; the window starts signed in unless the cloud
+    // mode comes without credentials.
+    bool login_done = true;
+    // How often a repeated sign-in asks when the service does not answer.
+    int login_attempts = 3;
+};
