@@ -8,8 +8,6 @@
 #include <QString>
 #include <QVector>
 
-#include <cjson/cJSON.h>
-
 struct ORB_DeviceRecord
 {
     QString ip, sn, mac, model, passwd, active;

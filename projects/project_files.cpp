@@ -45,7 +45,7 @@ void ORB_ProjectFiles::set_open_name(const QString& name)
 
 ORB_ProjectFiles::Load ORB_ProjectFiles::load(const QString& name, QVector<ORB_DeviceRecord>* records)
 {
-    if (!loader->load_file(ORB_ProjectName::file_path(name)))
+    if (!ORB_ProjectName::problem(name).isEmpty() || !loader->load_file(ORB_ProjectName::file_path(name)))
         return Load::Unreadable;
     const CJsonPtr document(loader->config_root());
     if (!document)
@@ -58,7 +58,7 @@ ORB_ProjectFiles::Load ORB_ProjectFiles::load(const QString& name, QVector<ORB_D
     return Load::Loaded;
 }
 
-QString ORB_ProjectFiles::open_name() const
+QString ORB_ProjectFiles::open_name()
 {
     return settings_file().value("filepath").toString();
 }
@@ -82,20 +82,28 @@ bool ORB_ProjectFiles::would_replace(const QString& name) const
     return name != opened_name && QFile::exists(ORB_ProjectName::file_path(name));
 }
 
-ORB_ProjectFiles::Save ORB_ProjectFiles::save(const QString& name, const QVector<ORB_DeviceRecord>& records)
+bool ORB_ProjectFiles::save(const QString& name, const QVector<ORB_DeviceRecord>& records, QString* log_line)
 {
+    if (!ORB_ProjectName::problem(name).isEmpty())
+        return false;
     const CJsonPtr document = project_document(records);
-    const QString line = QDateTime::currentDateTime().toString(Qt::TextDate) + " saved Project " + name + ":"
-                         + QString::fromUtf8(cjson_print(document.get())) + "\n";
     if (!loader->write_json(document.get(), ORB_ProjectName::file_path(name)))
-        return Save::Failed;
+        return false;
     set_open_name(name);
-    // The project is in its file: a log that cannot grow is only worth a warning.
-    return loader->append_text(line, QDir::currentPath() + "/log/log.txt") ? Save::Saved : Save::SavedUnlogged;
+    *log_line = QDateTime::currentDateTime().toString(Qt::TextDate) + " saved Project " + name + ":"
+                + QString::fromUtf8(cjson_print(document.get())) + "\n";
+    return true;
+}
+
+bool ORB_ProjectFiles::log_save(const QString& log_line)
+{
+    return loader->append_text(log_line, QDir::currentPath() + "/log/log.txt");
 }
 
 bool ORB_ProjectFiles::remove(const QString& name)
 {
+    if (!ORB_ProjectName::problem(name).isEmpty())
+        return false;
     const QString path = ORB_ProjectName::file_path(name);
     if (QFile::exists(path) && !QFile::remove(path))
         return false;

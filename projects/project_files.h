@@ -16,25 +16,26 @@ class ORB_ProjectFiles
 {
 public:
     enum class Load { Unreadable, Broken, Loaded };
-    enum class Save { Failed, Saved, SavedUnlogged };
 
     explicit ORB_ProjectFiles(ORB_Loader* loader);
 
     // The projects' names, without ".json"; the folder is made when missing.
     QStringList names() const;
-    // name must have no problem (ORB_ProjectName). Unreadable changes
-    // nothing. Broken (an array missing) and Loaded make name the open
+    // Unreadable changes nothing; so does a name with a problem
+    // (ORB_ProjectName), which no file is read, written or deleted for. Broken (an array missing) and Loaded make name the open
     // project; records are filled when Loaded.
     Load load(const QString& name, QVector<ORB_DeviceRecord>* records);
     // The switches in the open project's file; none when it cannot be read.
     QVector<ORB_DeviceRecord> read_open_project() const;
-    QString open_name() const;
+    static QString open_name();
     // Whether saving under name would replace the file of another project
     // than the one the shown project came from.
     bool would_replace(const QString& name) const;
-    // Writes the file, makes name the open project and notes the save in
-    // log/log.txt (SavedUnlogged when only the note failed).
-    Save save(const QString& name, const QVector<ORB_DeviceRecord>& records);
+    // Writes the file and makes name the open project; log_line is then the
+    // note of the save for log_save.
+    bool save(const QString& name, const QVector<ORB_DeviceRecord>& records, QString* log_line);
+    // Appends a note to log/log.txt.
+    bool log_save(const QString& log_line);
     // Deletes name's file; it is no longer the open project. False, and
     // nothing changed, when the file stays.
     bool remove(const QString& name);
@@ -45,5 +46,7 @@ private:
     void set_open_name(const QString& name);
 
     ORB_Loader* loader;
+    // The file the shown project was loaded from or last saved as; "" for a
+    // new project, whatever open_name() says.
     QString opened_name;
 };

@@ -7,6 +7,7 @@
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "projects/private_files.h"
+#include "projects/project_files.h"
 #include "projects/project_name.h"
 #include "shell/no_edit_delegate.h"
 #include "shell/startup_language.h"
@@ -82,10 +83,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     translator = new QTranslator;
     setup_web_channel();
 
-    shared.login_done = true;
-    shared.login_attempts = 3;
-    shared.current_device_sn = "";
-    const QString filepath = QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString();
+    const QString filepath = ORB_ProjectFiles::open_name();
     if (!filepath.isEmpty()) {
         local_projects->load_local_project(filepath);
         qDebug() << "File Path: " << filepath;

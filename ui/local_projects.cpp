@@ -178,14 +178,15 @@ bool ORB_LocalProjects::save_project()
         set_state(tr("not saved: another project is called %1").arg(name));
         return false;
     }
-    const ORB_ProjectFiles::Save saved = files.save(name, project_records(project));
-    if (saved == ORB_ProjectFiles::Save::Failed) {
+    QString log_line;
+    if (!files.save(name, project_records(project), &log_line)) {
         set_state(tr("saving local project fail"));
         return false;
     }
     refresh_local_menus();
     announce_project();
-    if (saved == ORB_ProjectFiles::Save::SavedUnlogged)
+    // The project is in its file: a log that cannot grow is only worth a warning.
+    if (!files.log_save(log_line))
         set_state(tr("local project saved, but the save could not be written to log/log.txt"));
     else
         set_state(tr("saving local project end"));

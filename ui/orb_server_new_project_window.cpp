@@ -14,7 +14,7 @@
 
 namespace {
 
-enum Column { SN_COLUMN, NAME_COLUMN, PASSWD_COLUMN };
+enum ListColumn { LIST_SN, LIST_NAME, LIST_PASSWD };
 
 QStandardItem* read_only_item(const QString& text)
 {
@@ -43,9 +43,9 @@ ORB_Server_New_Project_Window::ORB_Server_New_Project_Window(QWidget* parent)
     ui->project_name_text->setFocus();
 
     device_model = new QStandardItemModel(0, 3);
-    device_model->setHorizontalHeaderItem(SN_COLUMN, new QStandardItem(tr("SN")));
-    device_model->setHorizontalHeaderItem(NAME_COLUMN, new QStandardItem(tr("Name")));
-    device_model->setHorizontalHeaderItem(PASSWD_COLUMN, new QStandardItem(tr("Password")));
+    device_model->setHorizontalHeaderItem(LIST_SN, new QStandardItem(tr("SN")));
+    device_model->setHorizontalHeaderItem(LIST_NAME, new QStandardItem(tr("Name")));
+    device_model->setHorizontalHeaderItem(LIST_PASSWD, new QStandardItem(tr("Password")));
 
     QTableView* view = ui->device_listview;
     view->setModel(device_model);
@@ -55,7 +55,7 @@ ORB_Server_New_Project_Window::ORB_Server_New_Project_Window(QWidget* parent)
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     // The passwords travel with the rows but are never shown.
-    view->setColumnHidden(PASSWD_COLUMN, true);
+    view->setColumnHidden(LIST_PASSWD, true);
     view->setContextMenuPolicy(Qt::CustomContextMenu);
 
     row_menu = new QMenu(view);
@@ -85,7 +85,7 @@ void ORB_Server_New_Project_Window::set_target_project(const QString& name, cons
 void ORB_Server_New_Project_Window::load2model(QString sn, QString name, QString passwd)
 {
     // The serial number identifies a switch, so a repeated one is dropped.
-    if (!device_model->findItems(sn, Qt::MatchExactly | Qt::MatchCaseSensitive, SN_COLUMN).isEmpty()) {
+    if (!device_model->findItems(sn, Qt::MatchExactly | Qt::MatchCaseSensitive, LIST_SN).isEmpty()) {
         qDebug() << "sn already exist!";
         return;
     }
@@ -109,9 +109,9 @@ void ORB_Server_New_Project_Window::on_confirm_button_clicked()
     // Hidden now, closed (and so freed) only at the end: the warning and the
     // receiver's cloud waits run event loops that could free it early.
     hide();
-    const QList<QString> sns = column_texts(device_model, SN_COLUMN);
-    const QList<QString> names = column_texts(device_model, NAME_COLUMN);
-    const QList<QString> passwds = column_texts(device_model, PASSWD_COLUMN);
+    const QList<QString> sns = column_texts(device_model, LIST_SN);
+    const QList<QString> names = column_texts(device_model, LIST_NAME);
+    const QList<QString> passwds = column_texts(device_model, LIST_PASSWD);
     if (sns.isEmpty())
         QMessageBox::warning(this, tr("Tips"), tr("Please complete the project information!"), QMessageBox::Ok);
     emit ready2append(adding_switches ? target_pid : ui->project_name_text->text(), sns, names, passwds);

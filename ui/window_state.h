@@ -1,7 +1,7 @@
 #pragma once
-// What the window's parts share: the trees, the prompts and the account code
-// get it by reference from the window, which owns it. Nothing else holds the
-// window's members.
+// What the window's parts share. The window owns it and hands it by
+// reference to the project area, the opening of a switch, the cloud project
+// tree and the cloud account; none of them holds the window's members.
 
 #include <QString>
 

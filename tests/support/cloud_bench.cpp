@@ -26,6 +26,7 @@ CloudBench::CloudBench(const QString& certificate_dir, const QString& seed_file)
     , state_text(new QLineEdit(window.get()))
 {
     QFile::remove("Settings.ini");
+    shared.login_done = false; // signed out at first
     cloud->point_settings_here(certificate_dir);
     link = std::make_unique<ORB_CONN2SERVER>();
     projects = std::make_unique<ORB_CloudProjectTree>(

@@ -48,7 +48,7 @@ public:
     QPushButton* update_button;
     QLabel* account_label;
     QLineEdit* state_text;
-    ORB_WindowState shared{QString(), 0, false, 3}; // signed out at first
+    ORB_WindowState shared;
     QString& current_sn = shared.current_device_sn;
     bool& login_done = shared.login_done;
     std::unique_ptr<ORB_CloudProjectTree> projects;
