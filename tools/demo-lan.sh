@@ -26,7 +26,7 @@ sed -i '/^\[General\]/r Settings.ini.cloud' Settings.ini.new
 mv Settings.ini.new Settings.ini
 rm -f Settings.ini.rest Settings.ini.cloud
 
-"$build/tools/switch-sim/switch-sim" > switch-sim.log 2>&1 &
+"$build/tools/switch-sim/switch-sim" --control "$run_dir/sim-control" > switch-sim.log 2>&1 &
 "$build/tools/cloud-sim/cloud-sim" --port 8443 --cert certs/server.pem --key certs/server-key.pem \
     --seed "$here/cloud-sim/seeds/demo.json" > cloud-sim.log 2>&1 &
 # The verification codes the service "sends" appear here, to register and
@@ -36,6 +36,8 @@ trap 'pkill -P $$ || true' EXIT
 sleep 1
 echo "Simulated LAN ready: 7 switches on interface \"lo\" (see docs/switch-simulator.md),"
 echo "the cloud service on https://127.0.0.1:8443/ (docs/cloud-service.md). Logs: $run_dir/*.log"
+echo "Power switches up and down from another terminal, for example:"
+echo "  $build/tools/switch-sim/switch-sim --send $run_dir/sim-control mute ORB24080001"
 if [[ " $* " == *" --cloud "* ]]; then
     echo "Cloud mode: press \"login\" and sign in with mobile 13800000001, password Secret-1"
     echo "(or register a new account: its verification code is printed here)."

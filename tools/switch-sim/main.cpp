@@ -1,6 +1,7 @@
 // switch-sim: a fleet of simulated switches on a private loopback network.
 // It refuses to run where a real network interface is present.
 
+#include "sim_control.h"
 #include "sim_fleet.h"
 
 #include <QCommandLineParser>
@@ -77,8 +78,13 @@ int main(int argc, char* argv[])
         {"log", "Print every request received as a JSON line."},
         {"flood", "Answer searches like a hostile host: a flood of replies from n made-up switches.", "n"},
         {"flood-seconds", "How long a flood lasts (default 8).", "s"},
+        {"control", "Take commands that change the fleet on a local socket at this path.", "path"},
+        {"send", "Send one command to the simulator listening at this path, and exit.", "path"},
     });
+    parser.addPositionalArgument("command", "With --send: add JSON, mute SN, unmute SN or move SN IP.");
     parser.process(app);
+    if (parser.isSet("send"))
+        return SimControl::send(parser.value("send"), parser.positionalArguments().join(' '));
 
     if (!only_loopback_present())
         return fail("a real network interface is present; run me inside tools/isolated-lan.sh");
@@ -107,6 +113,9 @@ int main(int argc, char* argv[])
 
     SimFleet fleet(switches, settings);
     if (!fleet.start(parser.value("interface"), &error))
+        return fail(error);
+    SimControl control(&fleet);
+    if (parser.isSet("control") && !control.listen(parser.value("control"), &error))
         return fail(error);
     std::printf("switch-sim: %d switches on %s, ready\n", fleet.size(), qPrintable(parser.value("interface")));
     std::fflush(stdout);

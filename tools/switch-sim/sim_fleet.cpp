@@ -72,7 +72,7 @@ void SimFleet::handle(const QByteArray& datagram)
 
     for (int i = 0; i < switches.size(); ++i) {
         SimSwitch& sw = switches[i];
-        if (sw.mode == SimSwitch::Mode::Silent || sw.is_restarting())
+        if (sw.muted || sw.mode == SimSwitch::Mode::Silent || sw.is_restarting())
             continue;
         if (sw.is_noise()) {
             send_later(sw.delay_ms, sw.noise_datagram(syn));
@@ -97,6 +97,44 @@ void SimFleet::send_later(int delay_ms, const QByteArray& datagram, int changed_
         if (changed_switch >= 0)
             switches[changed_switch].apply_pending_change(settings.restart_ms);
     });
+}
+
+SimSwitch* SimFleet::find(const QString& sn)
+{
+    for (SimSwitch& sw : switches)
+        if (sw.sn == sn)
+            return &sw;
+    return nullptr;
+}
+
+QString SimFleet::control(const QString& command)
+{
+    const QString verb = command.section(' ', 0, 0);
+    const QString rest = command.section(' ', 1).trimmed();
+    if (verb == "add") {
+        const CJsonPtr item(cJSON_Parse(rest.toUtf8().constData()));
+        if (!cJSON_IsObject(item.get()))
+            return "error: add takes a switch as a JSON object";
+        const SimSwitch added = SimSwitch::from_json(item.get(), switches.size());
+        if (find(added.sn))
+            return "error: " + added.sn + " is there already";
+        switches.append(added);
+        return "ok";
+    }
+    SimSwitch* sw = find(rest.section(' ', 0, 0));
+    if (verb != "mute" && verb != "unmute" && verb != "move")
+        return "error: unknown command; use add, mute, unmute or move";
+    if (!sw)
+        return "error: no switch " + rest.section(' ', 0, 0);
+    if (verb == "move") {
+        const QString ip = rest.section(' ', 1, 1);
+        if (ip.isEmpty())
+            return "error: move takes a serial number and an address";
+        sw->ip = ip;
+    } else {
+        sw->muted = verb == "mute";
+    }
+    return "ok";
 }
 
 void SimFleet::log_request(const QByteArray& datagram, const cJSON* request) const

@@ -29,6 +29,10 @@ public:
     // Binds and joins the group on the named interface.
     bool start(const QString& interface_name, QString* error);
     int size() const { return switches.size(); }
+    // Changes the fleet while it runs, for a site being powered up: "add
+    // {switch as in a fleet file}", "mute SN", "unmute SN", "move SN IP".
+    // Answers "ok", or "error: " and why.
+    QString control(const QString& command);
 
 private slots:
     void read_requests();
@@ -37,6 +41,7 @@ private:
     void handle(const QByteArray& datagram);
     void log_request(const QByteArray& datagram, const cJSON* request) const;
     void send_later(int delay_ms, const QByteArray& datagram, int changed_switch = -1);
+    SimSwitch* find(const QString& sn);
 
     QVector<SimSwitch> switches;
     Settings settings;

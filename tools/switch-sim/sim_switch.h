@@ -47,6 +47,7 @@ public:
     int ports = 10;
     int delay_ms = 0;
     Mode mode = Mode::Normal;
+    bool muted = false; // powered off, as the control says: answers nothing
 
 private:
     CJsonPtr search_data() const;
