@@ -36,6 +36,8 @@ public:
     ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPasswords stored_passwords, QObject* parent);
 
     void run(const QString& plan_text);
+    // From a plan's start to its end, restart waits included.
+    bool is_running() const { return running; }
 
 private:
     struct Step

@@ -93,9 +93,44 @@ void ORB_CONN2DEVICE::send_request(QString ip, cJSON* request, bool quietly)
     send_and_wait(CJsonPtr(request), &ORB_CONN2DEVICE::readingLogin, quietly, true);
 }
 
+bool ORB_CONN2DEVICE::held_for_round(std::function<void()> request)
+{
+    if (!round_running)
+        return false;
+    after_round(std::move(request));
+    return true;
+}
+
+void ORB_CONN2DEVICE::after_round(std::function<void()> action)
+{
+    if (!round_running) {
+        action();
+        return;
+    }
+    held.append(std::move(action));
+}
+
+void ORB_CONN2DEVICE::search_round(const QString& nic)
+{
+    round_running = true;
+    run_search(true, nic);
+    round_running = false;
+    // Once the round's frame has returned: what waited may open boxes and
+    // start requests of its own.
+    if (!held.isEmpty())
+        QTimer::singleShot(0, this, &ORB_CONN2DEVICE::run_held);
+}
+
+void ORB_CONN2DEVICE::run_held()
+{
+    while (!held.isEmpty() && !round_running)
+        held.takeFirst()();
+}
+
 void ORB_CONN2DEVICE::html2qt_udp(QString send_data, QString send_address)
 {
-    Q_UNUSED(send_address);
+    if (held_for_round([=] { html2qt_udp(send_data, send_address); }))
+        return;
     // A text that is not JSON leaves "data" out of the envelope.
     send_and_wait(CJsonPtr(cJSON_Parse(send_data.toUtf8().constData())), &ORB_CONN2DEVICE::readingDatagrams,
                   true);
@@ -103,12 +138,20 @@ void ORB_CONN2DEVICE::html2qt_udp(QString send_data, QString send_address)
 
 void ORB_CONN2DEVICE::device2local(QString device_data)
 {
+    if (held_for_round([=] { device2local(device_data); }))
+        return;
     local_project.reset(cJSON_Parse(device_data.toUtf8().constData()));
     qDebug() << "curr_device" << mask_secrets(cjson_print(local_project.get()));
     emit update_local_project();
 }
 
 void ORB_CONN2DEVICE::search_device(bool webCall, QString selectedText)
+{
+    if (!held_for_round([=] { search_device(webCall, selectedText); }))
+        run_search(webCall, selectedText);
+}
+
+void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText)
 {
     // The socket and the local list belong to the outstanding request until it ends.
     if (busy) {

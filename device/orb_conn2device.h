@@ -12,11 +12,13 @@
 #include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QList>
 #include <QMutex>
 #include <QObject>
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -58,6 +60,16 @@ public:
     // The "device" list of the last search; empty when it got no answer.
     QJsonArray last_search() const { return last_search_devices; }
 
+    // A round of a watch: a silent search whose result reaches the page as
+    // any search's. What the page asks meanwhile waits for its end instead of
+    // being refused.
+    void search_round(const QString& nic);
+    bool in_round() const { return round_running; }
+    // Runs action now, or once the running round has ended.
+    void after_round(std::function<void()> action);
+    // No request outstanding and none waiting for a round.
+    bool idle() const { return !busy && held.isEmpty(); }
+
     // For the program's other parts: a message to the page on its device
     // channel (qt2html_device_udp), and an answer to the page's own request
     // (qt2html_udp). Not slots: the page cannot call them.
@@ -84,6 +96,9 @@ signals:
     void csv_export_requested(QString which);
     void plan_import_requested();
     void address_plan_requested(QString plan);
+    // The page's watch toggle and interval, for the window's watch.
+    void watch_requested(bool on, QString nic);
+    void watch_interval_requested(int seconds);
 
 public slots:
     void html2qt_udp(QString send_data, QString send_address);
@@ -95,7 +110,13 @@ public slots:
     void start_search(QString selectedText);
     void export_csv(QString which) { emit csv_export_requested(which); }
     void import_address_plan() { emit plan_import_requested(); }
-    void apply_address_plan(QString plan) { emit address_plan_requested(plan); }
+    void watch(bool on, QString nic) { emit watch_requested(on, nic); }
+    void set_watch_interval(int seconds) { emit watch_interval_requested(seconds); }
+    void apply_address_plan(QString plan)
+    {
+        if (!held_for_round([=] { apply_address_plan(plan); }))
+            emit address_plan_requested(plan);
+    }
 
 private slots:
     void readingLogin();
@@ -117,6 +138,10 @@ private:
     };
 
     QByteArray make_syn();
+    void run_search(bool webCall, const QString& selectedText);
+    // Keeps request for the end of the running round; false when none runs.
+    bool held_for_round(std::function<void()> request);
+    void run_held();
     void open_socket(const QString& interface_name);
     void send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
                        bool log_envelope = false);
@@ -136,6 +161,8 @@ private:
     CJsonPtr local_device_summary() const;
 
     QUdpSocket* socket = nullptr;
+    bool round_running = false;
+    QList<std::function<void()>> held;
     quint16 send_port = 10086;
     QHostAddress peer_address;
     quint16 peer_port = 0;
