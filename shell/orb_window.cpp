@@ -17,8 +17,10 @@
 #include "ui/interface_list.h"
 #include "ui/local_device_tree.h"
 #include "ui/local_projects.h"
+#include "ui/search_watch.h"
 #include "ui/switch_opener.h"
 
+#include <QComboBox>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -74,6 +76,10 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     // hears each step as it happens.
     connect(conn2device, &ORB_CONN2DEVICE::address_plan_requested, plan_run, &ORB_AddressPlanRun::run,
             Qt::QueuedConnection);
+    search_watch = new ORB_SearchWatch(
+        {ui->watch_button, ui->state_text}, conn2device, device_tree, shared,
+        [this] { return plan_run->is_running(); }, this);
+    csv_files->set_watched_list([this] { return search_watch->marked_list(); });
     device_tree->set_open_switch([this](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
         switch_opener->open_local_device(device, passwd, notify, record);
     });
@@ -101,6 +107,8 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
 
 ORB_Window::~ORB_Window()
 {
+    search_watch->stop();
+    delete search_watch;
     delete cloud_account;
     delete cloud_tree;
     delete switch_opener;
@@ -150,6 +158,12 @@ void ORB_Window::connect_links()
 {
     connect(conn2device, &ORB_CONN2DEVICE::get_local_project, local_projects, &ORB_LocalProjects::send_local_devices);
     connect(conn2device, &ORB_CONN2DEVICE::update_local_project, this, &ORB_Window::local_project_updated);
+    connect(conn2device, &ORB_CONN2DEVICE::watch_requested, this,
+            [this](bool on, const QString& nic) { search_watch->set_on(on, nic); });
+    connect(conn2device, &ORB_CONN2DEVICE::watch_interval_requested, this,
+            [this](int seconds) { search_watch->set_interval(seconds); });
+    // Another interface is another site: watch stops.
+    connect(ui->NIC_select_box, &QComboBox::currentTextChanged, this, [this] { search_watch->stop(); });
     connect(ui->local_project_viewer, &QTreeWidget::itemDoubleClicked, this, &ORB_Window::local_device_selected);
     connect(ui->server_project_viewer, &QTreeWidget::itemDoubleClicked, this, &ORB_Window::server_device_selected);
     connect(ui->server_project_viewer, &QTreeWidget::itemChanged, this, &ORB_Window::server_renamed);
@@ -205,6 +219,7 @@ void ORB_Window::greet_page()
                 qInfo().noquote() << "HTML application ready:" << ui->webviewer->url().toString();
                 conn2device->tell_page(QJsonObject{{"command", "language"}, {"type", language}});
                 local_projects->announce_project();
+                search_watch->tell_page_state();
             } else if (++*attempts < PAGE_READY_ATTEMPTS)
                 QTimer::singleShot(PAGE_READY_POLL_MS, this, *poll);
         });
@@ -373,11 +388,13 @@ void ORB_Window::on_save_project_button_clicked()
 
 void ORB_Window::on_new_project_button_clicked()
 {
+    search_watch->stop();
     local_projects->new_project();
 }
 
 void ORB_Window::local_project_selected(QAction* project)
 {
+    search_watch->stop();
     local_projects->load_local_project(project->text());
 }
 
@@ -408,7 +425,14 @@ void ORB_Window::local_device_selected(QTreeWidgetItem* current, int column)
 
 void ORB_Window::on_search_button_clicked()
 {
-    device_tree->search();
+    if (conn2device->in_round())
+        ui->state_text->setText(tr("The search starts once this watch round has ended"));
+    conn2device->after_round([this] { device_tree->search(); });
+}
+
+void ORB_Window::on_watch_button_toggled(bool on)
+{
+    search_watch->set_on(on, ui->NIC_select_box->currentText());
 }
 
 void ORB_Window::update_searchDevice(cJSON* data)

@@ -94,6 +94,7 @@ private slots:
     void quit_event();
     void open_event();
     void on_search_button_clicked();
+    void on_watch_button_toggled(bool on);
     void update_searchDevice(cJSON* data);
     void server_delete_project_switch_or_add_switch(QTreeWidgetItem* item, int column);
     void on_delete_account_button_clicked();
@@ -133,4 +134,5 @@ private:
     class ORB_AddressPlanRun* plan_run;
     ORB_CloudProjectTree* cloud_tree;
     ORB_CloudAccount* cloud_account;
+    class ORB_SearchWatch* search_watch;
 };

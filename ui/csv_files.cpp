@@ -20,6 +20,17 @@ const QList<QStringList> PLAN_COLUMNS = {{"sn", "serial number", "serial"},
                                          {"gateway", "gw"}};
 const char* const PLAN_KEYS[] = {"sn", "newIp", "mask", "gateway"};
 
+// A watch's mark as the export writes it.
+QString watch_mark(const QJsonObject& device)
+{
+    const QString mark = device["watch"].toString();
+    if (mark == "missing")
+        return "missing, last seen " + device["lastSeen"].toString();
+    if (mark == "changed")
+        return "changed, was " + device["was"].toString();
+    return mark;
+}
+
 // Where each plan column is in a header row; all -1 when it is no header.
 QList<int> plan_columns(const QStringList& first_row)
 {
@@ -53,16 +64,29 @@ ORB_CsvFiles::ORB_CsvFiles(QWidget* window, ORB_CONN2DEVICE* device_link, ORB_Lo
 QList<QStringList> ORB_CsvFiles::switch_rows(const QJsonArray& devices)
 {
     QHash<QString, int> switches_on;
-    for (const QJsonValue& d : devices)
-        ++switches_on[d["ip"].toString()];
+    bool watched = false;
+    for (const QJsonValue& d : devices) {
+        watched = watched || d.toObject().contains("watch");
+        if (d["watch"].toString() != "missing") // not there, so on no address
+            ++switches_on[d["ip"].toString()];
+    }
     QList<QStringList> rows;
     for (const QJsonValue& d : devices) {
-        const int others = switches_on.value(d["ip"].toString()) - 1;
+        const bool missing = d["watch"].toString() == "missing";
+        const int others = missing ? 0 : switches_on.value(d["ip"].toString()) - 1;
         rows.append({d["ip"].toString(), d["sn"].toString(), d["mac"].toString(), d["model"].toString(),
                      d["V"].toString(), d["active"].toString() == "active" ? "active" : "not activated",
                      others > 0 ? QString("address shared with %1 other switch(es)").arg(others) : QString()});
+        if (watched)
+            rows.last().append(watch_mark(d.toObject()));
     }
     return rows;
+}
+
+QJsonArray ORB_CsvFiles::discovery_devices() const
+{
+    const QJsonArray watched = watched_list ? watched_list() : QJsonArray();
+    return watched.isEmpty() ? device_link->last_search() : watched;
 }
 
 QJsonArray ORB_CsvFiles::project_devices() const
@@ -77,7 +101,8 @@ QJsonArray ORB_CsvFiles::project_devices() const
 void ORB_CsvFiles::export_table(const QString& which)
 {
     const bool project = which == "project";
-    const QJsonArray devices = project ? project_devices() : device_link->last_search();
+    const QJsonArray devices = project ? project_devices() : discovery_devices();
+    const bool watched = !devices.isEmpty() && devices.first().toObject().contains("watch");
     QJsonObject message{{"command", "csvExported"}, {"which", which}};
     const QString suggested = project ? projects->open_project_name() + ".csv" : "switches.csv";
     const QString path = QFileDialog::getSaveFileName(window, tr("Export switches"), suggested, tr("CSV files (*.csv)"));
@@ -87,7 +112,7 @@ void ORB_CsvFiles::export_table(const QString& which)
         return;
     }
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(ORB_CsvTable::write(HEADER, switch_rows(devices))) >= 0
+    if (file.open(QIODevice::WriteOnly) && file.write(ORB_CsvTable::write(watched ? HEADER + QStringList{"watch"} : HEADER, switch_rows(devices))) >= 0
         && file.commit()) {
         message.insert("file", path);
         message.insert("rows", devices.size());

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QHBoxLayout>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -92,6 +93,8 @@ void ORB_LocalDeviceTree::search()
 
 void ORB_LocalDeviceTree::fill(const cJSON* devices)
 {
+    if (watching)
+        return; // the watch marks the tree at its round's end
     if (!devices) {
         qDebug() << "Data is empty!";
         return;
@@ -119,6 +122,8 @@ void ORB_LocalDeviceTree::fill(const cJSON* devices)
 
 void ORB_LocalDeviceTree::add_live_rows(const cJSON* devices)
 {
+    if (watching)
+        return;
     if (live_rows < 0) {
         prepare_tree();
         live_rows = 0;
@@ -126,6 +131,77 @@ void ORB_LocalDeviceTree::add_live_rows(const cJSON* devices)
         return; // a project took the tree meanwhile; the search's end fills it again
     }
     live_rows += add_switch_items(devices).size();
+}
+
+void ORB_LocalDeviceTree::add_watch_rows(const cJSON* devices)
+{
+    if (ui.tree->topLevelItemCount() == 0 || !is_switch(ui.tree->topLevelItem(0)))
+        prepare_tree(); // a project gives way to the watched site
+    CJsonPtr unseen(cJSON_CreateArray());
+    const cJSON* element = nullptr;
+    cJSON_ArrayForEach(element, devices)
+    {
+        if (!find_switch(QString::fromUtf8(cjson_string_member(element, "sn"))))
+            cJSON_AddItemToArray(unseen.get(), cJSON_Duplicate(element, true));
+    }
+    add_switch_items(unseen.get());
+}
+
+void ORB_LocalDeviceTree::show_watch_round(const QJsonArray& marked)
+{
+    QList<QTreeWidgetItem*> found;
+    for (const QJsonValue& value : marked) {
+        const QJsonObject entry = value.toObject();
+        QTreeWidgetItem* device = find_switch(entry["sn"].toString());
+        if (!device) {
+            const CJsonPtr element(cJSON_Parse(QJsonDocument(entry).toJson(QJsonDocument::Compact).constData()));
+            device = new_switch_item(element.get());
+            ui.tree->addTopLevelItem(device);
+            device->setFirstColumnSpanned(true);
+        }
+        update_switch_item(device, entry);
+        show_watch_mark(device, entry);
+        if (entry["watch"].toString() != "missing")
+            found.append(device);
+    }
+    mark_shared_addresses(found);
+}
+
+void ORB_LocalDeviceTree::update_switch_item(QTreeWidgetItem* device, const QJsonObject& entry)
+{
+    const QString ip = entry["ip"].toString();
+    device->setText(0, ip);
+    set_cell_text(device, IP_ROW, ip);
+    const bool active = !is_not_active(entry["active"].toString().toUtf8().constData());
+    if (active == device->data(0, BUTTON_DUE_ROLE).toBool()) { // the state changed
+        ui.tree->removeItemWidget(device->child(ACTIVE_ROW), 1);
+        set_cell_text(device, ACTIVE_ROW, active ? tr("active") : QString());
+        device->setData(0, BUTTON_DUE_ROLE, !active);
+        if (device->isExpanded())
+            place_due_button(device);
+    }
+}
+
+void ORB_LocalDeviceTree::show_watch_mark(QTreeWidgetItem* device, const QJsonObject& entry)
+{
+    const QString mark = entry["watch"].toString();
+    QColor colour;
+    QString tip;
+    if (mark == "missing") {
+        colour = Qt::gray;
+        tip = tr("Missing: last seen at %1").arg(entry["lastSeen"].toString());
+    } else if (mark == "changed") {
+        colour = QColor(190, 100, 0);
+        tip = tr("Changed: was %1").arg(entry["was"].toString());
+    } else if (mark == "new") {
+        colour = QColor(0, 130, 0);
+        tip = tr("New since the round before");
+    }
+    const QBrush brush = colour.isValid() ? QBrush(colour) : QBrush();
+    device->setForeground(0, brush);
+    device->setToolTip(0, tip);
+    for (int r = 0; r < device->childCount(); ++r)
+        device->child(r)->setForeground(1, brush);
 }
 
 void ORB_LocalDeviceTree::prepare_tree()

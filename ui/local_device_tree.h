@@ -7,6 +7,8 @@
 
 #include "codec/cjson_util.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <QList>
@@ -49,6 +51,14 @@ public:
     // replaces what the tree showed.
     void add_live_rows(const cJSON* devices);
 
+    // While watching, searches leave the tree to the watch: its rounds add
+    // the switches not yet shown as they answer, and mark every switch at
+    // the round's end; rows keep their place.
+    void set_watching(bool on) { watching = on; }
+    void add_watch_rows(const cJSON* devices);
+    // The watch's list of every switch seen, marked ("watch", "was", "lastSeen").
+    void show_watch_round(const QJsonArray& marked);
+
     // A top-level switch item with its six rows, as a search makes it.
     bool is_switch(QTreeWidgetItem* item) const;
     QTreeWidgetItem* find_switch(const QString& sn) const;
@@ -78,6 +88,8 @@ private:
     void change_ip(const QString& sn, const QString& new_ip);
     void restart_done(const QString& sn);
     void set_cell_text(QTreeWidgetItem* device, Row row, const QString& text);
+    void update_switch_item(QTreeWidgetItem* device, const QJsonObject& entry);
+    void show_watch_mark(QTreeWidgetItem* device, const QJsonObject& entry);
     void information(const QString& text, const QString& title = QString());
     void critical(const QString& text, const QString& title = QString());
 
@@ -87,6 +99,7 @@ private:
     int switches_filled = 0;
     bool own_search = false; // the Search button's search is running
     int live_rows = -1;      // how many of the running search's switches the tree holds; -1: none
+    bool watching = false;
     // Addresses that several switches answer on, with how many, in list order.
     QList<QPair<QString, int>> shared_addresses;
 };

@@ -44,6 +44,16 @@ void ORB_SwitchOpener::local_device_selected(QTreeWidgetItem* current, int)
     // project rows are left alone.
     if (!device_tree->is_switch(current))
         return;
+    // A watch round: the switch opens once it has ended.
+    if (device_link->in_round()) {
+        const QString sn = ORB_LocalDeviceTree::value(current, Row::SN_ROW);
+        state_text->setText(tr("The switch opens once this watch round has ended"));
+        device_link->after_round([this, sn] {
+            if (QTreeWidgetItem* device = device_tree->find_switch(sn))
+                local_device_selected(device, 0);
+        });
+        return;
+    }
     // The list is still growing, and the link answers no other request meanwhile.
     if (device_link->searching()) {
         state_text->setText(tr("The search is still running: open a switch once it has ended"));

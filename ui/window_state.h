@@ -17,4 +17,9 @@ struct ORB_WindowState
     bool login_done = true;
     // How often a repeated sign-in asks when the service does not answer.
     int login_attempts = 3;
+    // Watch: the search repeats by itself on watch_nic, every
+    // watch_interval_s seconds, while watching.
+    bool watching = false;
+    QString watch_nic;
+    int watch_interval_s = 15;
 };

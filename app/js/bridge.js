@@ -77,6 +77,9 @@ const Bridge = (() => {
     applyPlan: (plan) => device.apply_address_plan(JSON.stringify(plan)),
     importPlan: () => device.import_address_plan(),
     exportCsv: (which) => device.export_csv(which),
+    // Answered with {"command":"watchState"}.
+    watch: (on, nic) => device.watch(on, nic),
+    setWatchInterval: (seconds) => device.set_watch_interval(seconds),
     askSignInState: () => cloud && cloud.getLogin_uid_key(),
     refreshCloudProjects: () => cloud && cloud.emitRefreshServerProjectDataSignal(),
   };

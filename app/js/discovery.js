@@ -14,6 +14,7 @@ const Discovery = (() => {
   let byAddress = new Map(); // address -> the devices answering on it, while live
   let projectSerials = new Set(); // the open local project's switches
   let table = null;          // the table's rows, drawn as they come into view
+  let watchOn = false;       // the search repeats by itself; the program marks each round
   const $ = (id) => document.getElementById(id);
 
   // The GBK bytes of "未激活" arrive as replacement characters; anything but
@@ -73,13 +74,23 @@ const Discovery = (() => {
     return td;
   }
 
+  // A watch's mark on a switch, as a row's class and tooltip.
+  function showWatchMark(row, device) {
+    if (!device.watch) return;
+    row.classList.add("watch-" + device.watch);
+    row.title = device.watch === "missing" ? I18n.t("watchMissing", { time: device.lastSeen })
+      : device.watch === "changed" ? I18n.t("watchChanged", { was: device.was }) : I18n.t("watchNew");
+  }
+
   function rowFor(device) {
     const row = document.createElement("tr");
     row.dataset.sn = device.sn;
     row.classList.toggle("selected", selected.has(device.sn));
     row.classList.toggle("conflict", device.sharedBy > 1);
+    showWatchMark(row, device);
     const check = document.createElement("input");
     check.type = "checkbox";
+    check.disabled = device.watch === "missing"; // not there: nothing can be done with it
     check.checked = selected.has(device.sn);
     check.addEventListener("change", () => {
       check.checked ? selected.add(device.sn) : selected.delete(device.sn);
@@ -107,7 +118,7 @@ const Discovery = (() => {
     $("device-count").textContent = devices.length === 0 ? "" : shown.length === devices.length
       ? I18n.t("count", { n: devices.length })
       : I18n.t("countFiltered", { shown: shown.length, n: devices.length });
-    $("select-all").checked = shown.length > 0 && shown.every((d) => selected.has(d.sn));
+    $("select-all").checked = shown.length > 0 && shown.every((d) => selected.has(d.sn) || d.watch === "missing");
     $("project-name").textContent = projectName ? I18n.t("projectName", { name: projectName }) : "";
     // What acts on the list waits for the whole list.
     $("add-button").disabled = live || selected.size === 0 || Bridge.busy();
@@ -143,6 +154,10 @@ const Discovery = (() => {
   // A batch of switches that have just answered: the first one of a search
   // replaces the list, so a search nobody answers leaves it as it was.
   function showNewRows(rows) {
+    if (watchOn) {
+      addWatchedRows(rows);
+      return;
+    }
     if (!live) {
       live = listedLive = true;
       devices = [];
@@ -159,6 +174,34 @@ const Discovery = (() => {
     render(true);
   }
 
+  // While watching, rows keep their place: a round only adds the switches
+  // not listed yet; its end marks them all.
+  function addWatchedRows(rows) {
+    live = true;
+    const known = new Set(devices.map((d) => d.sn));
+    for (const d of rows) if (!known.has(d.sn)) devices.push(listed(d, projectSerials.has(d.sn), 1));
+    render(true);
+  }
+
+  function showWatchRound(message) {
+    const perAddress = new Map();
+    for (const d of message.device) if (d.watch !== "missing") perAddress.set(d.ip, (perAddress.get(d.ip) || 0) + 1);
+    devices = message.device.map((d) => listed(d, projectSerials.has(d.sn), perAddress.get(d.ip) || 1));
+    const missing = new Set(devices.filter((d) => d.watch === "missing").map((d) => d.sn));
+    selected = new Set([...selected].filter((sn) => !missing.has(sn)));
+    live = false;
+    notice(I18n.t("watchRound", message), message.missing > 0 ? "error" : "info");
+    render(true);
+  }
+
+  function showWatchState(message) {
+    watchOn = message.on;
+    $("watch-button").setAttribute("aria-pressed", String(watchOn));
+    $("watch-button").classList.toggle("on", watchOn);
+    $("watch-interval").value = message.interval;
+    if (!watchOn) render();
+  }
+
   // The rows shown as they came are the result's own when they are its
   // switches in its order: then they stay, and only the project's marks may change.
   function sameSwitches(list) {
@@ -166,6 +209,11 @@ const Discovery = (() => {
   }
 
   function showSearchResult(result) {
+    if (watchOn) { // the round's marks follow, with every switch seen
+      live = false;
+      renderChrome();
+      return;
+    }
     const list = result.device || [];
     const inProject = new Set((result.local_device || []).map((d) => d.sn));
     if (sameSwitches(list)) {
@@ -203,7 +251,11 @@ const Discovery = (() => {
     } else if (message.command === "searchRows") {
       showNewRows(message.device || []);
     } else if (message.command === "searchEnded") {
-      if (live) showListFinal();
+      if (live && !watchOn) showListFinal();
+    } else if (message.command === "watchRound") {
+      showWatchRound(message);
+    } else if (message.command === "watchState") {
+      showWatchState(message);
     } else if (message.command === "localProject") {
       // The marks follow the open project, without a new search.
       projectName = message.name || "";
@@ -316,6 +368,14 @@ const Discovery = (() => {
     table = VirtualRows.create($("device-scroll"), document.querySelector("#device-table tbody"), 8, rowFor,
                                (device) => device.sn);
     $("search-button").addEventListener("click", search);
+    $("watch-button").addEventListener("click", () => Bridge.watch(!watchOn, $("nic-select").value));
+    $("watch-interval").addEventListener("change", () => {
+      const seconds = Math.round(Number($("watch-interval").value));
+      if (seconds >= 5 && seconds <= 300) Bridge.setWatchInterval(seconds);
+      else notice(I18n.t("watchIntervalRange"), "error");
+    });
+    // Another interface is another site: watch stops.
+    $("nic-select").addEventListener("change", () => { if (watchOn) Bridge.watch(false, ""); });
     $("filter-input").addEventListener("input", render);
     $("add-button").addEventListener("click", openAddDialog);
     $("add-cancel").addEventListener("click", () => { $("add-dialog").hidden = true; });
@@ -324,7 +384,8 @@ const Discovery = (() => {
       for (const input of $("add-rows").querySelectorAll("input")) input.value = $("common-password").value;
     });
     $("select-all").addEventListener("change", () => {
-      for (const d of shown) $("select-all").checked ? selected.add(d.sn) : selected.delete(d.sn);
+      for (const d of shown)
+        $("select-all").checked && d.watch !== "missing" ? selected.add(d.sn) : selected.delete(d.sn);
       table.redraw();
       renderChrome();
     });
@@ -348,6 +409,6 @@ const Discovery = (() => {
     init, setInterfaces, notice,
     devices: () => devices,
     // The selected switches in the table's order, the filter aside.
-    selectedSwitches: () => sortedWhere((d) => selected.has(d.sn)),
+    selectedSwitches: () => sortedWhere((d) => selected.has(d.sn) && d.watch !== "missing"),
   };
 })();

@@ -18,6 +18,12 @@ const I18n = (() => {
       searchDone: "Search finished: {n} switches found.",
       searchProgress: "Searching… {n} switches have answered so far.",
       searchListGrowing: "Adding to a project, address plans and export wait for the search to end.",
+      watch: "Watch", watchEvery: "every", seconds: "s",
+      watchHint: "Search again and again, and mark the switches that are new, missing or changed",
+      watchIntervalRange: "Watch searches every 5 to 300 seconds.",
+      watchRound: "Watch round {round} at {time}: {found} found, {new} new, {missing} missing, {changed} changed.",
+      watchNew: "New since the round before", watchMissing: "Missing: last seen at {time}",
+      watchChanged: "Changed: was {was}",
       projectName: "Local project: {name}",
       sharedAddresses: "{n} switches share an address: {list}. Give each its own address before using them.",
       addressShared: "shared ×{n}", addressSharedHint: "{n} switches answer on this address",
@@ -94,6 +100,12 @@ const I18n = (() => {
       searchDone: "搜索完成：发现 {n} 台交换机。",
       searchProgress: "正在搜索……已有 {n} 台交换机应答。",
       searchListGrowing: "搜索结束后才能加入项目、做地址规划和导出。",
+      watch: "监视", watchEvery: "每", seconds: "秒",
+      watchHint: "反复搜索，并标出新出现、缺失或有变化的交换机",
+      watchIntervalRange: "监视的搜索间隔为 5 到 300 秒。",
+      watchRound: "第 {round} 轮监视（{time}）：找到 {found} 台，新增 {new} 台，缺失 {missing} 台，变化 {changed} 台。",
+      watchNew: "上一轮之后新出现", watchMissing: "缺失：最后一次见到于 {time}",
+      watchChanged: "有变化：原为 {was}",
       projectName: "本地项目：{name}",
       sharedAddresses: "{n} 台交换机使用了相同的地址：{list}。请先为每台交换机分配各自的地址。",
       addressShared: "地址冲突 ×{n}", addressSharedHint: "{n} 台交换机使用此地址",
@@ -173,6 +185,8 @@ const I18n = (() => {
       el.textContent = t(el.dataset.i18n);
     for (const el of document.querySelectorAll("[data-i18n-placeholder]"))
       el.placeholder = t(el.dataset.i18nPlaceholder);
+    for (const el of document.querySelectorAll("[data-i18n-title]"))
+      el.title = t(el.dataset.i18nTitle);
     listeners.forEach((listener) => listener());
   }
 

@@ -87,6 +87,14 @@
         <source>state bar:</source>
         <translation>state bar:</translation>
     </message>
+    <message>
+        <source>Search again and again, and mark the switches that are new, missing or changed</source>
+        <translation>Search again and again, and mark the switches that are new, missing or changed</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>Watch</translation>
+    </message>
 </context>
 <context>
     <name>ORB_CONN2DEVICE</name>
@@ -328,6 +336,18 @@
             <numerusform>%n switches share an address:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Missing: last seen at %1</source>
+        <translation>Missing: last seen at %1</translation>
+    </message>
+    <message>
+        <source>Changed: was %1</source>
+        <translation>Changed: was %1</translation>
+    </message>
+    <message>
+        <source>New since the round before</source>
+        <translation>New since the round before</translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>
@@ -557,6 +577,28 @@
     </message>
 </context>
 <context>
+    <name>ORB_SearchWatch</name>
+    <message>
+        <source>Please select network</source>
+        <translation>Please select network</translation>
+    </message>
+    <message numerus="yes">
+        <source>Watching %1: a search every %n second(s)</source>
+        <translation>
+            <numerusform>Watching %1: a search every %n second</numerusform>
+            <numerusform>Watching %1: a search every %n seconds</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Watch stopped</source>
+        <translation>Watch stopped</translation>
+    </message>
+    <message>
+        <source>Watch round %1 at %2: %3 found, %4 new, %5 missing, %6 changed</source>
+        <translation>Watch round %1 at %2: %3 found, %4 new, %5 missing, %6 changed</translation>
+    </message>
+</context>
+<context>
     <name>ORB_Server_New_Device_Window</name>
     <message>
         <source> SNcode</source>
@@ -679,6 +721,10 @@
     <message>
         <source>The search is still running: open a switch once it has ended</source>
         <translation>The search is still running: open a switch once it has ended</translation>
+    </message>
+    <message>
+        <source>The switch opens once this watch round has ended</source>
+        <translation>The switch opens once this watch round has ended</translation>
     </message>
 </context>
 <context>
@@ -950,6 +996,10 @@
     <message>
         <source>Start the program from its menu entry or with its launcher, pcorb, which prepare its working folder; or start it from a folder that holds the app folder.</source>
         <translation>Start the program from its menu entry or with its launcher, pcorb, which prepare its working folder; or start it from a folder that holds the app folder.</translation>
+    </message>
+    <message>
+        <source>The search starts once this watch round has ended</source>
+        <translation>The search starts once this watch round has ended</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,14 @@
         <source>state bar:</source>
         <translation>状态栏：</translation>
     </message>
+    <message>
+        <source>Search again and again, and mark the switches that are new, missing or changed</source>
+        <translation>反复搜索，并标出新出现、缺失或有变化的交换机</translation>
+    </message>
+    <message>
+        <source>Watch</source>
+        <translation>监视</translation>
+    </message>
 </context>
 <context>
     <name>ORB_CONN2DEVICE</name>
@@ -323,6 +331,18 @@
             <numerusform>%n 台交换机地址冲突：</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Missing: last seen at %1</source>
+        <translation>缺失：最后一次见到于 %1</translation>
+    </message>
+    <message>
+        <source>Changed: was %1</source>
+        <translation>有变化：原为 %1</translation>
+    </message>
+    <message>
+        <source>New since the round before</source>
+        <translation>上一轮之后新出现</translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>
@@ -552,6 +572,27 @@
     </message>
 </context>
 <context>
+    <name>ORB_SearchWatch</name>
+    <message>
+        <source>Please select network</source>
+        <translation>请选择网卡</translation>
+    </message>
+    <message numerus="yes">
+        <source>Watching %1: a search every %n second(s)</source>
+        <translation>
+            <numerusform>正在监视 %1：每 %n 秒搜索一次</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Watch stopped</source>
+        <translation>监视已停止</translation>
+    </message>
+    <message>
+        <source>Watch round %1 at %2: %3 found, %4 new, %5 missing, %6 changed</source>
+        <translation>第 %1 轮监视（%2）：找到 %3 台，新增 %4 台，缺失 %5 台，变化 %6 台</translation>
+    </message>
+</context>
+<context>
     <name>ORB_Server_New_Device_Window</name>
     <message>
         <source> SNcode</source>
@@ -674,6 +715,10 @@
     <message>
         <source>The search is still running: open a switch once it has ended</source>
         <translation>搜索仍在进行：请在搜索结束后再打开交换机</translation>
+    </message>
+    <message>
+        <source>The switch opens once this watch round has ended</source>
+        <translation>本轮监视结束后再打开该交换机</translation>
     </message>
 </context>
 <context>
@@ -945,6 +990,10 @@
     <message>
         <source>Start the program from its menu entry or with its launcher, pcorb, which prepare its working folder; or start it from a folder that holds the app folder.</source>
         <translation>请从程序的菜单项或其启动器 pcorb 启动程序（它们会准备好工作文件夹），或者在含有 app 文件夹的文件夹中启动。</translation>
+    </message>
+    <message>
+        <source>The search starts once this watch round has ended</source>
+        <translation>本轮监视结束后开始搜索</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,6 @@
 #include "ui/orb_passwd_window.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -87,8 +86,7 @@ private slots:
         QVERIFY(lan->is_ready());
         tree = lan->window->findChild<QTreeWidget*>("local_project_viewer");
         watcher = std::make_unique<DialogWatcher>();
-        lan->window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
-        lan->page->run("document.getElementById('nic-select').value = 'lo'");
+        lan->choose_loopback();
     }
 
     void cleanupTestCase()

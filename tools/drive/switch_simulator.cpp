@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 
 SwitchSimulator::SwitchSimulator(const QStringList& arguments)
@@ -44,4 +45,17 @@ QString SwitchSimulator::write_fleet(const QTemporaryDir& dir, const QJsonArray&
                                          {"switches", switches}})
                    .toJson());
     return path;
+}
+
+QString SwitchSimulator::control(const QString& socket, const QString& command)
+{
+    QLocalSocket link;
+    link.connectToServer(socket);
+    if (!link.waitForConnected(3000))
+        return "error: no simulator at " + socket;
+    link.write(command.toUtf8() + "\n");
+    QByteArray answer;
+    while (!answer.endsWith('\n') && link.waitForReadyRead(3000))
+        answer += link.readAll();
+    return QString::fromUtf8(answer).trimmed();
 }

@@ -22,6 +22,9 @@ public:
     // Every request received so far: {"bytes","crlf","text"} per datagram.
     QList<QJsonObject> requests();
 
+    // Sends a command to a simulator started with --control socket; its answer.
+    static QString control(const QString& socket, const QString& command);
+
     // Writes a fleet file with these switches into dir and returns its path.
     static QString write_fleet(const QTemporaryDir& dir, const QJsonArray& switches, int restart_ms = 8000,
                                int search_spread_ms = 100);

@@ -2,6 +2,7 @@
 
 #include "cloud/orb_conn2server.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QJsonDocument>
 #include <QTest>
@@ -60,4 +61,10 @@ WindowFixture::~WindowFixture()
     cloud.reset();
     sim.reset();
     QDir::setCurrent(QDir::tempPath());
+}
+
+void WindowFixture::choose_loopback()
+{
+    window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
+    page->run("document.getElementById('nic-select').value = 'lo'");
 }

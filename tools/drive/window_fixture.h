@@ -25,6 +25,8 @@ public:
 
     // True once the simulator answers and the page listens.
     bool is_ready() const { return ready; }
+    // Chooses the simulated LAN's interface, "lo", in the window and in the page.
+    void choose_loopback();
 
     std::unique_ptr<QTemporaryDir> work;
     std::unique_ptr<SwitchSimulator> sim;

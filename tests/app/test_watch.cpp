@@ -1,0 +1,203 @@
+// Watching a site being powered up, in the real window and page against the
+// switch simulator, whose fleet changes between rounds through its control
+// socket: switches added, muted, found again and moved are marked; what a
+// person asks during a round goes out once it ends; a plan runs with no
+// round in it; another interface stops watch.
+
+#include "device/orb_conn2device.h"
+#include "tools/drive/dialog_watcher.h"
+#include "tools/drive/window_fixture.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include <memory>
+
+class TestWatch : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString control_socket;
+    std::unique_ptr<WindowFixture> lan;
+    std::unique_ptr<DialogWatcher> watcher;
+    QTreeWidget* tree = nullptr;
+    QLineEdit* status = nullptr;
+    ORB_CONN2DEVICE* link = nullptr;
+
+    bool wait_for_round(int round)
+    {
+        return QTest::qWaitFor(
+            [&] { return status->text().startsWith(QString("Watch round %1 ").arg(round)); }, 30000);
+    }
+
+    // "sn:tooltip" of the tree's switches, in their order.
+    QStringList tree_marks()
+    {
+        QStringList marks;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            marks.append(tree->topLevelItem(i)->child(1)->text(1) + ":" + tree->topLevelItem(i)->toolTip(0));
+        return marks;
+    }
+
+    // "sn:class" of the page's rows, by serial number.
+    QString page_marks()
+    {
+        return lan->page
+            ->run("[...document.querySelectorAll('#device-table tbody tr[data-sn]')]"
+                  ".map(r => r.dataset.sn + ':' + [...r.classList].filter(c => c.startsWith('watch-')).join())"
+                  ".sort().join(' ')")
+            .toString();
+    }
+
+    int logins_to(const QString& sn)
+    {
+        int count = 0;
+        for (const QJsonObject& request : lan->sim->requests()) {
+            const QString text = request["text"].toString();
+            count += text.contains(QString(R"("sn":"%1")").arg(sn)) && text.contains(R"("command":"login")");
+        }
+        return count;
+    }
+
+    void control(const QString& command) { QCOMPARE(SwitchSimulator::control(control_socket, command), QString("ok")); }
+
+private slots:
+    void initTestCase()
+    {
+        control_socket = dir.filePath("sim-control");
+        QJsonArray fleet;
+        for (const char* sn : {"A", "B", "C"})
+            fleet.append(QJsonObject{{"sn", sn}, {"ip", QString("10.0.0.%1").arg(fleet.size() + 1)},
+                                     {"model", "GS2408P"}, {"password", "admin123"}});
+        lan = std::make_unique<WindowFixture>(
+            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1500), "--control", control_socket});
+        QVERIFY(lan->is_ready());
+        watcher = std::make_unique<DialogWatcher>();
+        tree = lan->window->findChild<QTreeWidget*>("local_project_viewer");
+        status = lan->window->findChild<QLineEdit*>("state_text");
+        link = lan->window->findChild<ORB_CONN2DEVICE*>();
+        lan->choose_loopback();
+    }
+
+    void cleanupTestCase()
+    {
+        watcher.reset();
+        lan.reset();
+    }
+
+    void aSiteBeingPoweredUp()
+    {
+        // The interval is set in the page and kept.
+        lan->page->run("const i = document.getElementById('watch-interval'); i.value = '5';"
+                       "i.dispatchEvent(new Event('change'))");
+        QVERIFY(QTest::qWaitFor([] { return QSettings("Settings.ini", QSettings::IniFormat).value("watch_interval") == 5; }));
+
+        auto* button = lan->window->findChild<QPushButton*>("watch_button");
+        button->click();
+        QVERIFY(lan->page->wait_for("document.getElementById('watch-button').getAttribute('aria-pressed') === 'true'"));
+        QVERIFY(wait_for_round(1));
+        QCOMPARE(status->text().section(": ", 1), QString("3 found, 0 new, 0 missing, 0 changed"));
+        QCOMPARE(tree_marks(), QStringList({"A:", "B:", "C:"}));
+
+        // D comes up, B goes quiet, C restarts at another address.
+        control(R"(add {"sn":"D","ip":"10.0.0.4","model":"GS2408P"})");
+        control("mute B");
+        control("move C 10.0.0.33");
+        QVERIFY(wait_for_round(2));
+        QCOMPARE(status->text().section(": ", 1), QString("3 found, 1 new, 1 missing, 1 changed"));
+        const QStringList marks = tree_marks();
+        QCOMPARE(marks.size(), 4); // rows keep their place, the new one last
+        QVERIFY2(marks[1].startsWith("B:Missing: last seen at "), qPrintable(marks[1]));
+        QCOMPARE(marks[2], QString("C:Changed: was 10.0.0.3 (active)"));
+        QCOMPARE(marks[3], QString("D:New since the round before"));
+        QVERIFY(lan->page->wait_for("document.querySelector(\"tr[data-sn='B'] input\").disabled"));
+        QCOMPARE(page_marks(), QString("A: B:watch-missing C:watch-changed D:watch-new"));
+        // The export keeps the missing switch, marked; the next round waits for the file dialog.
+        const QString csv = dir.filePath("watched.csv");
+        watcher->file_paths.append(csv);
+        lan->page->click("#export-list-button");
+        QVERIFY(QTest::qWaitFor([&] { return QFile::exists(csv); }));
+        QFile exported(csv);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(exported.readAll()).split("\r\n", Qt::SkipEmptyParts);
+        QVERIFY2(lines.value(0).endsWith(",watch")
+                     && QRegularExpression(R"(^10\.0\.0\.2,B,.*,"missing, last seen \d\d:\d\d:\d\d"$)")
+                            .match(lines.value(2))
+                            .hasMatch()
+                     && lines.value(3).endsWith(R"x(,"changed, was 10.0.0.3 (active)")x"),
+                 qPrintable(lines.join('|')));
+
+        // B is found again. Logins asked for during the round, by a
+        // double-click in the tree and by the page, go out once it ends.
+        control("unmute B");
+        watcher->passwords.append("admin123");
+        bool asked_in_round = false;
+        QString status_in_round;
+        QTimer during;
+        connect(&during, &QTimer::timeout, this, [&] {
+            if (!link->in_round())
+                return; // the round runs its own loop: this timer looks from inside it
+            during.stop();
+            asked_in_round = true;
+            emit tree->itemDoubleClicked(tree->topLevelItem(0), 0);
+            status_in_round = status->text();
+            lan->window->findChild<QWebEngineView*>("webviewer")->page()->runJavaScript(
+                "window.loginAnswer = null; Bridge.request(JSON.stringify({callcmd: 'Security verification', "
+                "command: 'login', sn: 'A', password: 'admin123'})).then(r => window.loginAnswer = r)");
+        });
+        during.start(50);
+        QVERIFY(wait_for_round(3));
+        QVERIFY(asked_in_round);
+        QCOMPARE(status_in_round, QString("The switch opens once this watch round has ended"));
+        QVERIFY(lan->page->wait_for("window.loginAnswer && window.loginAnswer.data.login === 'success'"));
+        QVERIFY(QTest::qWaitFor([&] { return logins_to("A") == 2; }));
+        QCOMPARE(tree_marks()[1], QString("B:"));
+
+        // A plan started during watch runs with no round in it.
+        lan->page->run("window.heard = []; Bridge.on('deviceMessage', m => window.heard.push(m.command));"
+                       "Bridge.applyPlan({nic: 'lo', password: 'admin123', switches: [{sn: 'A', ip: '10.0.0.1', "
+                       "newIp: '10.0.0.11', mask: '255.255.255.0', gateway: '10.0.0.254', dns: '10.0.0.254', "
+                       "active: true}]})");
+        QVERIFY(lan->page->wait_for("window.heard.includes('planDone')", 40000));
+        const QStringList heard = lan->page->run("window.heard").toStringList();
+        const int plan_start = heard.indexOf("planStep"), plan_end = heard.indexOf("planDone");
+        QVERIFY(plan_start >= 0);
+        QVERIFY2(!heard.mid(plan_start, plan_end - plan_start).contains("watchRound"), qPrintable(heard.join(' ')));
+
+        // Another interface is another site: watch stops, in both places.
+        auto* nic = lan->window->findChild<QComboBox*>("NIC_select_box");
+        nic->addItem("eth-elsewhere");
+        nic->setCurrentText("eth-elsewhere");
+        QVERIFY(!button->isChecked());
+        QCOMPARE(status->text(), QString("Watch stopped"));
+        QVERIFY(lan->page->wait_for("document.getElementById('watch-button').getAttribute('aria-pressed') === 'false'"));
+        QCOMPARE(watcher->boxes, QStringList()); // rounds are silent
+
+        // Started in the page, stopped there by another interface; started
+        // again, stopped by a new project.
+        nic->setCurrentText("lo");
+        lan->page->click("#watch-button");
+        QVERIFY(QTest::qWaitFor([&] { return button->isChecked(); }));
+        lan->page->run("const s = document.getElementById('nic-select'); s.dispatchEvent(new Event('change'))");
+        QVERIFY(QTest::qWaitFor([&] { return !button->isChecked(); }));
+        button->click();
+        QVERIFY(button->isChecked());
+        lan->window->findChild<QPushButton*>("new_project_button")->click();
+        QVERIFY(!button->isChecked());
+    }
+};
+
+QTEST_MAIN(TestWatch)
+#include "test_watch.moc"
