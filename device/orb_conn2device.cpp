@@ -112,13 +112,22 @@ void ORB_CONN2DEVICE::after_round(std::function<void()> action)
 
 void ORB_CONN2DEVICE::search_round(const QString& nic)
 {
+    const bool was_silent = silent; // the round's silence is its own
     round_running = true;
     run_search(true, nic);
     round_running = false;
+    silent = was_silent;
     // Once the round's frame has returned: what waited may open boxes and
     // start requests of its own.
     if (!held.isEmpty())
         QTimer::singleShot(0, this, &ORB_CONN2DEVICE::run_held);
+}
+
+QJsonObject ORB_CONN2DEVICE::round_marked(QJsonObject message) const
+{
+    if (round_running)
+        message.insert("round", true);
+    return message;
 }
 
 void ORB_CONN2DEVICE::run_held()
@@ -287,7 +296,7 @@ void ORB_CONN2DEVICE::report_outcome()
         qDebug() << "Timeout!";
         if (!silent)
             show_device_alert("Error", tr("Timeout,Please try again!"));
-        emit qt2html_udp(timeout_result());
+        emit qt2html_udp(round_marked(timeout_result()));
         return;
     }
     last_reply = std::move(done.reply);
@@ -382,7 +391,7 @@ void ORB_CONN2DEVICE::search_deadline_reached()
         report_search_progress(); // the last count is the final one
         // Told before the result, which takes the web channel a while to
         // carry: the page's list is whole now.
-        emit qt2html_device_udp(QJsonObject{{"command", "searchEnded"}, {"found", collection->size()}});
+        emit qt2html_device_udp(round_marked({{"command", "searchEnded"}, {"found", collection->size()}}));
         finish_search();
     }
     wait_loop.quit(); // nothing came: the outcome stays unanswered, a time-out
@@ -420,7 +429,7 @@ void ORB_CONN2DEVICE::finish_search()
     cJSON_AddNumberToObject(result.get(), "errcode", 0);
     outcome.answered = true;
     outcome.devices = std::move(devices);
-    outcome.result = cjson_to_qjson_object(result.get());
+    outcome.result = round_marked(cjson_to_qjson_object(result.get()));
     outcome.result.insert("device", rows_told);
     last_search_devices = rows_told;
     replied = true;

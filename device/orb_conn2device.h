@@ -69,6 +69,7 @@ public:
     void after_round(std::function<void()> action);
     // No request outstanding and none waiting for a round.
     bool idle() const { return !busy && held.isEmpty(); }
+    bool page_dialog_shown() const { return page_dialog_open; }
 
     // For the program's other parts: a message to the page on its device
     // channel (qt2html_device_udp), and an answer to the page's own request
@@ -111,6 +112,8 @@ public slots:
     void export_csv(QString which) { emit csv_export_requested(which); }
     void import_address_plan() { emit plan_import_requested(); }
     void watch(bool on, QString nic) { emit watch_requested(on, nic); }
+    // Whether one of the page's dialogs (passwords, a plan, a question) is open.
+    void page_dialog(bool open) { page_dialog_open = open; }
     void set_watch_interval(int seconds) { emit watch_interval_requested(seconds); }
     void apply_address_plan(QString plan)
     {
@@ -142,6 +145,9 @@ private:
     // Keeps request for the end of the running round; false when none runs.
     bool held_for_round(std::function<void()> request);
     void run_held();
+    // A watch round's result, time-out and end carry "round": true, so the
+    // page does not take them for the answer to a request of its own.
+    QJsonObject round_marked(QJsonObject message) const;
     void open_socket(const QString& interface_name);
     void send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
                        bool log_envelope = false);
@@ -162,6 +168,7 @@ private:
 
     QUdpSocket* socket = nullptr;
     bool round_running = false;
+    bool page_dialog_open = false;
     QList<std::function<void()>> held;
     quint16 send_port = 10086;
     QHostAddress peer_address;

@@ -9,9 +9,10 @@ void ORB_WatchRounds::reset()
     round_count = 0;
 }
 
-QString ORB_WatchRounds::address_and_state(const QJsonObject& device)
+// Anything but "active" is a switch not activated, however it is spelt.
+bool ORB_WatchRounds::same_address_and_state(const QJsonObject& a, const QJsonObject& b)
 {
-    return device["ip"].toString() + " (" + device["active"].toString() + ")";
+    return a["ip"] == b["ip"] && (a["active"] == QString("active")) == (b["active"] == QString("active"));
 }
 
 ORB_WatchRounds::Counts ORB_WatchRounds::add_round(const QJsonArray& devices, const QDateTime& time)
@@ -29,19 +30,18 @@ ORB_WatchRounds::Counts ORB_WatchRounds::add_round(const QJsonArray& devices, co
         auto it = known.find(sn);
         if (it == known.end()) {
             order.append(sn);
-            known.insert(sn, {device, first ? QString() : "new", QString(), time});
+            known.insert(sn, {device, first ? QString() : "new", QJsonObject(), time});
             counts.fresh += first ? 0 : 1;
             continue;
         }
-        const QString before = address_and_state(it->device);
-        const bool changed = before != address_and_state(device);
-        *it = {device, changed ? "changed" : QString(), changed ? before : QString(), time};
+        const bool changed = !same_address_and_state(it->device, device);
+        *it = {device, changed ? "changed" : QString(), changed ? it->device : QJsonObject(), time};
         counts.changed += changed ? 1 : 0;
     }
     for (const QString& sn : order)
         if (!listed.contains(sn)) {
             known[sn].mark = "missing";
-            known[sn].was.clear();
+            known[sn].before = QJsonObject();
             ++counts.missing;
         }
     return counts;
@@ -54,8 +54,10 @@ QJsonArray ORB_WatchRounds::marked_list() const
         const Known& k = known[sn];
         QJsonObject device = k.device;
         device["watch"] = k.mark;
-        if (k.mark == "changed")
-            device["was"] = k.was;
+        if (k.mark == "changed") {
+            device["wasIp"] = k.before["ip"];
+            device["wasActive"] = k.before["active"] == QString("active");
+        }
         if (k.mark == "missing")
             device["lastSeen"] = k.last_seen.toString("HH:mm:ss");
         list.append(device);

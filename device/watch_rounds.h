@@ -27,19 +27,21 @@ public:
 
     // Every switch seen since the watch started, in the order first seen,
     // each a "device" entry (the last one seen) with "watch": "new",
-    // "missing", "changed" or "" added; "was" (the old address and state)
-    // for a changed one, "lastSeen" (hh:mm:ss) for a missing one.
+    // "missing", "changed" or "" added; "wasIp" and "wasActive" (the old
+    // address and whether it was activated) for a changed one, "lastSeen"
+    // (hh:mm:ss) for a missing one.
     QJsonArray marked_list() const;
 
 private:
     struct Known
     {
         QJsonObject device;
-        QString mark, was;
+        QString mark;
+        QJsonObject before; // a changed switch's old device entry
         QDateTime last_seen;
     };
 
-    static QString address_and_state(const QJsonObject& device);
+    static bool same_address_and_state(const QJsonObject& a, const QJsonObject& b);
 
     QStringList order;
     QHash<QString, Known> known;

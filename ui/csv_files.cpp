@@ -27,7 +27,8 @@ QString watch_mark(const QJsonObject& device)
     if (mark == "missing")
         return "missing, last seen " + device["lastSeen"].toString();
     if (mark == "changed")
-        return "changed, was " + device["was"].toString();
+        return "changed, was " + device["wasIp"].toString()
+               + (device["wasActive"].toBool() ? " (active)" : " (not activated)");
     return mark;
 }
 

@@ -93,7 +93,7 @@ void ORB_LocalDeviceTree::search()
 
 void ORB_LocalDeviceTree::fill(const cJSON* devices)
 {
-    if (watching)
+    if (device_link->in_round())
         return; // the watch marks the tree at its round's end
     if (!devices) {
         qDebug() << "Data is empty!";
@@ -122,7 +122,7 @@ void ORB_LocalDeviceTree::fill(const cJSON* devices)
 
 void ORB_LocalDeviceTree::add_live_rows(const cJSON* devices)
 {
-    if (watching)
+    if (device_link->in_round())
         return;
     if (live_rows < 0) {
         prepare_tree();
@@ -133,15 +133,25 @@ void ORB_LocalDeviceTree::add_live_rows(const cJSON* devices)
     live_rows += add_switch_items(devices).size();
 }
 
+QHash<QString, QTreeWidgetItem*> ORB_LocalDeviceTree::switches_by_serial() const
+{
+    QHash<QString, QTreeWidgetItem*> switches;
+    for (int i = 0; i < ui.tree->topLevelItemCount(); ++i)
+        if (QTreeWidgetItem* item = ui.tree->topLevelItem(i); is_switch(item))
+            switches.insert(value(item, SN_ROW), item);
+    return switches;
+}
+
 void ORB_LocalDeviceTree::add_watch_rows(const cJSON* devices)
 {
     if (ui.tree->topLevelItemCount() == 0 || !is_switch(ui.tree->topLevelItem(0)))
         prepare_tree(); // a project gives way to the watched site
+    const QHash<QString, QTreeWidgetItem*> shown = switches_by_serial();
     CJsonPtr unseen(cJSON_CreateArray());
     const cJSON* element = nullptr;
     cJSON_ArrayForEach(element, devices)
     {
-        if (!find_switch(QString::fromUtf8(cjson_string_member(element, "sn"))))
+        if (!shown.contains(QString::fromUtf8(cjson_string_member(element, "sn"))))
             cJSON_AddItemToArray(unseen.get(), cJSON_Duplicate(element, true));
     }
     add_switch_items(unseen.get());
@@ -149,10 +159,11 @@ void ORB_LocalDeviceTree::add_watch_rows(const cJSON* devices)
 
 void ORB_LocalDeviceTree::show_watch_round(const QJsonArray& marked)
 {
+    QHash<QString, QTreeWidgetItem*> shown = switches_by_serial();
     QList<QTreeWidgetItem*> found;
     for (const QJsonValue& value : marked) {
         const QJsonObject entry = value.toObject();
-        QTreeWidgetItem* device = find_switch(entry["sn"].toString());
+        QTreeWidgetItem* device = shown.take(entry["sn"].toString());
         if (!device) {
             const CJsonPtr element(cJSON_Parse(QJsonDocument(entry).toJson(QJsonDocument::Compact).constData()));
             device = new_switch_item(element.get());
@@ -164,22 +175,27 @@ void ORB_LocalDeviceTree::show_watch_round(const QJsonArray& marked)
         if (entry["watch"].toString() != "missing")
             found.append(device);
     }
+    qDeleteAll(shown); // rows of an earlier search that the watch has not seen
     mark_shared_addresses(found);
 }
 
+// Only what changed is touched: an address editor or a red button in the
+// row stays as the person left it.
 void ORB_LocalDeviceTree::update_switch_item(QTreeWidgetItem* device, const QJsonObject& entry)
 {
     const QString ip = entry["ip"].toString();
-    device->setText(0, ip);
-    set_cell_text(device, IP_ROW, ip);
-    const bool active = !is_not_active(entry["active"].toString().toUtf8().constData());
-    if (active == device->data(0, BUTTON_DUE_ROLE).toBool()) { // the state changed
-        ui.tree->removeItemWidget(device->child(ACTIVE_ROW), 1);
-        set_cell_text(device, ACTIVE_ROW, active ? tr("active") : QString());
-        device->setData(0, BUTTON_DUE_ROLE, !active);
-        if (device->isExpanded())
-            place_due_button(device);
+    if (device->text(0) != ip) {
+        device->setText(0, ip);
+        set_cell_text(device, IP_ROW, ip);
     }
+    const bool active = !is_not_active(entry["active"].toString().toUtf8().constData());
+    const bool shown_active = device->child(ACTIVE_ROW)->text(1) == tr("active");
+    if (active == shown_active)
+        return;
+    set_cell_text(device, ACTIVE_ROW, active ? tr("active") : QString());
+    device->setData(0, BUTTON_DUE_ROLE, !active);
+    if (!active && device->isExpanded())
+        place_due_button(device);
 }
 
 void ORB_LocalDeviceTree::show_watch_mark(QTreeWidgetItem* device, const QJsonObject& entry)
@@ -192,7 +208,8 @@ void ORB_LocalDeviceTree::show_watch_mark(QTreeWidgetItem* device, const QJsonOb
         tip = tr("Missing: last seen at %1").arg(entry["lastSeen"].toString());
     } else if (mark == "changed") {
         colour = QColor(190, 100, 0);
-        tip = tr("Changed: was %1").arg(entry["was"].toString());
+        tip = tr("Changed: was %1 (%2)")
+                  .arg(entry["wasIp"].toString(), entry["wasActive"].toBool() ? tr("active") : tr("not activated"));
     } else if (mark == "new") {
         colour = QColor(0, 130, 0);
         tip = tr("New since the round before");
@@ -387,8 +404,19 @@ void ORB_LocalDeviceTree::open_activation_prompt(QTreeWidgetItem* device)
     prompt->show();
 }
 
+bool ORB_LocalDeviceTree::held_for_round(std::function<void()> request)
+{
+    if (!device_link->in_round())
+        return false;
+    ui.state_text->setText(tr("The request goes out once this watch round has ended"));
+    device_link->after_round(std::move(request));
+    return true;
+}
+
 void ORB_LocalDeviceTree::login_result(const QString& sn, const QString& passwd)
 {
+    if (held_for_round([=] { login_result(sn, passwd); }))
+        return;
     QTreeWidgetItem* device = ask(sn, [&](const QString& ip) { device_link->login_device(ip, passwd, sn); });
     if (!device)
         return;
@@ -414,6 +442,8 @@ void ORB_LocalDeviceTree::login_result(const QString& sn, const QString& passwd)
 
 void ORB_LocalDeviceTree::activation_result(const QString& sn, const QString& passwd)
 {
+    if (held_for_round([=] { activation_result(sn, passwd); }))
+        return;
     QTreeWidgetItem* device = ask(sn, [&](const QString& ip) { device_link->activate_device(ip, passwd, sn); });
     if (!device)
         return;
@@ -450,6 +480,8 @@ void ORB_LocalDeviceTree::show_ip_editor(QTreeWidgetItem* device)
 
 void ORB_LocalDeviceTree::change_ip(const QString& sn, const QString& new_ip)
 {
+    if (held_for_round([=] { change_ip(sn, new_ip); }))
+        return;
     const QString mask = "255.255.255.0";
     const QString dns = "114.114.114.114";
     qDebug() << "New IP: " << new_ip;

@@ -7,6 +7,7 @@
 
 #include "codec/cjson_util.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
@@ -51,10 +52,9 @@ public:
     // replaces what the tree showed.
     void add_live_rows(const cJSON* devices);
 
-    // While watching, searches leave the tree to the watch: its rounds add
-    // the switches not yet shown as they answer, and mark every switch at
-    // the round's end; rows keep their place.
-    void set_watching(bool on) { watching = on; }
+    // A watch's rounds leave the tree's searches alone: they add the
+    // switches not yet shown as they answer, and mark every switch at the
+    // round's end; rows keep their place.
     void add_watch_rows(const cJSON* devices);
     // The watch's list of every switch seen, marked ("watch", "was", "lastSeen").
     void show_watch_round(const QJsonArray& marked);
@@ -83,11 +83,14 @@ private:
     void mark_shared_addresses(const QList<QTreeWidgetItem*>& devices);
     QString search_summary(const QString& nic, bool refused) const;
     ORB_Passwd_Window* new_prompt(QTreeWidgetItem* device, const QString& title);
+    // Keeps a request for the end of a running watch round; false when none runs.
+    bool held_for_round(std::function<void()> request);
     void login_result(const QString& sn, const QString& passwd);
     void activation_result(const QString& sn, const QString& passwd);
     void change_ip(const QString& sn, const QString& new_ip);
     void restart_done(const QString& sn);
     void set_cell_text(QTreeWidgetItem* device, Row row, const QString& text);
+    QHash<QString, QTreeWidgetItem*> switches_by_serial() const;
     void update_switch_item(QTreeWidgetItem* device, const QJsonObject& entry);
     void show_watch_mark(QTreeWidgetItem* device, const QJsonObject& entry);
     void information(const QString& text, const QString& title = QString());
@@ -99,7 +102,6 @@ private:
     int switches_filled = 0;
     bool own_search = false; // the Search button's search is running
     int live_rows = -1;      // how many of the running search's switches the tree holds; -1: none
-    bool watching = false;
     // Addresses that several switches answer on, with how many, in list order.
     QList<QPair<QString, int>> shared_addresses;
 };

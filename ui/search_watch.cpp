@@ -30,6 +30,7 @@ ORB_SearchWatch::ORB_SearchWatch(Widgets widgets, ORB_CONN2DEVICE* device_link, 
     , plan_running(std::move(plan_running))
 {
     shared.watch_interval_s = qBound(MIN_INTERVAL_S, watch_settings().value("watch_interval", 15).toInt(), MAX_INTERVAL_S);
+    ui.button->setStyleSheet("QPushButton:checked { background-color: #0a7a2f; color: white; }");
     next_round.setSingleShot(true);
     connect(&next_round, &QTimer::timeout, this, &ORB_SearchWatch::run_round);
     // A round's switches go to the tree as they answer, whoever filled it before.
@@ -47,11 +48,11 @@ void ORB_SearchWatch::set_on(bool on, const QString& nic)
     }
     const bool was_on = shared.watching;
     shared.watching = on;
+    ++start_count;
     {
         const QSignalBlocker quiet(ui.button);
         ui.button->setChecked(on);
     }
-    device_tree->set_watching(on);
     if (on) {
         shared.watch_nic = nic;
         rounds.reset();
@@ -62,14 +63,15 @@ void ORB_SearchWatch::set_on(bool on, const QString& nic)
         if (was_on)
             ui.state_text->setText(tr("Watch stopped"));
     }
-    if (on != was_on)
-        tell_page_state();
+    tell_page_state();
 }
 
 void ORB_SearchWatch::set_interval(int seconds)
 {
     shared.watch_interval_s = qBound(MIN_INTERVAL_S, seconds, MAX_INTERVAL_S);
     watch_settings().setValue("watch_interval", shared.watch_interval_s);
+    if (shared.watching && next_round.isActive())
+        next_round.start(shared.watch_interval_s * 1000);
     tell_page_state();
 }
 
@@ -89,7 +91,8 @@ void ORB_SearchWatch::tell_page_state()
 // A plan, a request of a person's, a prompt or a question comes first.
 bool ORB_SearchWatch::must_wait() const
 {
-    return !device_link->idle() || plan_running() || QApplication::activeModalWidget();
+    return !device_link->idle() || device_link->page_dialog_shown() || plan_running()
+        || QApplication::activeModalWidget();
 }
 
 void ORB_SearchWatch::run_round()
@@ -101,9 +104,10 @@ void ORB_SearchWatch::run_round()
         return;
     }
     const QDateTime start = QDateTime::currentDateTime();
+    const int started_under = start_count;
     device_link->search_round(shared.watch_nic);
-    if (!shared.watching)
-        return; // stopped meanwhile: the round does not count
+    if (started_under != start_count)
+        return; // stopped, or started again, meanwhile: the round does not count
     const ORB_WatchRounds::Counts counts = rounds.add_round(device_link->last_search(), start);
     device_tree->show_watch_round(rounds.marked_list());
     show_round(counts, start.toString("HH:mm:ss"));

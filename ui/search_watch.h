@@ -61,4 +61,6 @@ private:
     std::function<bool()> plan_running;
     ORB_WatchRounds rounds;
     QTimer next_round;
+    // Counts each start: a round that began under an earlier start is not counted.
+    int start_count = 0;
 };

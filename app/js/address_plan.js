@@ -53,7 +53,8 @@ const AddressPlan = (() => {
   function build() {
     const mask = $("plan-mask").value.trim(), gateway = $("plan-gateway").value.trim();
     const dns = $("plan-dns").value.trim() || gateway;
-    const listed = Discovery.devices();
+    // A switch a watch misses is not there to plan.
+    const listed = Discovery.devices().filter((d) => d.watch !== "missing");
     const bySn = new Map(listed.map((d) => [d.sn, d]));
     if (imported) {
       entries = imported.map((row) => ({ sn: row.sn, device: bySn.get(row.sn), newIp: row.newIp,

@@ -17,6 +17,14 @@ const App = (() => {
     document.getElementById("confirm-no").onclick = () => { dialog.hidden = true; };
   }
 
+  // The program's watch waits while one of the page's dialogs is open.
+  function reportDialogs() {
+    const dialogs = [...document.querySelectorAll(".dialog")];
+    const report = () => Bridge.pageDialog(dialogs.some((d) => !d.hidden));
+    const observer = new MutationObserver(report);
+    for (const dialog of dialogs) observer.observe(dialog, { attributes: true, attributeFilter: ["hidden"] });
+  }
+
   function start() {
     for (const tab of document.querySelectorAll(".tab"))
       tab.addEventListener("click", () => show(tab.dataset.view));
@@ -27,6 +35,7 @@ const App = (() => {
       SwitchView.init();
       Console.init();
       CloudView.init();
+      reportDialogs();
       Bridge.on("deviceMessage", (message) => {
         if (message.command === "language") I18n.setLanguage(message.type);
       });

@@ -25,6 +25,10 @@ const Bridge = (() => {
 
   // Every device result: searches, raw replies, the add report and time-outs.
   function onDeviceResult(message) {
+    if (message.round) { // a watch round's: what the page asked waits for the round's end
+      if (message.command === "search") emit("search", message);
+      return;
+    }
     if (message.command === "search") {
       if (pending && pending.kind === "search") finish(message);
       emit("search", message);
@@ -80,6 +84,7 @@ const Bridge = (() => {
     // Answered with {"command":"watchState"}.
     watch: (on, nic) => device.watch(on, nic),
     setWatchInterval: (seconds) => device.set_watch_interval(seconds),
+    pageDialog: (open) => device.page_dialog(open),
     askSignInState: () => cloud && cloud.getLogin_uid_key(),
     refreshCloudProjects: () => cloud && cloud.emitRefreshServerProjectDataSignal(),
   };

@@ -79,7 +79,9 @@ const Discovery = (() => {
     if (!device.watch) return;
     row.classList.add("watch-" + device.watch);
     row.title = device.watch === "missing" ? I18n.t("watchMissing", { time: device.lastSeen })
-      : device.watch === "changed" ? I18n.t("watchChanged", { was: device.was }) : I18n.t("watchNew");
+      : device.watch === "changed"
+        ? I18n.t("watchChanged", { ip: device.wasIp, state: I18n.t(device.wasActive ? "stateActive" : "stateInactive") })
+        : I18n.t("watchNew");
   }
 
   function rowFor(device) {
@@ -209,7 +211,7 @@ const Discovery = (() => {
   }
 
   function showSearchResult(result) {
-    if (watchOn) { // the round's marks follow, with every switch seen
+    if (result.round) { // the round's marks follow, with every switch seen
       live = false;
       renderChrome();
       return;
@@ -251,7 +253,8 @@ const Discovery = (() => {
     } else if (message.command === "searchRows") {
       showNewRows(message.device || []);
     } else if (message.command === "searchEnded") {
-      if (live && !watchOn) showListFinal();
+      // A round's marks come with its own message, unless watch stopped meanwhile.
+      if (live && (!message.round || !watchOn)) showListFinal();
     } else if (message.command === "watchRound") {
       showWatchRound(message);
     } else if (message.command === "watchState") {

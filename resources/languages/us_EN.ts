@@ -341,12 +341,20 @@
         <translation>Missing: last seen at %1</translation>
     </message>
     <message>
-        <source>Changed: was %1</source>
-        <translation>Changed: was %1</translation>
-    </message>
-    <message>
         <source>New since the round before</source>
         <translation>New since the round before</translation>
+    </message>
+    <message>
+        <source>Changed: was %1 (%2)</source>
+        <translation>Changed: was %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not activated</source>
+        <translation>not activated</translation>
+    </message>
+    <message>
+        <source>The request goes out once this watch round has ended</source>
+        <translation>The request goes out once this watch round has ended</translation>
     </message>
 </context>
 <context>

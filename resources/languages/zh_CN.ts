@@ -336,12 +336,20 @@
         <translation>缺失：最后一次见到于 %1</translation>
     </message>
     <message>
-        <source>Changed: was %1</source>
-        <translation>有变化：原为 %1</translation>
-    </message>
-    <message>
         <source>New since the round before</source>
         <translation>上一轮之后新出现</translation>
+    </message>
+    <message>
+        <source>Changed: was %1 (%2)</source>
+        <translation>有变化：原为 %1（%2）</translation>
+    </message>
+    <message>
+        <source>not activated</source>
+        <translation>未激活</translation>
+    </message>
+    <message>
+        <source>The request goes out once this watch round has ended</source>
+        <translation>本轮监视结束后再发出该请求</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "device/orb_conn2device.h"
 #include "tools/drive/dialog_watcher.h"
 #include "tools/drive/window_fixture.h"
+#include "ui/orb_passwd_window.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -142,7 +143,6 @@ private slots:
         // B is found again. Logins asked for during the round, by a
         // double-click in the tree and by the page, go out once it ends.
         control("unmute B");
-        watcher->passwords.append("admin123");
         bool asked_in_round = false;
         QString status_in_round;
         QTimer during;
@@ -162,6 +162,9 @@ private slots:
         QVERIFY(asked_in_round);
         QCOMPARE(status_in_round, QString("The switch opens once this watch round has ended"));
         QVERIFY(lan->page->wait_for("window.loginAnswer && window.loginAnswer.data.login === 'success'"));
+        // The double-click's prompt is open by now; answered, its login goes out.
+        QVERIFY(QTest::qWaitFor([] { return shown_window<ORB_Passwd_Window>() != nullptr; }));
+        watcher->passwords.append("admin123");
         QVERIFY(QTest::qWaitFor([&] { return logins_to("A") == 2; }));
         QCOMPARE(tree_marks()[1], QString("B:"));
 

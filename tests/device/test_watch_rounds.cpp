@@ -46,7 +46,8 @@ private slots:
                                          t0.addSecs(15))),
                  QString("3 found 1 new 0 missing 1 changed"));
         QCOMPARE(marks(rounds), QStringList({"A:", "B:changed", "C:new"}));
-        QCOMPARE(rounds.marked_list().at(1)["was"].toString(), QString("10.0.0.2 (active)"));
+        QCOMPARE(rounds.marked_list().at(1)["wasIp"].toString(), QString("10.0.0.2"));
+        QCOMPARE(rounds.marked_list().at(1)["wasActive"].toBool(), true);
         QCOMPARE(rounds.marked_list().at(1)["ip"].toString(), QString("10.0.0.20"));
 
         // B goes quiet: kept, missing, with when it was last seen.

@@ -1,12 +1,14 @@
 // Walks through the program as a person would, on a simulated LAN, and saves a
 // picture of each step: the local mode (search, tree, password prompt, the
-// page, projects and their questions, a site's address plan) and the cloud
+// page, projects and their questions, a site's address plan, a watched site)
+// and the cloud
 // mode (account windows, signed-in tree and page), in English and Chinese.
 // Run it through tools/screenshots.sh, which gives it its own network and an
 // X display.
 //
 //   screenshot_tour OUTPUT_DIR CLOUD_SEED_FILE
 
+#include "device/orb_conn2device.h"
 #include "tools/drive/dialog_watcher.h"
 #include "tools/drive/window_fixture.h"
 #include "ui/orb_change_mobile_window.h"
@@ -227,6 +229,33 @@ void site_plan(const QString& language)
     snap("site-plan-results-" + language);
 }
 
+// A watched site after a switch came up, one went quiet and one moved.
+void watch_mode(const QString& language)
+{
+    QTemporaryDir dir;
+    const QString control = dir.filePath("sim-control");
+    QJsonArray fleet;
+    for (int i = 7; i <= 14; ++i) // the site's switches that have addresses of their own
+        fleet.append(site_fleet()[i - 1]);
+    WindowFixture lan({"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1000), "--control", control});
+    if (!expect(lan.is_ready(), "starting the window"))
+        return;
+    if (language == "chinese")
+        to_chinese(lan);
+    int rounds = 0;
+    QObject::connect(lan.window->findChild<ORB_CONN2DEVICE*>(), &ORB_CONN2DEVICE::qt2html_device_udp,
+                     [&](const QJsonObject& message) { rounds += message["command"] == QString("watchRound"); });
+    lan.choose_loopback();
+    lan.page->run("Bridge.setWatchInterval(5)");
+    lan.window->findChild<QPushButton*>("watch_button")->click();
+    expect(QTest::qWaitFor([&] { return rounds == 1; }, 30000), "the first round");
+    for (const char* command : {R"(add {"sn":"NEW99","ip":"10.0.0.99"})", "mute NEW08", "move NEW10 10.0.0.110"})
+        expect(SwitchSimulator::control(control, command) == "ok", command);
+    expect(QTest::qWaitFor([&] { return rounds == 2; }, 30000), "the second round");
+    snap("watch-marks-" + language);
+    lan.window->findChild<QPushButton*>("watch_button")->click();
+}
+
 // Shows a window over the main window, snaps it and closes it.
 void snap_over(WindowFixture& lan, QWidget* window, const QString& name)
 {
@@ -298,6 +327,7 @@ int main(int argc, char* argv[])
     for (const QString language : {"english", "chinese"}) {
         local_mode(language);
         site_plan(language);
+        watch_mode(language);
         cloud_mode(language, seed);
     }
     for (const QString& name : taken)
