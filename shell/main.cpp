@@ -3,6 +3,7 @@
 #include "quit_signals.h"
 #include "single_instance_guard.h"
 #include "startup_language.h"
+#include "ui/plain_message.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -76,7 +77,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(ORB_APP_ID);
     ORB_QuitSignals quit_signals;
     set_device_alert_handler([](const QString& title, const QString& text) {
-        QMessageBox::critical(nullptr, title, text, QMessageBox::Ok);
+        plain_message(QMessageBox::Critical, nullptr, title, text, QMessageBox::Ok);
     });
     QTranslator translator;
     const int language = startup_language();

@@ -9,6 +9,7 @@
 #include "ui/orb_register_window.h"
 #include "ui/window_habits.h"
 #include "ui/window_state.h"
+#include "ui/plain_message.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -43,7 +44,7 @@ void ORB_CloudAccount::state(const QString& text)
 
 void ORB_CloudAccount::inform(const QString& text)
 {
-    QMessageBox::information(ui.window, tr("Tips"), text, QMessageBox::Ok);
+    plain_message(QMessageBox::Information, ui.window, tr("Tips"), text, QMessageBox::Ok);
 }
 
 void ORB_CloudAccount::open_account_window()
@@ -216,7 +217,7 @@ void ORB_CloudAccount::alter_password(const QString& new_password)
 
 void ORB_CloudAccount::delete_account()
 {
-    if (QMessageBox::question(ui.window, tr("Confirm account cancellation"),
+    if (plain_message(QMessageBox::Question, ui.window, tr("Confirm account cancellation"),
                               tr("Are you sure you want to close your account? This will not be undone."),
                               QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)

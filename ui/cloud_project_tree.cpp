@@ -4,6 +4,7 @@
 #include "ui/orb_server_new_project_window.h"
 #include "ui/window_habits.h"
 #include "ui/window_state.h"
+#include "ui/plain_message.h"
 
 #include <QDebug>
 #include <QHeaderView>
@@ -205,18 +206,18 @@ void ORB_CloudProjectTree::refresh()
 
 bool ORB_CloudProjectTree::confirmed(const QString& question)
 {
-    return QMessageBox::question(ui.window, tr("Tips"), question, QMessageBox::Yes | QMessageBox::No)
+    return plain_message(QMessageBox::Question, ui.window, tr("Tips"), question, QMessageBox::Yes | QMessageBox::No)
         == QMessageBox::Yes;
 }
 
 void ORB_CloudProjectTree::inform(const QString& text)
 {
-    QMessageBox::information(ui.window, tr("Tips"), text, QMessageBox::Ok);
+    plain_message(QMessageBox::Information, ui.window, tr("Tips"), text, QMessageBox::Ok);
 }
 
 void ORB_CloudProjectTree::warn(const QString& text)
 {
-    QMessageBox::warning(ui.window, tr("Tips"), text, QMessageBox::Ok);
+    plain_message(QMessageBox::Warning, ui.window, tr("Tips"), text, QMessageBox::Ok);
 }
 
 void ORB_CloudProjectTree::open_new_project_dialog()

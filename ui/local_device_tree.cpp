@@ -5,6 +5,7 @@
 #include "device/orb_conn2device.h"
 #include "codec/ipv4_text.h"
 #include "ui/orb_passwd_window.h"
+#include "ui/plain_message.h"
 
 #include <QComboBox>
 #include <QDebug>
@@ -62,12 +63,12 @@ void ORB_LocalDeviceTree::place_due_button(QTreeWidgetItem* device)
 
 void ORB_LocalDeviceTree::information(const QString& text, const QString& title)
 {
-    QMessageBox::information(ui.window, title.isEmpty() ? tr("Tips") : title, text, QMessageBox::Ok);
+    plain_message(QMessageBox::Information, ui.window, title.isEmpty() ? tr("Tips") : title, text, QMessageBox::Ok);
 }
 
 void ORB_LocalDeviceTree::critical(const QString& text, const QString& title)
 {
-    QMessageBox::critical(ui.window, title.isEmpty() ? tr("Tips") : title, text, QMessageBox::Ok);
+    plain_message(QMessageBox::Critical, ui.window, title.isEmpty() ? tr("Tips") : title, text, QMessageBox::Ok);
 }
 
 void ORB_LocalDeviceTree::search()

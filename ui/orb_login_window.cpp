@@ -3,6 +3,7 @@
 #include "projects/device_records.h"
 #include "ui_orb_login_window.h"
 #include "ui/window_habits.h"
+#include "ui/plain_message.h"
 
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -50,7 +51,7 @@ ORB_Login_Window::~ORB_Login_Window()
 void ORB_Login_Window::on_login_confirm_button_clicked()
 {
     const auto warn = [this](const QString& title, const QString& text) {
-        QMessageBox::warning(this, title, text, QMessageBox::Ok);
+        plain_message(QMessageBox::Warning, this, title, text, QMessageBox::Ok);
     };
     const QString mobile = ui->mobile_text->text();
     const QString passwd = ui->passwd_text->text();

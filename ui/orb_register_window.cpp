@@ -2,6 +2,7 @@
 
 #include "ui_orb_register_window.h"
 #include "ui/window_habits.h"
+#include "ui/plain_message.h"
 
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -39,7 +40,7 @@ ORB_Register_Window::~ORB_Register_Window()
 void ORB_Register_Window::on_confirm_button_clicked()
 {
     const auto warn = [this](const QString& title, const QString& text) {
-        QMessageBox::warning(this, title, text, QMessageBox::Ok);
+        plain_message(QMessageBox::Warning, this, title, text, QMessageBox::Ok);
     };
     const QString mobile = ui->mobile_text->text();
     const QString passwd = ui->passwd_text->text();
@@ -71,7 +72,7 @@ void ORB_Register_Window::on_verify_code_button_clicked()
 {
     const QString mobile = ui->mobile_text->text();
     if (!is_mobile_number(mobile)) {
-        QMessageBox::warning(this, tr("Invalid Mobile"), tr("Please enter valid mobile number."), QMessageBox::Ok);
+        plain_message(QMessageBox::Warning, this, tr("Invalid Mobile"), tr("Please enter valid mobile number."), QMessageBox::Ok);
         return;
     }
     // The window stays open for the code; the receiver's wait may free it,

@@ -2,6 +2,7 @@
 
 #include "ui_orb_server_new_device_window.h"
 #include "ui/window_habits.h"
+#include "ui/plain_message.h"
 
 #include <QMessageBox>
 
@@ -29,7 +30,7 @@ ORB_Server_New_Device_Window::~ORB_Server_New_Device_Window()
 
 void ORB_Server_New_Device_Window::on_confirm_button_clicked()
 {
-    const auto warn = [this](const QString& text) { QMessageBox::warning(this, tr("Tips"), text, QMessageBox::Ok); };
+    const auto warn = [this](const QString& text) { plain_message(QMessageBox::Warning, this, tr("Tips"), text, QMessageBox::Ok); };
     const QString sn = ui->sn_text->text();
     const QString name = ui->name_text->text();
     const QString passwd = ui->passwd_text->text();

@@ -3,6 +3,7 @@
 #include "ui/orb_server_new_device_window.h"
 #include "ui_orb_server_new_project_window.h"
 #include "ui/window_habits.h"
+#include "ui/plain_message.h"
 
 #include <QCursor>
 #include <QDebug>
@@ -113,7 +114,7 @@ void ORB_Server_New_Project_Window::on_confirm_button_clicked()
     const QList<QString> names = column_texts(device_model, LIST_NAME);
     const QList<QString> passwds = column_texts(device_model, LIST_PASSWD);
     if (sns.isEmpty())
-        QMessageBox::warning(this, tr("Tips"), tr("Please complete the project information!"), QMessageBox::Ok);
+        plain_message(QMessageBox::Warning, this, tr("Tips"), tr("Please complete the project information!"), QMessageBox::Ok);
     emit ready2append(adding_switches ? target_pid : ui->project_name_text->text(), sns, names, passwds);
     close();
 }

@@ -7,6 +7,7 @@
 #include "projects/project_name.h"
 #include "ui/local_device_tree.h"
 #include "ui/window_state.h"
+#include "ui/plain_message.h"
 
 #include <QDebug>
 #include <QDesktopServices>
@@ -72,7 +73,7 @@ void ORB_SwitchOpener::local_device_selected(QTreeWidgetItem* current, int)
     if (current->treeWidget()->topLevelItemCount() > 1) {
         if (shared.current_device_sn == sn) {
             shared.repeat_guard = 2;
-            QMessageBox::critical(window, tr("Tips"), tr("select last device, please select other device"),
+            plain_message(QMessageBox::Critical, window, tr("Tips"), tr("select last device, please select other device"),
                                   QMessageBox::Ok);
             return;
         }
@@ -100,7 +101,7 @@ void ORB_SwitchOpener::open_in_browser(const QString& ip)
     const QHostAddress address(ip);
     if (!ORB_Ipv4Text::is_valid(ip) || address.isLoopback() || address.isMulticast() || address.isBroadcast()
         || ip.startsWith("0.")) {
-        QMessageBox::critical(window, tr("Tips"),
+        plain_message(QMessageBox::Critical, window, tr("Tips"),
                               tr("The switch reported no valid address (%1): it cannot be opened in the browser.")
                                   .arg(ip),
                               QMessageBox::Ok);
@@ -117,7 +118,7 @@ void ORB_SwitchOpener::login_with_recorded_password(const QString& sn, const QSt
         return;
     const cJSON* reply = device_link->last_reply_document();
     if (!reply) {
-        QMessageBox::critical(window, tr("Tips"), tr("device not open"), QMessageBox::Ok);
+        plain_message(QMessageBox::Critical, window, tr("Tips"), tr("device not open"), QMessageBox::Ok);
         return;
     }
     const char* answer = cjson_string_member(cJSON_GetObjectItemCaseSensitive(reply, "data"), "login");
@@ -127,7 +128,7 @@ void ORB_SwitchOpener::login_with_recorded_password(const QString& sn, const QSt
         open_local_device(device, password, true, false);
         device_tree->show_ip_editor(device);
     } else if (begins_with_word(answer, "Please activate the device first")) {
-        QMessageBox::critical(window, tr("Tips"), tr("device is not actived"), QMessageBox::Ok);
+        plain_message(QMessageBox::Critical, window, tr("Tips"), tr("device is not actived"), QMessageBox::Ok);
         if ((device = device_tree->find_switch(sn))) {
             device->treeWidget()->removeItemWidget(device->child(Row::IP_ROW), 1);
             device_tree->place_unactive_button(device, 80, tr("not_activate"));
@@ -135,7 +136,7 @@ void ORB_SwitchOpener::login_with_recorded_password(const QString& sn, const QSt
         loader->remove_device(index, list_path);
     } else if (begins_with_word(answer, "fail")) {
         state_text->setText(tr("Password error,login device failed"));
-        QMessageBox::critical(window, tr("Tips"), tr("Password error,login device failed"), QMessageBox::Ok);
+        plain_message(QMessageBox::Critical, window, tr("Tips"), tr("Password error,login device failed"), QMessageBox::Ok);
         loader->remove_device(index, list_path);
     }
 }

@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -27,6 +28,7 @@ class TestLocalDeviceTree : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir control_dir;
     std::unique_ptr<WindowFixture> lan;
     ORB_Window* window = nullptr;
     std::unique_ptr<DialogWatcher> watcher;
@@ -94,7 +96,8 @@ class TestLocalDeviceTree : public QObject
 private slots:
     void initTestCase()
     {
-        lan = std::make_unique<WindowFixture>(QStringList{"--restart-ms", "1000"});
+        lan = std::make_unique<WindowFixture>(
+            QStringList{"--restart-ms", "1000", "--control", control_dir.filePath("sim-control")});
         QVERIFY(lan->is_ready());
         window = lan->window.get();
         tree = window->findChild<QTreeWidget*>("local_project_viewer");
@@ -314,6 +317,31 @@ private slots:
         QTRY_VERIFY(requests_to("ORB54280004") > 0);
         QCOMPARE(requests_to("ORB24260003"), requests);
         QCOMPARE(opened("ORB24260003"), opens);
+    }
+
+    // A switch that answers with markup is shown as it typed it: in the
+    // tree, in the page, and in the box that says it cannot be opened.
+    void outsideTextStaysText()
+    {
+        const QString model = "<b>x</b><a href=\"http://127.0.0.1/\">y</a>";
+        const QString added = "add {\"sn\":\"MARKUP\",\"ip\":\"<i>10.0.0.9</i>\",\"model\":\"<b>x</b>"
+                              "<a href=\\\"http://127.0.0.1/\\\">y</a>\"}";
+        QCOMPARE(SwitchSimulator::control(control_dir.filePath("sim-control"), added), QString("ok"));
+        window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
+        search();
+        QTreeWidgetItem* item = switch_item("MARKUP");
+        QVERIFY(item);
+        QCOMPARE(item->child(3)->text(1), model);
+        QVERIFY(lan->page->wait_for("document.querySelector(\"#device-table tr[data-sn='MARKUP']\")"));
+        QCOMPARE(lan->page->text("#device-table tr[data-sn='MARKUP'] td:nth-child(5)"), model);
+        watcher->boxes.clear();
+        watcher->box_formats.clear();
+        const int browsed = browser.size();
+        double_click(item);
+        QCOMPARE(watcher->take_box(), QString("Tips: The switch reported no valid address (<i>10.0.0.9</i>): it cannot "
+                                              "be opened in the browser."));
+        QCOMPARE(watcher->box_formats, QList<Qt::TextFormat>{Qt::PlainText});
+        QCOMPARE(browser.size(), browsed);
     }
 };
 

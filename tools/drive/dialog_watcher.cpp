@@ -30,6 +30,7 @@ void DialogWatcher::look()
                 continue;
             box->setProperty("answered", true);
             boxes.append(box->windowTitle() + ": " + box->text());
+            box_formats.append(box->textFormat());
             QMetaObject::invokeMethod(button, "click", Qt::QueuedConnection);
         } else if (auto* files = qobject_cast<QFileDialog*>(window); files && !file_paths.isEmpty()) {
             // selectFile leaves a focused name field as it is: type the path there.

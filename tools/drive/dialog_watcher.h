@@ -30,6 +30,8 @@ public:
 
     // Texts of the boxes accepted so far ("<title>: <text>").
     QStringList boxes;
+    // How each of those boxes showed its text.
+    QList<Qt::TextFormat> box_formats;
     // Titles of the prompts answered so far.
     QStringList prompts;
     // Answers to the next questions (boxes without OK); while empty, they stay open.
