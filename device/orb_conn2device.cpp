@@ -169,7 +169,14 @@ void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText)
     }
     local_project.reset();
     last_search_devices = QJsonArray(); // a search without answer leaves no old list behind
-    open_socket(selectedText);
+    if (const QString problem = open_socket(selectedText); !problem.isEmpty()) {
+        qWarning().noquote() << problem;
+        silent = webCall;
+        if (!silent)
+            show_device_alert("Error", problem);
+        emit qt2html_udp(round_marked(timeout_result()));
+        return;
+    }
     local_ready = false;
     replied = false;
     emit get_local_project();
@@ -187,20 +194,39 @@ void ORB_CONN2DEVICE::start_search(QString selectedText)
     QTimer::singleShot(0, this, [this, selectedText] { search_device(true, selectedText); });
 }
 
-void ORB_CONN2DEVICE::open_socket(const QString& interface_name)
+QString ORB_CONN2DEVICE::open_socket(const QString& interface_name)
 {
     delete socket;
     socket = new QUdpSocket(this);
-    if (!socket->bind(QHostAddress::AnyIPv4, REPLY_PORT, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint))
-        qDebug() << "bind failed:" << socket->errorString();
-    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, RECEIVE_BUFFER_BYTES);
-    for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces()) {
-        if (nic.humanReadableName() != interface_name)
-            continue;
-        socket->setMulticastInterface(nic);
-        socket->joinMulticastGroup(GROUP, nic);
-        socket->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
+    QString problem;
+    const QNetworkInterface nic = interface_named(interface_name);
+    if (!nic.isValid())
+        problem = tr("The switches cannot be searched on %1: there is no such interface.").arg(interface_name);
+    else if (!socket->bind(QHostAddress::AnyIPv4, REPLY_PORT, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint))
+        problem = tr("The switches cannot be searched on %1: the reply port %2 cannot be opened (%3).")
+                      .arg(interface_name)
+                      .arg(REPLY_PORT)
+                      .arg(socket->errorString());
+    else if (!socket->joinMulticastGroup(GROUP, nic))
+        problem = tr("The switches cannot be searched on %1: joining the switches' multicast group failed (%2).")
+                      .arg(interface_name, socket->errorString());
+    if (!problem.isEmpty()) {
+        delete socket; // later requests are refused, not sent where no answer is heard
+        socket = nullptr;
+        return problem;
     }
+    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, RECEIVE_BUFFER_BYTES);
+    socket->setMulticastInterface(nic);
+    socket->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
+    return problem;
+}
+
+QNetworkInterface ORB_CONN2DEVICE::interface_named(const QString& name)
+{
+    for (const QNetworkInterface& nic : QNetworkInterface::allInterfaces())
+        if (nic.humanReadableName() == name)
+            return nic;
+    return QNetworkInterface();
 }
 
 void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,

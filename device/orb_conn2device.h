@@ -10,6 +10,7 @@
 
 #include <QEventLoop>
 #include <QHostAddress>
+#include <QNetworkInterface>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -148,7 +149,9 @@ private:
     // A watch round's result, time-out and end carry "round": true, so the
     // page does not take them for the answer to a request of its own.
     QJsonObject round_marked(QJsonObject message) const;
-    void open_socket(const QString& interface_name);
+    // Empty, or why no socket could be opened on the interface (translated).
+    QString open_socket(const QString& interface_name);
+    static QNetworkInterface interface_named(const QString& name);
     void send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
                        bool log_envelope = false);
     void wait_for_reply(const QByteArray& datagram, ReceiveSlot receive);

@@ -37,20 +37,19 @@ QStringList ORB_ProjectFiles::names() const
     return names;
 }
 
-void ORB_ProjectFiles::set_open_name(const QString& name)
+void ORB_ProjectFiles::make_open(const QString& name)
 {
     opened_name = name;
     settings_file().setValue("filepath", name);
 }
 
-ORB_ProjectFiles::Load ORB_ProjectFiles::load(const QString& name, QVector<ORB_DeviceRecord>* records)
+ORB_ProjectFiles::Load ORB_ProjectFiles::read(const QString& name, QVector<ORB_DeviceRecord>* records) const
 {
     if (!ORB_ProjectName::problem(name).isEmpty() || !loader->load_file(ORB_ProjectName::file_path(name)))
         return Load::Unreadable;
     const CJsonPtr document(loader->config_root());
     if (!document)
         return Load::Unreadable;
-    set_open_name(name);
     if (!read_device_records(document.get(), records))
         return Load::Broken;
     for (ORB_DeviceRecord& record : *records)
@@ -89,7 +88,7 @@ bool ORB_ProjectFiles::save(const QString& name, const QVector<ORB_DeviceRecord>
     const CJsonPtr document = project_document(records);
     if (!loader->write_json(document.get(), ORB_ProjectName::file_path(name)))
         return false;
-    set_open_name(name);
+    make_open(name);
     *log_line = QDateTime::currentDateTime().toString(Qt::TextDate) + " saved Project " + name + ":"
                 + QString::fromUtf8(cjson_print(document.get())) + "\n";
     return true;

@@ -21,10 +21,11 @@ public:
 
     // The projects' names, without ".json"; the folder is made when missing.
     QStringList names() const;
-    // Unreadable changes nothing; so does a name with a problem
-    // (ORB_ProjectName), which no file is read, written or deleted for. Broken (an array missing) and Loaded make name the open
-    // project; records are filled when Loaded.
-    Load load(const QString& name, QVector<ORB_DeviceRecord>* records);
+    // Reads name's file into records when Loaded; Unreadable also for a name
+    // with a problem (ORB_ProjectName), which no file is read, written or
+    // deleted for. Nothing changes: make_open then makes it the open project.
+    Load read(const QString& name, QVector<ORB_DeviceRecord>* records) const;
+    void make_open(const QString& name);
     // The switches in the open project's file; none when it cannot be read.
     QVector<ORB_DeviceRecord> read_open_project() const;
     static QString open_name();
@@ -43,8 +44,6 @@ public:
     void forget_opened() { opened_name.clear(); }
 
 private:
-    void set_open_name(const QString& name);
-
     ORB_Loader* loader;
     // The file the shown project was loaded from or last saved as; "" for a
     // new project, whatever open_name() says.

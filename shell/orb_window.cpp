@@ -20,6 +20,7 @@
 #include "ui/search_watch.h"
 #include "ui/switch_opener.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDebug>
 #include <QDir>
@@ -372,8 +373,18 @@ void ORB_Window::language_changed(QAction* project)
 
 void ORB_Window::quit_event()
 {
-    close();
-    destroy(true, true);
+    if (close())
+        destroy(true, true);
+}
+
+void ORB_Window::closeEvent(QCloseEvent* event)
+{
+    if (!local_projects->may_leave_project()) {
+        event->ignore();
+        return;
+    }
+    search_watch->stop();
+    QMainWindow::closeEvent(event);
 }
 
 void ORB_Window::open_event()
@@ -388,6 +399,8 @@ void ORB_Window::on_save_project_button_clicked()
 
 void ORB_Window::on_new_project_button_clicked()
 {
+    if (!local_projects->may_leave_project())
+        return;
     search_watch->stop();
     local_projects->new_project();
 }
@@ -395,7 +408,7 @@ void ORB_Window::on_new_project_button_clicked()
 void ORB_Window::local_project_selected(QAction* project)
 {
     search_watch->stop();
-    local_projects->load_local_project(project->text());
+    local_projects->load_local_project(project->text(), true);
 }
 
 void ORB_Window::local_project_deleted(QAction* project)
@@ -425,6 +438,9 @@ void ORB_Window::local_device_selected(QTreeWidgetItem* current, int column)
 
 void ORB_Window::on_search_button_clicked()
 {
+    // The search's switches take the tree's place.
+    if (!local_projects->may_leave_project())
+        return;
     if (conn2device->in_round())
         ui->state_text->setText(tr("The search starts once this watch round has ended"));
     conn2device->after_round([this] { device_tree->search(); });

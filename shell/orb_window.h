@@ -48,6 +48,12 @@ public:
     ~ORB_Window() override;
 
     void retranslateUi();
+
+protected:
+    // With unsaved project changes, asks first; Cancel keeps the window open.
+    void closeEvent(QCloseEvent* event) override;
+
+public:
     void show_login_state(QString name);
 
 signals:

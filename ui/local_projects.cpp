@@ -4,6 +4,7 @@
 #include "device/orb_conn2device.h"
 #include "projects/project_name.h"
 #include "ui/window_state.h"
+#include "ui/plain_message.h"
 
 #include <QDebug>
 #include <QFile>
@@ -19,6 +20,8 @@ namespace {
 
 // Marks the tree's project item, so a search result is never saved as one.
 constexpr int PROJECT_ROLE = Qt::UserRole + 1;
+// Marks a project item whose switches differ from its file.
+constexpr int UNSAVED_ROLE = Qt::UserRole + 2;
 
 } // namespace
 
@@ -34,6 +37,7 @@ ORB_LocalProjects::ORB_LocalProjects(Widgets widgets, ORB_Loader* loader, ORB_CO
 
 void ORB_LocalProjects::set_state(const QString& text)
 {
+    ui.state_text->setToolTip(QString());
     ui.state_text->setText(text);
 }
 
@@ -77,6 +81,56 @@ void ORB_LocalProjects::fit_columns()
         ui.tree->resizeColumnToContents(c);
 }
 
+void ORB_LocalProjects::mark_unsaved(QTreeWidgetItem* project, bool unsaved)
+{
+    project->setData(0, UNSAVED_ROLE, unsaved);
+    project->setToolTip(0, unsaved ? tr("Unsaved changes: save the project to keep them") : QString());
+    QFont font = project->font(0);
+    font.setItalic(unsaved);
+    project->setFont(0, font);
+}
+
+bool ORB_LocalProjects::may_leave_project()
+{
+    QTreeWidgetItem* project = project_item();
+    if (!project || !project->data(0, UNSAVED_ROLE).toBool())
+        return true;
+    const QString name = project->text(0);
+    QMessageBox box(QMessageBox::Question, tr("Tips"), tr("Save changes to project %1?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, ui.tree->window());
+    box.setTextFormat(Qt::PlainText);
+    // No Qt catalogue is loaded: the buttons speak the program's language.
+    box.button(QMessageBox::Save)->setText(tr("Save"));
+    box.button(QMessageBox::Discard)->setText(tr("Discard"));
+    box.button(QMessageBox::Cancel)->setText(tr("Cancel"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Discard) {
+        discard_changes(name);
+        return true;
+    }
+    if (answer != QMessageBox::Save)
+        return false;
+    if (save_project())
+        return true;
+    set_state(tr("saving local project fail") + ": "
+              + tr("%1 stays open with its changes, as they could not be written").arg(name));
+    return false;
+}
+
+// Back to the project's file, if it has one: a search nobody answers leaves
+// the project shown.
+void ORB_LocalProjects::discard_changes(const QString& name)
+{
+    QVector<ORB_DeviceRecord> records;
+    if (files.would_replace(name) || files.read(name, &records) != ORB_ProjectFiles::Load::Loaded) {
+        mark_unsaved(project_item(), false);
+        return;
+    }
+    show_project(name, records);
+}
+
 void ORB_LocalProjects::new_project()
 {
     shared.current_device_sn = "";
@@ -96,27 +150,37 @@ void ORB_LocalProjects::announce_project()
     device_link->tell_page(QJsonObject{{"command", "localProject"}, {"name", open_project_name()}, {"sn", sns}});
 }
 
-void ORB_LocalProjects::load_local_project(QString name)
+void ORB_LocalProjects::load_local_project(QString name, bool ask_first)
 {
     set_state(tr("loading local project"));
     if (!name_problem(name).isEmpty())
         return;
     QVector<ORB_DeviceRecord> records;
-    const ORB_ProjectFiles::Load loaded = files.load(name, &records);
+    const ORB_ProjectFiles::Load loaded = files.read(name, &records);
     if (loaded == ORB_ProjectFiles::Load::Unreadable)
         return;
-    ui.tree->clear();
+    // A broken file leaves the shown project as it is, changes and all, and
+    // must not become the project every later start opens.
     if (loaded == ORB_ProjectFiles::Load::Broken) {
         set_state(tr("load project fail"));
+        ui.state_text->setToolTip(tr("%1 is not a whole project file").arg(ORB_ProjectName::file_path(name)));
         return;
     }
+    if (ask_first && !may_leave_project())
+        return;
+    files.make_open(name);
+    show_project(name, records);
+    set_state(tr("loading local project end"));
+}
+
+void ORB_LocalProjects::show_project(const QString& name, const QVector<ORB_DeviceRecord>& records)
+{
     QTreeWidgetItem* project = start_project(name);
     for (const ORB_DeviceRecord& d : records)
         add_device_row(project, {d.sn, d.ip, d.mac, d.model, d.passwd, d.active});
     refresh_local_menus();
     ui.tree->expandAll();
     fit_columns();
-    set_state(tr("loading local project end"));
     announce_project();
 }
 
@@ -124,7 +188,7 @@ void ORB_LocalProjects::load_local_project(QString name)
 // only when the person says so.
 bool ORB_LocalProjects::may_replace(const QString& name) const
 {
-    return QMessageBox::question(ui.tree->window(), tr("Tips"),
+    return plain_message(QMessageBox::Question, ui.tree->window(), tr("Tips"),
                                  tr("A project called %1 exists already. Replace it?").arg(name),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
@@ -183,6 +247,7 @@ bool ORB_LocalProjects::save_project()
         set_state(tr("saving local project fail"));
         return false;
     }
+    mark_unsaved(project, false);
     refresh_local_menus();
     announce_project();
     // The project is in its file: a log that cannot grow is only worth a warning.
@@ -208,7 +273,7 @@ void ORB_LocalProjects::delete_project(const QString& name)
 {
     if (!name_problem(name).isEmpty())
         return;
-    if (QMessageBox::question(ui.tree->window(), tr("Tips"), tr("Delete project %1?").arg(name),
+    if (plain_message(QMessageBox::Question, ui.tree->window(), tr("Tips"), tr("Delete project %1?").arg(name),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
@@ -237,6 +302,7 @@ void ORB_LocalProjects::delete_device(const QString& sn)
         }
     }
     refresh_local_menus();
+    mark_unsaved(project, true);
     set_state(tr("%1 removed from the project; save the project to keep the change").arg(sn));
     announce_project();
 }
@@ -259,17 +325,25 @@ void ORB_LocalProjects::refresh_local_menus()
     fill_menu(ui.open_button, names, &ORB_LocalProjects::project_chosen);
     fill_menu(ui.delete_button, names, &ORB_LocalProjects::project_deletion_chosen);
 
+    fill_menu(ui.delete_device_button, {}, &ORB_LocalProjects::device_deletion_chosen);
+    refresh_device_menu();
+    // Made again as it opens: a search may have taken the tree meanwhile.
+    connect(ui.delete_device_button->menu(), &QMenu::aboutToShow, this, &ORB_LocalProjects::refresh_device_menu);
+}
+
+void ORB_LocalProjects::refresh_device_menu()
+{
+    QMenu* menu = ui.delete_device_button->menu();
+    menu->clear();
     local_device_rows.clear();
-    QStringList serials;
-    if (QTreeWidgetItem* first = ui.tree->topLevelItem(0)) {
-        for (int r = 0; r < first->childCount(); ++r) {
-            const QString sn = first->child(r)->text(0);
-            serials.append(sn);
+    if (QTreeWidgetItem* project = project_item()) {
+        for (int r = 0; r < project->childCount(); ++r) {
+            const QString sn = project->child(r)->text(0);
+            menu->addAction(sn);
             if (!local_device_rows.contains(sn))
                 local_device_rows.insert(sn, r);
         }
     }
-    fill_menu(ui.delete_device_button, serials, &ORB_LocalProjects::device_deletion_chosen);
 }
 
 // The open project's switches, one an address, for the search result.
@@ -335,6 +409,8 @@ void ORB_LocalProjects::update_from_page()
         }
     }
     const bool saved = save_project();
+    if (!saved && !added_sn.isEmpty() && project_item())
+        mark_unsaved(project_item(), true);
     if (!saved) {
         for (int i = 0; i < added_sn.size(); ++i)
             fail(added_ip[i], added_sn[i], "saving local project fail");

@@ -42,14 +42,21 @@ public:
                       QObject* parent);
 
     void new_project();
-    void load_local_project(QString name);
+    // ask_first: with unsaved changes shown, asks whether to save them, once
+    // the file has been read whole.
+    void load_local_project(QString name, bool ask_first = false);
     bool save_project();
     void renamed(QTreeWidgetItem* item, int column);
     void delete_project(const QString& name);
     void delete_device(const QString& sn);
     void refresh_local_menus();
+    // "del device" offers the shown project's switches; none while the tree shows a search.
+    void refresh_device_menu();
     void send_local_devices();
     void update_from_page();
+    // With unsaved changes, asks whether to save them first: true when the
+    // shown project may go (saved, or its changes discarded).
+    bool may_leave_project();
 
     // The open local project's name and switches, passwords plain: the one
     // shown in the tree, else the one last opened or saved (the tree may
@@ -71,6 +78,9 @@ private:
     QTreeWidgetItem* add_device_row(QTreeWidgetItem* project, const QStringList& columns);
     void open_default_project();
     void fit_columns();
+    void mark_unsaved(QTreeWidgetItem* project, bool unsaved);
+    void show_project(const QString& name, const QVector<ORB_DeviceRecord>& records);
+    void discard_changes(const QString& name);
     void set_state(const QString& text);
     QString name_problem(const QString& name);
     bool may_replace(const QString& name) const;

@@ -102,6 +102,18 @@
         <source>Timeout,Please try again!</source>
         <translation>Timeout,Please try again!</translation>
     </message>
+    <message>
+        <source>The switches cannot be searched on %1: there is no such interface.</source>
+        <translation>The switches cannot be searched on %1: there is no such interface.</translation>
+    </message>
+    <message>
+        <source>The switches cannot be searched on %1: the reply port %2 cannot be opened (%3).</source>
+        <translation>The switches cannot be searched on %1: the reply port %2 cannot be opened (%3).</translation>
+    </message>
+    <message>
+        <source>The switches cannot be searched on %1: joining the switches&apos; multicast group failed (%2).</source>
+        <translation>The switches cannot be searched on %1: joining the switches&apos; multicast group failed (%2).</translation>
+    </message>
 </context>
 <context>
     <name>ORB_Change_Mobile_Window</name>
@@ -430,6 +442,34 @@
     <message>
         <source>%1 removed from the project; save the project to keep the change</source>
         <translation>%1 removed from the project; save the project to keep the change</translation>
+    </message>
+    <message>
+        <source>Unsaved changes: save the project to keep them</source>
+        <translation>Unsaved changes: save the project to keep them</translation>
+    </message>
+    <message>
+        <source>Save changes to project %1?</source>
+        <translation>Save changes to project %1?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 stays open with its changes, as they could not be written</source>
+        <translation>%1 stays open with its changes, as they could not be written</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole project file</source>
+        <translation>%1 is not a whole project file</translation>
     </message>
 </context>
 <context>

@@ -102,6 +102,18 @@
         <source>Timeout,Please try again!</source>
         <translation>超时，请重试！</translation>
     </message>
+    <message>
+        <source>The switches cannot be searched on %1: there is no such interface.</source>
+        <translation>无法在 %1 上搜索交换机：没有这个网卡。</translation>
+    </message>
+    <message>
+        <source>The switches cannot be searched on %1: the reply port %2 cannot be opened (%3).</source>
+        <translation>无法在 %1 上搜索交换机：无法打开应答端口 %2（%3）。</translation>
+    </message>
+    <message>
+        <source>The switches cannot be searched on %1: joining the switches&apos; multicast group failed (%2).</source>
+        <translation>无法在 %1 上搜索交换机：加入交换机的组播组失败（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>ORB_Change_Mobile_Window</name>
@@ -425,6 +437,34 @@
     <message>
         <source>%1 removed from the project; save the project to keep the change</source>
         <translation>已从项目中移除 %1；保存项目后更改才会保留</translation>
+    </message>
+    <message>
+        <source>Unsaved changes: save the project to keep them</source>
+        <translation>有未保存的修改：保存项目才能保留</translation>
+    </message>
+    <message>
+        <source>Save changes to project %1?</source>
+        <translation>保存对项目 %1 的修改？</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 stays open with its changes, as they could not be written</source>
+        <translation>%1 的修改无法写入，项目保持打开</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole project file</source>
+        <translation>%1 不是完整的项目文件</translation>
     </message>
 </context>
 <context>

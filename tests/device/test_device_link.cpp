@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUdpSocket>
 
 #include <memory>
 
@@ -58,6 +59,7 @@ class TestDeviceLink : public QObject
     QList<QJsonObject> results;   // everything qt2html_udp carried
     QList<QByteArray> device_lists; // every searchdevice_RespDatas_signals array, printed
     int alerts = 0;
+    QString alert_text = "Timeout,Please try again!"; // what every alert must say
     std::function<void()> during_alert; // runs while the "box" is open
     bool searched = false;
     QTemporaryDir dir;
@@ -93,7 +95,7 @@ private slots:
     {
         set_device_alert_handler([this](const QString& title, const QString& text) {
             QCOMPARE(title, QString("Error"));
-            QCOMPARE(text, QString("Timeout,Please try again!"));
+            QVERIFY2(QRegularExpression(alert_text).match(text).hasMatch(), qPrintable(text));
             ++alerts;
             if (during_alert)
                 during_alert();
@@ -120,11 +122,29 @@ private slots:
         QCOMPARE(results, ONLY_TIMEOUT);
         QVERIFY(device_lists.isEmpty());
         QCOMPARE(alerts, 1);
+        searched = true;
+    }
 
+    // An interface that is gone, or a reply port another program holds: the
+    // search says which and why at once; the page hears a time-out, as ever.
+    void aSocketThatCannotBeOpenedSaysWhy()
+    {
+        alert_text = "^The switches cannot be searched on no-such-interface: there is no such interface\\.$";
+        QVERIFY(timed([&] { link->search_device(false, "no-such-interface"); }) < 500);
+        QCOMPARE(results, ONLY_TIMEOUT);
+        QCOMPARE(alerts, 1);
         timed([&] { link->search_device(true, "no-such-interface"); });
         QCOMPARE(results, ONLY_TIMEOUT);
         QCOMPARE(alerts, 0); // a page's search never opens a box
-        searched = true;
+
+        QUdpSocket holder; // bound without sharing: the link's bind must fail
+        QVERIFY(holder.bind(QHostAddress::AnyIPv4, 10088, QUdpSocket::DontShareAddress));
+        alert_text = "^The switches cannot be searched on lo: the reply port 10088 cannot be opened \\(.+\\)\\.$";
+        timed([&] { link->search_device(false, "lo"); });
+        QCOMPARE(results, ONLY_TIMEOUT);
+        QCOMPARE(alerts, 1);
+        alert_text = "Timeout,Please try again!";
+        searched = false; // the link has no socket now
     }
 
     // The switches come in batches while the window is open, in the order they

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QProcess>
+#include <QSettings>
 #include <QTest>
 
 #include <memory>
@@ -148,6 +150,77 @@ private slots:
         QCOMPARE(watcher->take_box(), QString("Tips: A project called south exists already. Replace it?"));
         QCOMPARE(state(), QString("not saved: another project is called south"));
         QCOMPARE(read_file("config/south.json"), south);
+    }
+
+    // A removed switch is unsaved until a save: opening another project, a
+    // new one, the Search button and closing the window ask first; a broken
+    // file leaves the shown project as it is.
+    void unsavedChangesAreAskedFor()
+    {
+        QVERIFY(write_file("config/east.json", R"({"ip":["10.0.0.1","10.0.0.2"],"sn":["E1","E2"],"mac":["m","m"],)"
+                                               R"("model":["GS2408P","GS2408P"],"passwd":["",""],)"
+                                               R"("active":["active","active"]})"));
+        const QByteArray east = read_file("config/east.json");
+        QVERIFY(write_file("config/broken.json", R"({"ip":[],"sn":[]})"));
+        widget<QPushButton>("new_project_button")->click(); // the menus list the new files
+        const auto remove_e1 = [&] {
+            choose("open_project_button", "east");
+            choose("delete_device_button", "E1");
+            QCOMPARE(tree->topLevelItem(0)->toolTip(0), QString("Unsaved changes: save the project to keep them"));
+        };
+        const auto open_south = [&](QMessageBox::StandardButton answer) {
+            watcher->answers = {answer};
+            choose("open_project_button", "south");
+            QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
+        };
+        remove_e1();
+        open_south(QMessageBox::Cancel);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
+        QCOMPARE(read_file("config/east.json"), east);
+        open_south(QMessageBox::Discard);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("south"));
+        QCOMPARE(read_file("config/east.json"), east);
+        remove_e1();
+        open_south(QMessageBox::Save);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("south"));
+        QCOMPARE(read_json_object("config/east.json")["sn"].toVariant().toStringList(), QStringList{"E2"});
+
+        // A save that fails keeps the project open with its change.
+        choose("open_project_button", "east");
+        choose("delete_device_button", "E2");
+        QCOMPARE(QProcess::execute("mount", {"-o", "bind,ro", "config", "config"}), 0);
+        open_south(QMessageBox::Save);
+        QProcess::execute("umount", {"config"});
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+        QVERIFY2(state().startsWith("saving local project fail: east stays open"), qPrintable(state()));
+
+        // A broken file asks nothing and changes nothing.
+        choose("open_project_button", "broken");
+        QCOMPARE(state(), QString("load project fail"));
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 0);
+        QCOMPARE(QSettings("Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("east"));
+
+        // The Search button, a new project and closing the window ask too.
+        for (const char* button : {"search_button", "new_project_button"}) {
+            watcher->answers = {QMessageBox::Cancel};
+            widget<QPushButton>(button)->click();
+            QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
+        }
+        watcher->answers = {QMessageBox::Cancel};
+        QVERIFY(!lan->window->close());
+        QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+
+        // After a search, "del device" offers nothing.
+        watcher->answers = {QMessageBox::Discard};
+        widget<QPushButton>("search_button")->click();
+        QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
+        QVERIFY(tree->topLevelItemCount() > 1);
+        QMenu* devices = widget<QToolButton>("delete_device_button")->menu();
+        emit devices->aboutToShow();
+        QVERIFY(devices->actions().isEmpty());
     }
 };
 

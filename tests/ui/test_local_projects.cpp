@@ -162,8 +162,8 @@ private slots:
         QCOMPARE(column(project, 5), (QStringList{"active", "active", "not_active"}));
     }
 
-    // Keys are read without regard to case; a missing project leaves the open
-    // one open (and saved under its own name); an incomplete one loads nothing.
+    // Keys are read without regard to case; a missing or incomplete project
+    // leaves the open one open (and saved under its own name).
     void loadingOddFiles()
     {
         QVERIFY(write_file(config("caps.json"), R"({"IP":["10.0.0.7"],"Sn":["S7"],"MAC":["m"],"Model":["GS2408P"],)"
@@ -181,7 +181,9 @@ private slots:
         QVERIFY(write_file(config("broken.json"), R"({"ip":[],"sn":[],"mac":[],"model":[],"passwd":[]})"));
         projects->load_local_project("broken");
         QCOMPARE(state->text(), QString("load project fail"));
-        QCOMPARE(tree->topLevelItemCount(), 0);
+        QCOMPARE(state->toolTip(), QString(QDir::currentPath() + "/config/broken.json is not a whole project file"));
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("caps"));
+        QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("caps"));
     }
 
     void hostileNamesAreRefused_data()
