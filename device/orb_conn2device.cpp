@@ -169,7 +169,8 @@ void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText)
     }
     local_project.reset();
     last_search_devices = QJsonArray(); // a search without answer leaves no old list behind
-    if (const QString problem = open_socket(selectedText); !problem.isEmpty()) {
+    last_search_problem = open_socket(selectedText);
+    if (const QString& problem = last_search_problem; !problem.isEmpty()) {
         qWarning().noquote() << problem;
         silent = webCall;
         if (!silent)
@@ -196,29 +197,24 @@ void ORB_CONN2DEVICE::start_search(QString selectedText)
 
 QString ORB_CONN2DEVICE::open_socket(const QString& interface_name)
 {
-    delete socket;
-    socket = new QUdpSocket(this);
-    QString problem;
     const QNetworkInterface nic = interface_named(interface_name);
     if (!nic.isValid())
-        problem = tr("The switches cannot be searched on %1: there is no such interface.").arg(interface_name);
-    else if (!socket->bind(QHostAddress::AnyIPv4, REPLY_PORT, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint))
-        problem = tr("The switches cannot be searched on %1: the reply port %2 cannot be opened (%3).")
-                      .arg(interface_name)
-                      .arg(REPLY_PORT)
-                      .arg(socket->errorString());
-    else if (!socket->joinMulticastGroup(GROUP, nic))
-        problem = tr("The switches cannot be searched on %1: joining the switches' multicast group failed (%2).")
-                      .arg(interface_name, socket->errorString());
-    if (!problem.isEmpty()) {
-        delete socket; // later requests are refused, not sent where no answer is heard
-        socket = nullptr;
-        return problem;
-    }
-    socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, RECEIVE_BUFFER_BYTES);
-    socket->setMulticastInterface(nic);
-    socket->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
-    return problem;
+        return tr("The switches cannot be searched on %1: there is no such interface.").arg(interface_name);
+    // The socket in use stays until the new one works: later requests still
+    // reach the switches of the last search.
+    auto opened = std::make_unique<QUdpSocket>(this);
+    if (!opened->bind(QHostAddress::AnyIPv4, REPLY_PORT, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint))
+        return tr("The switches cannot be searched on %1: the reply port %2 cannot be opened (%3).")
+            .arg(interface_name, QString::number(REPLY_PORT), opened->errorString());
+    if (!opened->joinMulticastGroup(GROUP, nic))
+        return tr("The switches cannot be searched on %1: joining the switches' multicast group failed (%2).")
+            .arg(interface_name, opened->errorString());
+    opened->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, RECEIVE_BUFFER_BYTES);
+    opened->setMulticastInterface(nic);
+    opened->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
+    delete socket;
+    socket = opened.release();
+    return QString();
 }
 
 QNetworkInterface ORB_CONN2DEVICE::interface_named(const QString& name)

@@ -58,6 +58,8 @@ public:
     // How many replies from further switches the last search had to leave
     // out of its full list (0: the list holds every switch that answered).
     int switches_left_out() const;
+    // Why the last search could not be made (translated); empty when it was.
+    QString search_problem() const { return last_search_problem; }
     // The "device" list of the last search; empty when it got no answer.
     QJsonArray last_search() const { return last_search_devices; }
 
@@ -172,6 +174,7 @@ private:
     QUdpSocket* socket = nullptr;
     bool round_running = false;
     bool page_dialog_open = false;
+    QString last_search_problem;
     QList<std::function<void()>> held;
     quint16 send_port = 10086;
     QHostAddress peer_address;

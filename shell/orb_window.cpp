@@ -81,6 +81,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
         {ui->watch_button, ui->state_text}, conn2device, device_tree, shared,
         [this] { return plan_run->is_running(); }, this);
     csv_files->set_watched_list([this] { return search_watch->marked_list(); });
+    device_tree->set_keeps_project([this] { return local_projects->holds_unsaved_changes(); });
     device_tree->set_open_switch([this](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
         switch_opener->open_local_device(device, passwd, notify, record);
     });
@@ -160,7 +161,7 @@ void ORB_Window::connect_links()
     connect(conn2device, &ORB_CONN2DEVICE::get_local_project, local_projects, &ORB_LocalProjects::send_local_devices);
     connect(conn2device, &ORB_CONN2DEVICE::update_local_project, this, &ORB_Window::local_project_updated);
     connect(conn2device, &ORB_CONN2DEVICE::watch_requested, this,
-            [this](bool on, const QString& nic) { search_watch->set_on(on, nic); });
+            [this](bool on, const QString& nic) { watch(on, nic); });
     connect(conn2device, &ORB_CONN2DEVICE::watch_interval_requested, this,
             [this](int seconds) { search_watch->set_interval(seconds); });
     // Another interface is another site: watch stops.
@@ -407,8 +408,8 @@ void ORB_Window::on_new_project_button_clicked()
 
 void ORB_Window::local_project_selected(QAction* project)
 {
-    search_watch->stop();
-    local_projects->load_local_project(project->text(), true);
+    if (local_projects->load_local_project(project->text(), true))
+        search_watch->stop();
 }
 
 void ORB_Window::local_project_deleted(QAction* project)
@@ -448,7 +449,13 @@ void ORB_Window::on_search_button_clicked()
 
 void ORB_Window::on_watch_button_toggled(bool on)
 {
-    search_watch->set_on(on, ui->NIC_select_box->currentText());
+    watch(on, ui->NIC_select_box->currentText());
+}
+
+// The watched site takes the tree's place: unsaved project changes are asked for first.
+void ORB_Window::watch(bool on, const QString& nic)
+{
+    search_watch->set_on(on && local_projects->may_leave_project(), nic);
 }
 
 void ORB_Window::update_searchDevice(cJSON* data)

@@ -118,6 +118,7 @@ private:
     void fill_interface_list();
     void apply_mode(const QString& mode);
     void greet_page();
+    void watch(bool on, const QString& nic);
     void build_server_project_tree(const cJSON* tree);
 
     Ui::CorvaneIOT_Managesystem* ui;

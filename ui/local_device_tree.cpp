@@ -107,6 +107,10 @@ void ORB_LocalDeviceTree::fill(const cJSON* devices)
         for (int i = 0; i < live_rows; ++i)
             items.append(ui.tree->topLevelItem(i));
     } else {
+        if (tree_kept()) {
+            live_rows = -1;
+            return;
+        }
         prepare_tree();
         items = add_switch_items(devices);
     }
@@ -126,6 +130,8 @@ void ORB_LocalDeviceTree::add_live_rows(const cJSON* devices)
     if (device_link->in_round())
         return;
     if (live_rows < 0) {
+        if (tree_kept())
+            return;
         prepare_tree();
         live_rows = 0;
     } else if (live_rows != ui.tree->topLevelItemCount()) {
@@ -143,8 +149,18 @@ QHash<QString, QTreeWidgetItem*> ORB_LocalDeviceTree::switches_by_serial() const
     return switches;
 }
 
+bool ORB_LocalDeviceTree::tree_kept()
+{
+    if (!keeps_project())
+        return false;
+    ui.state_text->setText(tr("The switches found are in the page: the shown project has unsaved changes"));
+    return true;
+}
+
 void ORB_LocalDeviceTree::add_watch_rows(const cJSON* devices)
 {
+    if (tree_kept())
+        return;
     if (ui.tree->topLevelItemCount() == 0 || !is_switch(ui.tree->topLevelItem(0)))
         prepare_tree(); // a project gives way to the watched site
     const QHash<QString, QTreeWidgetItem*> shown = switches_by_serial();
@@ -160,6 +176,8 @@ void ORB_LocalDeviceTree::add_watch_rows(const cJSON* devices)
 
 void ORB_LocalDeviceTree::show_watch_round(const QJsonArray& marked)
 {
+    if (tree_kept())
+        return;
     QHash<QString, QTreeWidgetItem*> shown = switches_by_serial();
     QList<QTreeWidgetItem*> found;
     for (const QJsonValue& value : marked) {
@@ -298,6 +316,8 @@ QString ORB_LocalDeviceTree::search_summary(const QString& nic, bool refused) co
 {
     if (refused)
         return tr("Search refused: another request to the switches is still waiting");
+    if (!device_link->search_problem().isEmpty())
+        return device_link->search_problem();
     if (switches_filled < 0)
         return tr("No switch answered on %1").arg(nic);
     QString text = device_link->switches_left_out() > 0

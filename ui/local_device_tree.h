@@ -45,6 +45,8 @@ public:
 
     ORB_LocalDeviceTree(Widgets widgets, ORB_CONN2DEVICE* device_link, QObject* parent);
     void set_open_switch(OpenSwitch open) { open_switch = std::move(open); }
+    // Whether the tree shows a project with unsaved changes, which no search may take the place of.
+    void set_keeps_project(std::function<bool()> keeps) { keeps_project = std::move(keeps); }
 
     void search();
     void fill(const cJSON* devices);
@@ -85,6 +87,8 @@ private:
     ORB_Passwd_Window* new_prompt(QTreeWidgetItem* device, const QString& title);
     // Keeps a request for the end of a running watch round; false when none runs.
     bool held_for_round(std::function<void()> request);
+    // True, and says so, when the shown project keeps the tree.
+    bool tree_kept();
     void login_result(const QString& sn, const QString& passwd);
     void activation_result(const QString& sn, const QString& passwd);
     void change_ip(const QString& sn, const QString& new_ip);
@@ -101,6 +105,7 @@ private:
     OpenSwitch open_switch;
     int switches_filled = 0;
     bool own_search = false; // the Search button's search is running
+    std::function<bool()> keeps_project = [] { return false; };
     int live_rows = -1;      // how many of the running search's switches the tree holds; -1: none
     // Addresses that several switches answer on, with how many, in list order.
     QList<QPair<QString, int>> shared_addresses;

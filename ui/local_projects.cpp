@@ -33,11 +33,12 @@ ORB_LocalProjects::ORB_LocalProjects(Widgets widgets, ORB_Loader* loader, ORB_CO
     , device_link(device_link)
     , shared(shared)
 {
+    // A tooltip explains the status it came with, and goes with it.
+    connect(ui.state_text, &QLineEdit::textChanged, ui.state_text, [line = ui.state_text] { line->setToolTip({}); });
 }
 
 void ORB_LocalProjects::set_state(const QString& text)
 {
-    ui.state_text->setToolTip(QString());
     ui.state_text->setText(text);
 }
 
@@ -92,10 +93,9 @@ void ORB_LocalProjects::mark_unsaved(QTreeWidgetItem* project, bool unsaved)
 
 bool ORB_LocalProjects::may_leave_project()
 {
-    QTreeWidgetItem* project = project_item();
-    if (!project || !project->data(0, UNSAVED_ROLE).toBool())
+    if (!holds_unsaved_changes())
         return true;
-    const QString name = project->text(0);
+    const QString name = project_item()->text(0);
     QMessageBox box(QMessageBox::Question, tr("Tips"), tr("Save changes to project %1?").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, ui.tree->window());
     box.setTextFormat(Qt::PlainText);
@@ -106,6 +106,8 @@ bool ORB_LocalProjects::may_leave_project()
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     const int answer = box.exec();
+    if (!project_item())
+        return true; // the project left the tree while the question was open
     if (answer == QMessageBox::Discard) {
         discard_changes(name);
         return true;
@@ -114,9 +116,15 @@ bool ORB_LocalProjects::may_leave_project()
         return false;
     if (save_project())
         return true;
-    set_state(tr("saving local project fail") + ": "
-              + tr("%1 stays open with its changes, as they could not be written").arg(name));
+    // save_project has said why.
+    set_state(ui.state_text->text() + " — " + tr("%1 stays open with its changes").arg(name));
     return false;
+}
+
+bool ORB_LocalProjects::holds_unsaved_changes() const
+{
+    const QTreeWidgetItem* project = project_item();
+    return project && project->data(0, UNSAVED_ROLE).toBool();
 }
 
 // Back to the project's file, if it has one: a search nobody answers leaves
@@ -125,7 +133,7 @@ void ORB_LocalProjects::discard_changes(const QString& name)
 {
     QVector<ORB_DeviceRecord> records;
     if (files.would_replace(name) || files.read(name, &records) != ORB_ProjectFiles::Load::Loaded) {
-        mark_unsaved(project_item(), false);
+        mark_unsaved(project_item(), false); // a new project: nothing to go back to
         return;
     }
     show_project(name, records);
@@ -150,27 +158,33 @@ void ORB_LocalProjects::announce_project()
     device_link->tell_page(QJsonObject{{"command", "localProject"}, {"name", open_project_name()}, {"sn", sns}});
 }
 
-void ORB_LocalProjects::load_local_project(QString name, bool ask_first)
+bool ORB_LocalProjects::load_local_project(QString name, bool ask_first)
 {
     set_state(tr("loading local project"));
     if (!name_problem(name).isEmpty())
-        return;
+        return false;
     QVector<ORB_DeviceRecord> records;
     const ORB_ProjectFiles::Load loaded = files.read(name, &records);
     if (loaded == ORB_ProjectFiles::Load::Unreadable)
-        return;
+        return false;
     // A broken file leaves the shown project as it is, changes and all, and
     // must not become the project every later start opens.
     if (loaded == ORB_ProjectFiles::Load::Broken) {
         set_state(tr("load project fail"));
         ui.state_text->setToolTip(tr("%1 is not a whole project file").arg(ORB_ProjectName::file_path(name)));
-        return;
+        return false;
     }
-    if (ask_first && !may_leave_project())
-        return;
+    if (ask_first) {
+        if (!may_leave_project())
+            return false;
+        // A Save may have just written this very file.
+        if (files.read(name, &records) != ORB_ProjectFiles::Load::Loaded)
+            return false;
+    }
     files.make_open(name);
     show_project(name, records);
     set_state(tr("loading local project end"));
+    return true;
 }
 
 void ORB_LocalProjects::show_project(const QString& name, const QVector<ORB_DeviceRecord>& records)
@@ -295,12 +309,15 @@ void ORB_LocalProjects::delete_device(const QString& sn)
     if (!project || !local_device_rows.contains(sn))
         return;
     // The row is looked up now: rows may have changed since the menu was made.
-    for (int r = 0; r < project->childCount(); ++r) {
+    bool removed = false;
+    for (int r = 0; r < project->childCount() && !removed; ++r) {
         if (project->child(r)->text(0) == sn) {
             delete project->takeChild(r);
-            break;
+            removed = true;
         }
     }
+    if (!removed)
+        return;
     refresh_local_menus();
     mark_unsaved(project, true);
     set_state(tr("%1 removed from the project; save the project to keep the change").arg(sn));

@@ -44,7 +44,8 @@ public:
     void new_project();
     // ask_first: with unsaved changes shown, asks whether to save them, once
     // the file has been read whole.
-    void load_local_project(QString name, bool ask_first = false);
+    // True when the project is shown.
+    bool load_local_project(QString name, bool ask_first = false);
     bool save_project();
     void renamed(QTreeWidgetItem* item, int column);
     void delete_project(const QString& name);
@@ -57,6 +58,8 @@ public:
     // With unsaved changes, asks whether to save them first: true when the
     // shown project may go (saved, or its changes discarded).
     bool may_leave_project();
+    // The tree shows a project with changes not in its file.
+    bool holds_unsaved_changes() const;
 
     // The open local project's name and switches, passwords plain: the one
     // shown in the tree, else the one last opened or saved (the tree may

@@ -35,7 +35,7 @@ ORB_SearchWatch::ORB_SearchWatch(Widgets widgets, ORB_CONN2DEVICE* device_link, 
     connect(&next_round, &QTimer::timeout, this, &ORB_SearchWatch::run_round);
     // A round's switches go to the tree as they answer, whoever filled it before.
     connect(device_link, &ORB_CONN2DEVICE::search_rows, this, [this](const cJSON* rows) {
-        if (this->device_link->in_round())
+        if (this->device_link->in_round() && this->shared.watching)
             this->device_tree->add_watch_rows(rows);
     });
 }

@@ -368,6 +368,10 @@
         <source>The request goes out once this watch round has ended</source>
         <translation>The request goes out once this watch round has ended</translation>
     </message>
+    <message>
+        <source>The switches found are in the page: the shown project has unsaved changes</source>
+        <translation>The switches found are in the page: the shown project has unsaved changes</translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>
@@ -464,12 +468,12 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>%1 stays open with its changes, as they could not be written</source>
-        <translation>%1 stays open with its changes, as they could not be written</translation>
-    </message>
-    <message>
         <source>%1 is not a whole project file</source>
         <translation>%1 is not a whole project file</translation>
+    </message>
+    <message>
+        <source>%1 stays open with its changes</source>
+        <translation>%1 stays open with its changes</translation>
     </message>
 </context>
 <context>

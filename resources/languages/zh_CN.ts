@@ -363,6 +363,10 @@
         <source>The request goes out once this watch round has ended</source>
         <translation>本轮监视结束后再发出该请求</translation>
     </message>
+    <message>
+        <source>The switches found are in the page: the shown project has unsaved changes</source>
+        <translation>找到的交换机显示在网页中：当前项目有未保存的修改</translation>
+    </message>
 </context>
 <context>
     <name>ORB_LocalProjects</name>
@@ -459,12 +463,12 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>%1 stays open with its changes, as they could not be written</source>
-        <translation>%1 的修改无法写入，项目保持打开</translation>
-    </message>
-    <message>
         <source>%1 is not a whole project file</source>
         <translation>%1 不是完整的项目文件</translation>
+    </message>
+    <message>
+        <source>%1 stays open with its changes</source>
+        <translation>%1 保持打开，修改仍在</translation>
     </message>
 </context>
 <context>

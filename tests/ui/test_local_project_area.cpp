@@ -193,7 +193,7 @@ private slots:
         open_south(QMessageBox::Save);
         QProcess::execute("umount", {"config"});
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
-        QVERIFY2(state().startsWith("saving local project fail: east stays open"), qPrintable(state()));
+        QCOMPARE(state(), QString::fromUtf8("saving local project fail — east stays open with its changes"));
 
         // A broken file asks nothing and changes nothing.
         choose("open_project_button", "broken");
@@ -221,6 +221,14 @@ private slots:
         QMenu* devices = widget<QToolButton>("delete_device_button")->menu();
         emit devices->aboutToShow();
         QVERIFY(devices->actions().isEmpty());
+
+        // Searches the tree would show otherwise leave an unsaved project alone.
+        choose("open_project_button", "east");
+        choose("delete_device_button", "E2");
+        page->click("#search-button");
+        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Search finished')"));
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+        QCOMPARE(state(), QString("The switches found are in the page: the shown project has unsaved changes"));
     }
 };
 

@@ -130,7 +130,7 @@ QTreeWidgetItem* switch_row(QTreeWidget* tree, const QString& sn)
 }
 
 // Search, the tree, a switch opened through its password prompt, the page's
-// list, and the project area with its delete question.
+// list, and the project area with its delete question and an unsaved change.
 void local_mode(const QString& language)
 {
     WindowFixture lan;
@@ -178,6 +178,11 @@ void local_mode(const QString& language)
     snap_when_shown<QMessageBox>("delete-question-" + language,
                                  [&] { choose(lan, "delete_project_button", "north"); },
                                  [](QMessageBox* box) { press(box, QMessageBox::No); });
+    choose(lan, "delete_device_button", "ORB54280004");
+    snap("project-unsaved-" + language);
+    snap_when_shown<QMessageBox>("unsaved-question-" + language,
+                                 [&] { choose(lan, "open_project_button", "north"); },
+                                 [](QMessageBox* box) { press(box, QMessageBox::Cancel); });
 }
 
 // Twenty switches, six of them on two shared addresses; two are new.
