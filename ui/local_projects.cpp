@@ -112,8 +112,10 @@ bool ORB_LocalProjects::may_leave_project()
         discard_changes(name);
         return true;
     }
-    if (answer != QMessageBox::Save)
+    if (answer != QMessageBox::Save) {
+        set_state(tr("%1 stays open with its changes").arg(name));
         return false;
+    }
     if (save_project())
         return true;
     // save_project has said why.

@@ -178,6 +178,7 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
         QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
         QCOMPARE(read_file("config/east.json"), east);
+        QCOMPARE(state(), QString("east stays open with its changes"));
         open_south(QMessageBox::Discard);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("south"));
         QCOMPARE(read_file("config/east.json"), east);
