@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QProcess>
@@ -52,6 +53,20 @@ class TestLocalProjectArea : public QObject
         QTest::keyClicks(editor, name);
         QTest::keyClick(editor, Qt::Key_Return);
         QTRY_COMPARE(tree->topLevelItem(0)->text(0), name); // the editor commits after the key
+    }
+
+    // Presses a key on the next question, as a person would.
+    void press_on_next_question(Qt::Key key)
+    {
+        auto* look = new QTimer(this);
+        connect(look, &QTimer::timeout, this, [look, key] {
+            if (auto* box = shown_window<QMessageBox>()) {
+                look->deleteLater();
+                look->stop();
+                QTest::keyClick(box, key);
+            }
+        });
+        look->start(50);
     }
 
     QString in_project_marks()
@@ -183,7 +198,8 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("south"));
         QCOMPARE(read_file("config/east.json"), east);
         remove_e1();
-        open_south(QMessageBox::Save);
+        press_on_next_question(Qt::Key_Return); // Enter means Save
+        choose("open_project_button", "south");
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("south"));
         QCOMPARE(read_json_object("config/east.json")["sn"].toVariant().toStringList(), QStringList{"E2"});
 
@@ -204,11 +220,12 @@ private slots:
         QCOMPARE(QSettings("Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("east"));
 
         // The Search button, a new project and closing the window ask too.
-        for (const char* button : {"search_button", "new_project_button"}) {
-            watcher->answers = {QMessageBox::Cancel};
-            widget<QPushButton>(button)->click();
-            QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
-        }
+        press_on_next_question(Qt::Key_Escape); // Escape means Cancel
+        widget<QPushButton>("search_button")->click();
+        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+        watcher->answers = {QMessageBox::Cancel};
+        widget<QPushButton>("new_project_button")->click();
+        QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
         watcher->answers = {QMessageBox::Cancel};
         QVERIFY(!lan->window->close());
         QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
