@@ -178,17 +178,16 @@ void ORB_LocalDeviceTree::show_watch_round(const QJsonArray& marked)
 {
     if (tree_kept())
         return;
+    // The switches no answer of this round showed go in as one batch, as a search's do.
+    add_switch_items(CJsonPtr(cJSON_Parse(QJsonDocument(unshown(marked)).toJson(QJsonDocument::Compact).constData()))
+                         .get());
     QHash<QString, QTreeWidgetItem*> shown = switches_by_serial();
     QList<QTreeWidgetItem*> found;
     for (const QJsonValue& value : marked) {
         const QJsonObject entry = value.toObject();
         QTreeWidgetItem* device = shown.take(entry["sn"].toString());
-        if (!device) {
-            const CJsonPtr element(cJSON_Parse(QJsonDocument(entry).toJson(QJsonDocument::Compact).constData()));
-            device = new_switch_item(element.get());
-            ui.tree->addTopLevelItem(device);
-            device->setFirstColumnSpanned(true);
-        }
+        if (!device)
+            continue; // a second switch without a serial number
         update_switch_item(device, entry);
         show_watch_mark(device, entry);
         if (entry["watch"].toString() != "missing")
@@ -196,6 +195,16 @@ void ORB_LocalDeviceTree::show_watch_round(const QJsonArray& marked)
     }
     qDeleteAll(shown); // rows of an earlier search that the watch has not seen
     mark_shared_addresses(found);
+}
+
+QJsonArray ORB_LocalDeviceTree::unshown(const QJsonArray& marked) const
+{
+    const QHash<QString, QTreeWidgetItem*> shown = switches_by_serial();
+    QJsonArray entries;
+    for (const QJsonValue& entry : marked)
+        if (!shown.contains(entry["sn"].toString()))
+            entries.append(entry);
+    return entries;
 }
 
 // Only what changed is touched: an address editor or a red button in the

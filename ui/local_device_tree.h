@@ -95,6 +95,8 @@ private:
     void restart_done(const QString& sn);
     void set_cell_text(QTreeWidgetItem* device, Row row, const QString& text);
     QHash<QString, QTreeWidgetItem*> switches_by_serial() const;
+    // The entries of marked that the tree has no row for.
+    QJsonArray unshown(const QJsonArray& marked) const;
     void update_switch_item(QTreeWidgetItem* device, const QJsonObject& entry);
     void show_watch_mark(QTreeWidgetItem* device, const QJsonObject& entry);
     void information(const QString& text, const QString& title = QString());

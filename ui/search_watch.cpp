@@ -29,7 +29,8 @@ ORB_SearchWatch::ORB_SearchWatch(Widgets widgets, ORB_CONN2DEVICE* device_link, 
     , shared(shared)
     , plan_running(std::move(plan_running))
 {
-    shared.watch_interval_s = qBound(MIN_INTERVAL_S, watch_settings().value("watch_interval", 15).toInt(), MAX_INTERVAL_S);
+    shared.watch_interval_s = qBound(
+        MIN_INTERVAL_S, watch_settings().value("watch_interval", shared.watch_interval_s).toInt(), MAX_INTERVAL_S);
     ui.button->setStyleSheet("QPushButton:checked { background-color: #0a7a2f; color: white; }");
     next_round.setSingleShot(true);
     connect(&next_round, &QTimer::timeout, this, &ORB_SearchWatch::run_round);
@@ -64,6 +65,12 @@ void ORB_SearchWatch::set_on(bool on, const QString& nic)
             ui.state_text->setText(tr("Watch stopped"));
     }
     tell_page_state();
+}
+
+void ORB_SearchWatch::stop()
+{
+    if (shared.watching)
+        set_on(false, QString());
 }
 
 void ORB_SearchWatch::set_interval(int seconds)

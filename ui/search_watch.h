@@ -41,7 +41,8 @@ public:
 
     // On: the first round starts now, on nic. Off: no round follows.
     void set_on(bool on, const QString& nic);
-    void stop() { set_on(false, QString()); }
+    // Nothing to do, and nothing to tell, while watch is off.
+    void stop();
     // Clamped to 5…300 s and kept in ./Settings.ini.
     void set_interval(int seconds);
     // Tells the page whether watch is on, and its interval.
