@@ -149,5 +149,10 @@ void ORB_AddressPlanRun::report(const Step& step, const QString& state, const QS
         message.insert("reason", reason);
     if (!at.isEmpty())
         message.insert("at", at);
+    QJsonObject outcome{{"oldIp", step.ip}, {"newIp", step.new_ip}, {"state", state}};
+    for (const char* key : {"reason", "at"})
+        if (message.contains(key))
+            outcome.insert(key, message[key]);
+    last_steps.insert(step.sn, outcome);
     device_link->tell_page(message);
 }

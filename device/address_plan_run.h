@@ -38,6 +38,9 @@ public:
     void run(const QString& plan_text);
     // From a plan's start to its end, restart waits included.
     bool is_running() const { return running; }
+    // What became of each switch the plans of this run have reached, by
+    // serial number, as its last step: {"oldIp","newIp","state"[,"reason"][,"at"]}.
+    QHash<QString, QJsonObject> outcomes() const { return last_steps; }
 
 private:
     struct Step
@@ -59,6 +62,7 @@ private:
 
     ORB_CONN2DEVICE* device_link;
     StoredPasswords stored_passwords;
+    QHash<QString, QJsonObject> last_steps;
     bool running = false;
     int done = 0, total = 0;
 };

@@ -169,6 +169,7 @@ void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText)
     }
     local_project.reset();
     last_search_devices = QJsonArray(); // a search without answer leaves no old list behind
+    last_search_nic = selectedText;
     last_search_problem = open_socket(selectedText);
     if (const QString& problem = last_search_problem; !problem.isEmpty()) {
         qWarning().noquote() << problem;

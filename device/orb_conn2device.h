@@ -62,6 +62,8 @@ public:
     QString search_problem() const { return last_search_problem; }
     // The "device" list of the last search; empty when it got no answer.
     QJsonArray last_search() const { return last_search_devices; }
+    // The interface the last search was made on.
+    QString last_search_interface() const { return last_search_nic; }
 
     // A round of a watch: a silent search whose result reaches the page as
     // any search's. What the page asks meanwhile waits for its end instead of
@@ -103,6 +105,11 @@ signals:
     // The page's watch toggle and interval, for the window's watch.
     void watch_requested(bool on, QString nic);
     void watch_interval_requested(int seconds);
+    // The page's site report: its snapshot, the lines typed on it, and its
+    // output ("pdf" or "print").
+    void site_report_requested();
+    void site_report_lines_changed(QString site, QString installer);
+    void site_report_output_requested(QString how);
 
 public slots:
     void html2qt_udp(QString send_data, QString send_address);
@@ -118,6 +125,9 @@ public slots:
     // Whether one of the page's dialogs (passwords, a plan, a question) is open.
     void page_dialog(bool open) { page_dialog_open = open; }
     void set_watch_interval(int seconds) { emit watch_interval_requested(seconds); }
+    void site_report() { emit site_report_requested(); }
+    void site_report_lines(QString site, QString installer) { emit site_report_lines_changed(site, installer); }
+    void output_site_report(QString how) { emit site_report_output_requested(how); }
     void apply_address_plan(QString plan)
     {
         if (!held_for_round([=] { apply_address_plan(plan); }))
@@ -175,6 +185,7 @@ private:
     bool round_running = false;
     bool page_dialog_open = false;
     QString last_search_problem;
+    QString last_search_nic;
     QList<std::function<void()>> held;
     quint16 send_port = 10086;
     QHostAddress peer_address;

@@ -15,9 +15,11 @@
 #include "ui/cloud_project_tree.h"
 #include "ui/csv_files.h"
 #include "ui/interface_list.h"
+#include "ui/listed_switches.h"
 #include "ui/local_device_tree.h"
 #include "ui/local_projects.h"
 #include "ui/search_watch.h"
+#include "ui/site_report.h"
 #include "ui/switch_opener.h"
 
 #include <QCloseEvent>
@@ -70,9 +72,12 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     cloud_account = new ORB_CloudAccount(
         {this, ui->usr_name_text, ui->state_text}, shared, [this](const QString& name) { show_login_state(name); },
         conn2server, cloud_tree);
-    csv_files = new ORB_CsvFiles(this, conn2device, local_projects, this);
     plan_run = new ORB_AddressPlanRun(
         conn2device, [this] { return local_projects->stored_passwords(); }, this);
+    listed_switches = std::make_unique<ORB_ListedSwitches>(conn2device, local_projects, plan_run);
+    csv_files = new ORB_CsvFiles(this, conn2device, local_projects, listed_switches.get(), this);
+    site_report = new ORB_SiteReport({this, ui->webviewer->page(), ui->state_text}, conn2device, local_projects,
+                                     listed_switches.get(), this);
     // Queued: the plan runs after the page's call has returned, so the page
     // hears each step as it happens.
     connect(conn2device, &ORB_CONN2DEVICE::address_plan_requested, plan_run, &ORB_AddressPlanRun::run,
@@ -80,7 +85,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     search_watch = new ORB_SearchWatch(
         {ui->watch_button, ui->state_text}, conn2device, device_tree, shared,
         [this] { return plan_run->is_running(); }, this);
-    csv_files->set_watched_list([this] { return search_watch->marked_list(); });
+    listed_switches->set_watched_list([this] { return search_watch->marked_list(); });
     device_tree->set_keeps_project([this] { return local_projects->holds_unsaved_changes(); });
     device_tree->set_open_switch([this](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
         switch_opener->open_local_device(device, passwd, notify, record);

@@ -17,6 +17,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class ORB_CloudAccount;
 class ORB_CloudProjectTree;
 class ORB_CONN2DEVICE;
@@ -138,6 +140,8 @@ private:
     ORB_LocalDeviceTree* device_tree;
     ORB_SwitchOpener* switch_opener;
     class ORB_CsvFiles* csv_files;
+    std::unique_ptr<class ORB_ListedSwitches> listed_switches;
+    class ORB_SiteReport* site_report;
     class ORB_AddressPlanRun* plan_run;
     ORB_CloudProjectTree* cloud_tree;
     ORB_CloudAccount* cloud_account;

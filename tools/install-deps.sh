@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config clang libclang-rt-14-dev
     qtbase5-dev qtwebengine5-dev libqt5webchannel5-dev qttools5-dev qttools5-dev-tools
     libcjson-dev libcpp-httplib-dev libssl-dev openssl
-    iproute2 util-linux xvfb xauth x11-utils imagemagick fonts-wqy-microhei
+    iproute2 util-linux xvfb xauth x11-utils imagemagick fonts-wqy-microhei poppler-utils
     dpkg-dev file lintian desktop-file-utils appstream
 )
 

@@ -2,35 +2,23 @@
 
 #include "codec/csv_table.h"
 #include "device/orb_conn2device.h"
+#include "projects/site_rows.h"
+#include "ui/listed_switches.h"
 #include "ui/local_projects.h"
 
 #include <QFile>
 #include <QFileDialog>
-#include <QHash>
 #include <QJsonObject>
 #include <QSaveFile>
 
 namespace {
 
-const QStringList HEADER = {"address", "serial number", "MAC", "model", "firmware", "state", "conflict"};
 // Header names a plan file may use for each of its columns.
 const QList<QStringList> PLAN_COLUMNS = {{"sn", "serial number", "serial"},
                                          {"ip", "address", "new address", "ip address"},
                                          {"mask", "subnet mask"},
                                          {"gateway", "gw"}};
 const char* const PLAN_KEYS[] = {"sn", "newIp", "mask", "gateway"};
-
-// A watch's mark as the export writes it.
-QString watch_mark(const QJsonObject& device)
-{
-    const QString mark = device["watch"].toString();
-    if (mark == "missing")
-        return "missing, last seen " + device["lastSeen"].toString();
-    if (mark == "changed")
-        return "changed, was " + device["wasIp"].toString()
-               + (device["wasActive"].toBool() ? " (active)" : " (not activated)");
-    return mark;
-}
 
 // Where each plan column is in a header row; all -1 when it is no header.
 QList<int> plan_columns(const QStringList& first_row)
@@ -48,12 +36,13 @@ QList<int> plan_columns(const QStringList& first_row)
 
 } // namespace
 
-ORB_CsvFiles::ORB_CsvFiles(QWidget* window, ORB_CONN2DEVICE* device_link, ORB_LocalProjects* projects,
-                           QObject* parent)
+ORB_CsvFiles::ORB_CsvFiles(QWidget* window, ORB_CONN2DEVICE* device_link, const ORB_LocalProjects* projects,
+                           const ORB_ListedSwitches* switches, QObject* parent)
     : QObject(parent)
     , window(window)
     , device_link(device_link)
     , projects(projects)
+    , switches(switches)
 {
     // Queued: a file dialog opened inside the page's call would hold the page.
     connect(device_link, &ORB_CONN2DEVICE::csv_export_requested, this, &ORB_CsvFiles::export_table,
@@ -62,48 +51,10 @@ ORB_CsvFiles::ORB_CsvFiles(QWidget* window, ORB_CONN2DEVICE* device_link, ORB_Lo
             Qt::QueuedConnection);
 }
 
-QList<QStringList> ORB_CsvFiles::switch_rows(const QJsonArray& devices)
-{
-    QHash<QString, int> switches_on;
-    bool watched = false;
-    for (const QJsonValue& d : devices) {
-        watched = watched || d.toObject().contains("watch");
-        if (d["watch"].toString() != "missing") // not there, so on no address
-            ++switches_on[d["ip"].toString()];
-    }
-    QList<QStringList> rows;
-    for (const QJsonValue& d : devices) {
-        const bool missing = d["watch"].toString() == "missing";
-        const int others = missing ? 0 : switches_on.value(d["ip"].toString()) - 1;
-        rows.append({d["ip"].toString(), d["sn"].toString(), d["mac"].toString(), d["model"].toString(),
-                     d["V"].toString(), d["active"].toString() == "active" ? "active" : "not activated",
-                     others > 0 ? QString("address shared with %1 other switch(es)").arg(others) : QString()});
-        if (watched)
-            rows.last().append(watch_mark(d.toObject()));
-    }
-    return rows;
-}
-
-QJsonArray ORB_CsvFiles::discovery_devices() const
-{
-    const QJsonArray watched = watched_list ? watched_list() : QJsonArray();
-    return watched.isEmpty() ? device_link->last_search() : watched;
-}
-
-QJsonArray ORB_CsvFiles::project_devices() const
-{
-    QJsonArray devices;
-    for (const ORB_DeviceRecord& d : projects->open_project_devices())
-        devices.append(QJsonObject{{"ip", d.ip}, {"sn", d.sn}, {"mac", d.mac}, {"model", d.model}, {"V", ""},
-                                   {"active", d.active}});
-    return devices;
-}
-
 void ORB_CsvFiles::export_table(const QString& which)
 {
     const bool project = which == "project";
-    const QJsonArray devices = project ? project_devices() : discovery_devices();
-    const bool watched = !devices.isEmpty() && devices.first().toObject().contains("watch");
+    const QJsonArray rows = project ? switches->project_rows() : switches->list_rows(false);
     QJsonObject message{{"command", "csvExported"}, {"which", which}};
     const QString suggested = project ? projects->open_project_name() + ".csv" : "switches.csv";
     const QString path = QFileDialog::getSaveFileName(window, tr("Export switches"), suggested, tr("CSV files (*.csv)"));
@@ -113,10 +64,10 @@ void ORB_CsvFiles::export_table(const QString& which)
         return;
     }
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(ORB_CsvTable::write(watched ? HEADER + QStringList{"watch"} : HEADER, switch_rows(devices))) >= 0
-        && file.commit()) {
+    const QByteArray table = ORB_CsvTable::write(ORB_SiteRows::csv_header(rows), ORB_SiteRows::csv_rows(rows));
+    if (file.open(QIODevice::WriteOnly) && file.write(table) >= 0 && file.commit()) {
         message.insert("file", path);
-        message.insert("rows", devices.size());
+        message.insert("rows", rows.size());
     } else {
         message.insert("error", file.errorString());
     }

@@ -73,11 +73,15 @@ const AddressPlan = (() => {
     render();
   }
 
+  // What became of a switch in a run, {state, reason, at}, in the page's words.
+  function stepText(step) {
+    if (!step.state) return "";
+    const reason = step.reason ? I18n.t("planReason_" + step.reason, { at: step.at }) : "";
+    return I18n.t("planState_" + step.state, { reason });
+  }
+
   function resultText(entry) {
-    if (entry.problem) return I18n.t("plan_" + entry.problem[0], entry.problem[1]);
-    if (!entry.state) return "";
-    const reason = entry.reason ? I18n.t("planReason_" + entry.reason, { at: entry.at }) : "";
-    return I18n.t("planState_" + entry.state, { reason });
+    return entry.problem ? I18n.t("plan_" + entry.problem[0], entry.problem[1]) : stepText(entry);
   }
 
   function showRow(entry) {
@@ -176,5 +180,5 @@ const AddressPlan = (() => {
     I18n.onChange(render);
   }
 
-  return { init };
+  return { init, stepText };
 })();

@@ -32,6 +32,7 @@ const App = (() => {
     Bridge.connect(() => {
       Discovery.init();
       AddressPlan.init();
+      SiteReport.init();
       SwitchView.init();
       Console.init();
       CloudView.init();

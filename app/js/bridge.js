@@ -85,6 +85,10 @@ const Bridge = (() => {
     watch: (on, nic) => device.watch(on, nic),
     setWatchInterval: (seconds) => device.set_watch_interval(seconds),
     pageDialog: (open) => device.page_dialog(open),
+    // Answered with {"command":"siteReport"}, and the output with {"command":"siteReportDone"}.
+    siteReport: () => device.site_report(),
+    siteReportLines: (site, installer) => device.site_report_lines(site, installer),
+    outputSiteReport: (how) => device.output_site_report(how),
     askSignInState: () => cloud && cloud.getLogin_uid_key(),
     refreshCloudProjects: () => cloud && cloud.emitRefreshServerProjectDataSignal(),
   };

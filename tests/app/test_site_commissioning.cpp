@@ -1,7 +1,8 @@
 // A site being commissioned, in the real window and page against the switch
 // simulator: new switches that share their factory addresses, an address
-// plan for twenty switches (preview, a collision, one password refused, a
-// retry, the confirming search), and the list and a plan as CSV files.
+// plan for twenty switches (preview, a collision, passwords refused, a
+// retry, the confirming search), the list and a plan as CSV files, and the
+// site report handed over as a PDF file in both languages.
 
 #include "tests/support/test_files.h"
 #include "tools/drive/dialog_watcher.h"
@@ -11,9 +12,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,7 +27,7 @@
 namespace {
 
 // Four switches on 192.168.1.1 and two on 192.168.1.2 (each is logged in to
-// by the plan), twelve more (one with a password of its own), two new ones
+// by the plan), twelve more (two with a password of their own), two new ones
 // (activated by the plan), and a switch that already has 192.168.1.30.
 QJsonArray site()
 {
@@ -34,7 +38,7 @@ QJsonArray site()
                            : i <= 18 ? QString("10.0.0.%1").arg(i)
                                      : QString("192.168.1.%1").arg(200 + i);
         fleet.append(QJsonObject{{"sn", QString("NEW%1").arg(i, 2, 10, QChar('0'))}, {"ip", ip}, {"active", i <= 18},
-                                 {"password", i == 13 ? "own-pass" : "admin123"}});
+                                 {"password", i == 13 ? "own-pass" : i == 14 ? "other-pass" : "admin123"}});
     }
     fleet.append(QJsonObject{{"sn", "OLD01"}, {"ip", "192.168.1.30"}, {"active", true}, {"password", "admin123"}});
     return fleet;
@@ -77,6 +81,41 @@ class TestSiteCommissioning : public QObject
                 changes.append(data["sn"].toString() + " " + data["calldata"].toObject()["ip"].toString());
         }
         return changes;
+    }
+
+
+    // The text of a PDF file as pdftotext lays it out, or its fonts as pdffonts lists them.
+    static QString pdf_tool(const QString& tool, const QString& path)
+    {
+        QProcess process;
+        process.start(tool, tool == "pdftotext" ? QStringList{"-layout", path, "-"} : QStringList{path});
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    // The report saved as a PDF file through the page, and its text.
+    QString saved_report(const QString& name)
+    {
+        const QString path = dir.filePath(name);
+        page->click("#site-report-button");
+        if (!page->wait_for("!document.getElementById('report-view').hidden"))
+            return QString();
+        watcher->file_paths = QStringList{path};
+        page->run("document.getElementById('report-notice').textContent = ''");
+        page->click("#report-pdf");
+        if (!page->wait_for("document.getElementById('report-notice').textContent !== ''", 30000))
+            return QString();
+        page->click("#report-close");
+        return pdf_tool("pdftotext", path);
+    }
+
+    // The line of a report's text that holds text.
+    static QString line_with(const QString& report, const QString& text)
+    {
+        for (const QString& line : report.split('\n'))
+            if (line.contains(text))
+                return line.simplified();
+        return QString();
     }
 
 private slots:
@@ -133,19 +172,20 @@ private slots:
 
         type("plan-password", "admin123");
         page->click("#plan-apply");
-        QVERIFY(page->wait_for("document.getElementById('plan-summary').textContent.startsWith('19 of 20')", 60000));
+        QVERIFY(page->wait_for("document.getElementById('plan-summary').textContent.startsWith('18 of 20')", 60000));
         QCOMPARE(result_of("NEW13"), QString("failed: the password was refused"));
         QCOMPARE(result_of("NEW01"), QString("answers at its new address"));
 
         // Every switch was addressed by its serial number, shared address or not.
         QStringList changes = address_changes();
-        QCOMPARE(changes.size(), 19);
+        QCOMPARE(changes.size(), 18);
         QVERIFY(changes.contains("NEW02 192.168.1.42") && changes.contains("NEW05 192.168.1.45"));
 
         type("plan-password", "own-pass");
         page->click("#plan-retry");
-        QVERIFY(page->wait_for("document.getElementById('plan-summary').textContent.startsWith('20 of 20')", 60000));
+        QVERIFY(page->wait_for("document.getElementById('plan-summary').textContent.startsWith('19 of 20')", 60000));
         QCOMPARE(address_changes().last(), QString("NEW13 192.168.1.53"));
+        QCOMPARE(result_of("NEW14"), QString("failed: the password was refused"));
         page->click("#plan-close");
         QVERIFY(page->wait_for("document.querySelectorAll('#device-table tr.conflict').length === 0"));
         planned = true;
@@ -160,7 +200,7 @@ private slots:
         page->click("#export-list-button");
         QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 21')"));
         const QByteArray file = read_file(list);
-        QVERIFY(file.startsWith("\xEF\xBB\xBF" "address,serial number,MAC,model,firmware,state,conflict\r\n"));
+        QVERIFY(file.startsWith("\xEF\xBB\xBF" "address,serial number,MAC,model,firmware,state,conflict,local project\r\n"));
         QVERIFY(file.contains("\r\n192.168.1.41,NEW01,"));
         QCOMPARE(file.count("\r\n"), 22);
 
@@ -172,7 +212,7 @@ private slots:
         page->click("#export-project-button");
         QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 1 ')"));
         QCOMPARE(read_file(dir.filePath("project.csv")).split('\n').value(1),
-                 QByteArray("192.168.1.41,NEW01,m,GS2408P,,active,\r"));
+                 QByteArray("192.168.1.41,NEW01,m,GS2408P,,active,,in project\r"));
 
         // A plan written by hand, as a spreadsheet saves it.
         const QString plan = dir.filePath("plan.csv");
@@ -184,6 +224,66 @@ private slots:
         QCOMPARE(page->run("document.querySelectorAll('#plan-preview tbody tr').length").toInt(), 2);
         QCOMPARE(page->text("#plan-preview tr[data-sn='NEW02'] td:nth-child(3)"), QString("10.1.0.12"));
         QVERIFY(!page->run("document.getElementById('plan-apply').disabled").toBool());
+        page->click("#plan-close");
+    }
+
+    void aSiteReportToHandOver()
+    {
+        if (!planned)
+            aPlanOfTwentySwitches();
+        // The open project holds NEW01 and a switch the search did not find.
+        QVERIFY(write_file("config/site.json", R"({"ip":["192.168.1.41","192.168.1.99"],"sn":["NEW01","GONE01"],)"
+                                               R"("mac":["m","n"],"model":["GS2408P","GS2408P"],)"
+                                               R"("passwd":["ocLD","ocLD"],"active":["active","active"]})"));
+        QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", "site");
+        page->click("#site-report-button");
+        QVERIFY(page->wait_for("!document.getElementById('report-view').hidden"));
+        type("report-site", "Harbour depot <b>North</b>");
+        type("report-installer", "J. Lee & Sons");
+        page->click("#report-close");
+
+        const QString english = saved_report("site.pdf");
+        // The title block, the typed lines kept as text.
+        QVERIFY2(line_with(english, "Project").endsWith("site"), qPrintable(english));
+        QCOMPARE(line_with(english, "Interface"), QString("Interface lo"));
+        QCOMPARE(line_with(english, "Program version"), QString("Program version 0.1"));
+        QVERIFY(line_with(english, "Date").contains(QDate::currentDate().toString("yyyy-MM-dd")));
+        QCOMPARE(line_with(english, "Site / customer"), QString("Site / customer Harbour depot <b>North</b>"));
+        QCOMPARE(line_with(english, "Installer"), QString("Installer J. Lee & Sons"));
+        const QSettings kept("./Settings.ini", QSettings::IniFormat);
+        QCOMPARE(kept.value("report_installer").toString(), QString("J. Lee & Sons"));
+        // The counts: 21 listed, 2 of them new and never activated by a refused plan; one not seen.
+        QCOMPARE(line_with(english, "Switches found"), QString("Switches found 21"));
+        QCOMPARE(line_with(english, "Not activated"), QString("Not activated 0"));
+        QCOMPARE(line_with(english, "Sharing an address"), QString("Sharing an address 0"));
+        QCOMPARE(line_with(english, "Not seen"), QString("Not seen 1"));
+        QVERIFY(english.contains("page 1 of 2") && english.contains("page 2 of 2"));
+        // Every switch with its new address and the plan's result, in address order.
+        for (int i = 1; i <= 20; ++i) {
+            const QString sn = QString("NEW%1").arg(i, 2, 10, QChar('0'));
+            const QString line = line_with(english, sn + " ");
+            QVERIFY2(line.contains(QString(" 192.168.1.%1 ").arg(40 + i)), qPrintable(line));
+            QVERIFY2(line.endsWith(i == 14 ? "failed: the password was refused" : "answers at its new address"),
+                     qPrintable(line));
+        }
+        QVERIFY(line_with(english, "NEW14 ").startsWith("10.0.0.14 NEW14"));
+        QVERIFY(english.indexOf("NEW14 ") < english.indexOf("OLD01") && english.indexOf("OLD01") < english.indexOf("NEW01 ")
+                && english.indexOf("NEW20") < english.indexOf("GONE01"));
+        QVERIFY(line_with(english, "GONE01").contains("not seen in project"));
+        QVERIFY(line_with(english, "NEW01 ").contains("in project"));
+        for (const char* secret : {"admin123", "own-pass", "other-pass", "ocLD"})
+            QVERIFY2(!english.contains(secret), secret);
+
+        // In Chinese, with the CJK font in the file.
+        lan->window->findChild<QToolButton*>("language_button")->menu()->actions()[0]->trigger();
+        QVERIFY(page->wait_for("document.documentElement.lang === 'zh-CN'"));
+        const QString chinese = saved_report("site-zh.pdf");
+        QVERIFY2(line_with(chinese, QString::fromUtf8("序列号")).contains(QString::fromUtf8("原地址")), qPrintable(chinese));
+        QVERIFY(chinese.contains(QString::fromUtf8("第 1 页，共 2 页")));
+        QVERIFY(line_with(chinese, "NEW14 ").endsWith(QString::fromUtf8("失败：密码被拒绝")));
+        QVERIFY(pdf_tool("pdffonts", dir.filePath("site-zh.pdf")).contains("WenQuanYi"));
+        lan->window->findChild<QToolButton*>("language_button")->menu()->actions()[1]->trigger();
+        QVERIFY(page->wait_for("document.documentElement.lang === 'en'"));
     }
 };
 

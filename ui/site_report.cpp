@@ -1,0 +1,153 @@
+#include "site_report.h"
+
+#include "device/orb_conn2device.h"
+#include "projects/site_rows.h"
+#include "ui/listed_switches.h"
+#include "ui/local_projects.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWebEnginePage>
+
+#include <memory>
+
+namespace {
+
+QSettings report_settings()
+{
+    return QSettings("./Settings.ini", QSettings::IniFormat);
+}
+
+} // namespace
+
+ORB_SiteReport::ORB_SiteReport(Widgets widgets, ORB_CONN2DEVICE* device_link, const ORB_LocalProjects* projects,
+                               const ORB_ListedSwitches* switches, QObject* parent)
+    : QObject(parent)
+    , ui(widgets)
+    , device_link(device_link)
+    , projects(projects)
+    , switches(switches)
+{
+    // Queued: a dialog opened inside the page's call would hold the page.
+    connect(device_link, &ORB_CONN2DEVICE::site_report_requested, this, &ORB_SiteReport::open, Qt::QueuedConnection);
+    connect(device_link, &ORB_CONN2DEVICE::site_report_lines_changed, this, &ORB_SiteReport::remember_lines);
+    connect(device_link, &ORB_CONN2DEVICE::site_report_output_requested, this, &ORB_SiteReport::output,
+            Qt::QueuedConnection);
+}
+
+void ORB_SiteReport::open()
+{
+    QJsonArray rows = switches->list_rows(true);
+    ORB_SiteRows::sort_by_address(&rows);
+    const QSettings stored = report_settings();
+    const QJsonObject title{{"project", projects->open_project_name()},
+                            {"nic", device_link->last_search_interface()},
+                            {"date", QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm")},
+                            {"version", ORB_VERSION},
+                            {"site", stored.value("report_site").toString()},
+                            {"installer", stored.value("report_installer").toString()}};
+    device_link->tell_page(QJsonObject{{"command", "siteReport"}, {"title", title}, {"rows", rows}});
+}
+
+void ORB_SiteReport::remember_lines(const QString& site, const QString& installer)
+{
+    QSettings stored = report_settings();
+    stored.setValue("report_site", site);
+    stored.setValue("report_installer", installer);
+}
+
+void ORB_SiteReport::output(const QString& how)
+{
+    if (printing) // the page asks one output at a time; a second waits for nothing
+        return;
+    if (how == "pdf")
+        save_pdf();
+    else if (how == "print")
+        print();
+}
+
+QString ORB_SiteReport::suggested_file_name(const QString& project, const QDate& date)
+{
+    return (project.isEmpty() ? QString("site-report") : project) + "-" + date.toString("yyyy-MM-dd") + ".pdf";
+}
+
+QPageLayout ORB_SiteReport::page_layout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0));
+}
+
+void ORB_SiteReport::save_pdf()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested =
+        QDir(folder).filePath(suggested_file_name(projects->open_project_name(), QDate::currentDate()));
+    const QString path =
+        QFileDialog::getSaveFileName(ui.window, tr("Save the site report"), suggested, tr("PDF files (*.pdf)"));
+    if (path.isEmpty()) {
+        finish({{"canceled", true}}, QString());
+        return;
+    }
+    printing = true;
+    ui.state_text->setText(tr("Writing the site report to %1 …").arg(path));
+    const QPointer<ORB_SiteReport> alive(this);
+    ui.page->printToPdf(
+        [alive, path](const QByteArray& pdf) {
+            if (alive)
+                alive->write_pdf(path, pdf);
+        },
+        page_layout());
+}
+
+void ORB_SiteReport::write_pdf(const QString& path, const QByteArray& pdf)
+{
+    QSaveFile file(path);
+    if (pdf.isEmpty()) // nothing is written, so an older file of that name stays whole
+        finish({{"error", tr("the page could not be printed")}}, tr("The site report could not be written"));
+    else if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit())
+        finish({{"file", path}}, tr("Site report saved to %1").arg(path));
+    else
+        finish({{"error", file.errorString()}}, tr("The site report could not be written: %1").arg(file.errorString()));
+}
+
+void ORB_SiteReport::print()
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setPageLayout(page_layout());
+    QPrintDialog dialog(printer.get(), ui.window);
+    if (dialog.exec() != QDialog::Accepted) {
+        finish({{"canceled", true}}, QString());
+        return;
+    }
+    printing = true;
+    ui.state_text->setText(tr("Printing the site report …"));
+    const QPointer<ORB_SiteReport> alive(this);
+    // The printer lives until the page has printed on it.
+    ui.page->print(printer.get(), [alive, printer](bool printed) {
+        if (!alive)
+            return;
+        if (printed)
+            alive->finish({{"printed", true}}, tr("Site report printed"));
+        else
+            alive->finish({{"error", tr("the page could not be printed")}}, tr("The site report could not be printed"));
+    });
+}
+
+void ORB_SiteReport::finish(const QJsonObject& outcome, const QString& status)
+{
+    printing = false;
+    if (!status.isEmpty())
+        ui.state_text->setText(status);
+    QJsonObject message = outcome;
+    message.insert("command", "siteReportDone");
+    device_link->tell_page(message);
+}
