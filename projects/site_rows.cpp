@@ -11,18 +11,10 @@ namespace {
 
 const char* const WATCH_KEYS[] = {"watch", "lastSeen", "wasIp", "wasActive"};
 
-QJsonObject switch_row(const QString& ip, const QString& sn, const QString& mac, const QString& model,
-                       const QString& firmware, bool active)
-{
-    return {{"ip", ip}, {"sn", sn}, {"mac", mac}, {"model", model}, {"V", firmware}, {"active", active},
-            {"sharedWith", 0}, {"inProject", false}};
-}
-
 QJsonObject row_of_project_switch(const ORB_DeviceRecord& record)
 {
-    QJsonObject row = switch_row(record.ip, record.sn, record.mac, record.model, QString(), record.active == "active");
-    row["inProject"] = true;
-    return row;
+    return {{"ip", record.ip}, {"sn", record.sn}, {"mac", record.mac}, {"model", record.model}, {"V", ""},
+            {"active", record.active == "active"}, {"sharedWith", 0}, {"inProject", true}};
 }
 
 void add_plan_outcome(QJsonObject* row, const QHash<QString, QJsonObject>& plan_outcomes)
@@ -32,7 +24,7 @@ void add_plan_outcome(QJsonObject* row, const QHash<QString, QJsonObject>& plan_
         row->insert("plan", *outcome);
 }
 
-bool is_missing(const QJsonValue& device)
+bool is_missing(const QJsonObject& device)
 {
     return device["watch"].toString() == "missing"; // not there, so on no address
 }
@@ -72,21 +64,29 @@ QJsonArray ORB_SiteRows::rows(const QJsonArray& listed, const QVector<ORB_Device
     QSet<QString> in_project;
     for (const ORB_DeviceRecord& record : project)
         in_project.insert(record.sn);
+    QVector<QJsonObject> devices;
+    devices.reserve(listed.size());
     QHash<QString, int> switches_on;
-    for (const QJsonValue& d : listed)
-        if (!is_missing(d))
-            ++switches_on[d["ip"].toString()];
+    for (const QJsonValue& value : listed) {
+        devices.append(value.toObject());
+        if (!is_missing(devices.last()))
+            ++switches_on[devices.last()["ip"].toString()];
+    }
 
     QJsonArray rows;
     QSet<QString> shown;
-    for (const QJsonValue& d : listed) {
-        const QString sn = d["sn"].toString();
-        QJsonObject row = switch_row(d["ip"].toString(), sn, d["mac"].toString(), d["model"].toString(),
-                                     d["V"].toString(), d["active"].toString() == "active");
-        row["sharedWith"] = is_missing(d) ? 0 : switches_on.value(d["ip"].toString()) - 1;
-        row["inProject"] = in_project.contains(sn);
+    for (const QJsonObject& d : devices) {
+        const QString sn = d["sn"].toString(), ip = d["ip"].toString();
+        QJsonObject row{{"ip", ip},
+                        {"sn", sn},
+                        {"mac", d["mac"].toString()},
+                        {"model", d["model"].toString()},
+                        {"V", d["V"].toString()},
+                        {"active", d["active"].toString() == "active"},
+                        {"sharedWith", is_missing(d) ? 0 : switches_on.value(ip) - 1},
+                        {"inProject", in_project.contains(sn)}};
         for (const char* key : WATCH_KEYS)
-            if (d.toObject().contains(key))
+            if (d.contains(key))
                 row.insert(key, d[key]);
         add_plan_outcome(&row, plan_outcomes);
         rows.append(row);
@@ -126,8 +126,10 @@ void ORB_SiteRows::sort_by_address(QJsonArray* rows)
     };
     std::vector<Keyed> keyed;
     keyed.reserve(rows->size());
-    for (const QJsonValue& row : *rows)
-        keyed.push_back({address_order(row["ip"].toString()), row["sn"].toString(), row});
+    for (const QJsonValue& value : *rows) {
+        const QJsonObject row = value.toObject();
+        keyed.push_back({address_order(row["ip"].toString()), row["sn"].toString(), value});
+    }
     std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
         return a.address != b.address ? a.address < b.address : a.sn < b.sn;
     });

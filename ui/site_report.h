@@ -35,7 +35,8 @@ public:
     ORB_SiteReport(Widgets widgets, ORB_CONN2DEVICE* device_link, const ORB_LocalProjects* projects,
                    const ORB_ListedSwitches* switches, QObject* parent);
 
-    // Sends the page {"command":"siteReport","title":{…},"rows":[…]}.
+    // Sends the page {"command":"siteReport","title":{…},"rows":"[…]"}, the
+    // rows as JSON text.
     void open();
     void remember_lines(const QString& site, const QString& installer);
     // "pdf" or "print"; the page hears {"command":"siteReportDone"} with

@@ -154,25 +154,40 @@ const SiteReport = (() => {
             plan.oldIp || "", plan.newIp || "", AddressPlan.stepText(plan)];
   }
 
+  // How a row's cell in column c stands out, if it does.
+  function markOf(row, c) {
+    if (!present(row)) return "unseen";
+    return c === COLUMNS.length - 1 && row.plan && row.plan.state !== "confirmed" ? "plan-problem" : "";
+  }
+
+  // A column of a sheet's rows as lines of one text, the marked rows' lines
+  // in spans: printing costs by the box, so a sheet has a few, not a box a cell.
+  function columnOf(rows, cells, c) {
+    const column = element("div");
+    let text = "";
+    rows.forEach((row, r) => {
+      const mark = markOf(row, c);
+      if (!mark) {
+        text += cells[r][c] + "\n";
+        return;
+      }
+      column.append(text, element("span", mark, cells[r][c]));
+      text = "\n";
+    });
+    column.append(text);
+    return column;
+  }
+
   function rowsSheet(rows, number, total) {
     const page = sheet(number, total);
-    const table = element("table", "report-rows");
-    const columns = element("colgroup");
-    for (let i = 0; i < COLUMNS.length; ++i) columns.append(element("col"));
-    table.append(columns);
-    const head = element("tr");
-    for (const key of COLUMNS) head.append(element("th", "", I18n.t(key)));
-    const thead = element("thead");
-    thead.append(head);
-    table.append(thead);
-    const body = element("tbody");
-    for (const row of rows) {
-      const tr = element("tr", row.plan && row.plan.state !== "confirmed" ? "plan-problem" : present(row) ? "" : "unseen");
-      for (const text of rowCells(row)) tr.append(element("td", "", text));
-      body.append(tr);
-    }
-    table.append(body);
-    page.append(table);
+    const head = element("div", "report-rows-head");
+    const body = element("div", "report-rows-body");
+    const cells = rows.map(rowCells);
+    COLUMNS.forEach((key, c) => {
+      head.append(element("div", "", I18n.t(key)));
+      body.append(columnOf(rows, cells, c));
+    });
+    page.append(head, body);
     return finishSheet(page);
   }
 
@@ -197,7 +212,7 @@ const SiteReport = (() => {
   }
 
   function show(message) {
-    report = { title: message.title, rows: message.rows || [] };
+    report = { title: message.title, rows: JSON.parse(message.rows) };
     $("report-site").value = report.title.site || "";
     $("report-installer").value = report.title.installer || "";
     notice("", "info");

@@ -741,6 +741,49 @@
     </message>
 </context>
 <context>
+    <name>ORB_SiteReport</name>
+    <message>
+        <source>Save the site report</source>
+        <translation>Save the site report</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing the site report to %1 …</source>
+        <translation>Writing the site report to %1 …</translation>
+    </message>
+    <message>
+        <source>the page could not be printed</source>
+        <translation>the page could not be printed</translation>
+    </message>
+    <message>
+        <source>The site report could not be written</source>
+        <translation>The site report could not be written</translation>
+    </message>
+    <message>
+        <source>Site report saved to %1</source>
+        <translation>Site report saved to %1</translation>
+    </message>
+    <message>
+        <source>The site report could not be written: %1</source>
+        <translation>The site report could not be written: %1</translation>
+    </message>
+    <message>
+        <source>Printing the site report …</source>
+        <translation>Printing the site report …</translation>
+    </message>
+    <message>
+        <source>Site report printed</source>
+        <translation>Site report printed</translation>
+    </message>
+    <message>
+        <source>The site report could not be printed</source>
+        <translation>The site report could not be printed</translation>
+    </message>
+</context>
+<context>
     <name>ORB_SwitchOpener</name>
     <message>
         <source>Tips</source>

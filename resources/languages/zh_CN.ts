@@ -735,6 +735,49 @@
     </message>
 </context>
 <context>
+    <name>ORB_SiteReport</name>
+    <message>
+        <source>Save the site report</source>
+        <translation>保存现场报告</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Writing the site report to %1 …</source>
+        <translation>正在将现场报告写入 %1 …</translation>
+    </message>
+    <message>
+        <source>the page could not be printed</source>
+        <translation>页面无法打印</translation>
+    </message>
+    <message>
+        <source>The site report could not be written</source>
+        <translation>无法写入现场报告</translation>
+    </message>
+    <message>
+        <source>Site report saved to %1</source>
+        <translation>现场报告已保存到 %1</translation>
+    </message>
+    <message>
+        <source>The site report could not be written: %1</source>
+        <translation>无法写入现场报告：%1</translation>
+    </message>
+    <message>
+        <source>Printing the site report …</source>
+        <translation>正在打印现场报告 …</translation>
+    </message>
+    <message>
+        <source>Site report printed</source>
+        <translation>现场报告已打印</translation>
+    </message>
+    <message>
+        <source>The site report could not be printed</source>
+        <translation>无法打印现场报告</translation>
+    </message>
+</context>
+<context>
     <name>ORB_SwitchOpener</name>
     <message>
         <source>Tips</source>

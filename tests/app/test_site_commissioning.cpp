@@ -84,7 +84,8 @@ class TestSiteCommissioning : public QObject
     }
 
 
-    // The text of a PDF file as pdftotext lays it out, or its fonts as pdffonts lists them.
+    // What a poppler tool says of a PDF file: its text as pdftotext lays it
+    // out, its fonts (pdffonts) or its pages (pdfinfo).
     static QString pdf_tool(const QString& tool, const QString& path)
     {
         QProcess process;
@@ -274,6 +275,26 @@ private slots:
         for (const char* secret : {"admin123", "own-pass", "other-pass", "ocLD"})
             QVERIFY2(!english.contains(secret), secret);
 
+        // Printing: a cancelled print dialog changes nothing; a printer takes the same pages.
+        auto* status = lan->window->findChild<QLineEdit*>("state_text");
+        const QString status_before = status->text();
+        page->click("#site-report-button");
+        QVERIFY(page->wait_for("!document.getElementById('report-view').hidden"));
+        watcher->print_files = QStringList{QString()};
+        page->click("#report-print");
+        QVERIFY(page->wait_for("!document.getElementById('report-print').disabled"));
+        QCOMPARE(status->text(), status_before);
+        QCOMPARE(page->text("#report-notice"), QString());
+        const QString printed = dir.filePath("printed.pdf");
+        watcher->print_files = QStringList{printed};
+        page->click("#report-print");
+        QVERIFY(page->wait_for("document.getElementById('report-notice').textContent !== ''", 30000));
+        QCOMPARE(page->text("#report-notice"), QString("The site report went to the printer."));
+        QCOMPARE(status->text(), QString("Site report printed"));
+        // A printer gets pictures of the pages, no text: the printer's file has both pages.
+        QVERIFY(line_with(pdf_tool("pdfinfo", printed), "Pages:").endsWith(" 2"));
+        page->click("#report-close");
+
         // In Chinese, with the CJK font in the file.
         lan->window->findChild<QToolButton*>("language_button")->menu()->actions()[0]->trigger();
         QVERIFY(page->wait_for("document.documentElement.lang === 'zh-CN'"));
@@ -281,7 +302,9 @@ private slots:
         QVERIFY2(line_with(chinese, QString::fromUtf8("序列号")).contains(QString::fromUtf8("原地址")), qPrintable(chinese));
         QVERIFY(chinese.contains(QString::fromUtf8("第 1 页，共 2 页")));
         QVERIFY(line_with(chinese, "NEW14 ").endsWith(QString::fromUtf8("失败：密码被拒绝")));
-        QVERIFY(pdf_tool("pdffonts", dir.filePath("site-zh.pdf")).contains("WenQuanYi"));
+        // pdffonts: name, type, encoding, then whether it is embedded, subset, with Unicode, and its object.
+        const QStringList cjk_font = line_with(pdf_tool("pdffonts", dir.filePath("site-zh.pdf")), "WenQuanYi").split(' ');
+        QVERIFY2(cjk_font.size() > 5 && cjk_font[cjk_font.size() - 5] == "yes", qPrintable(cjk_font.join(' ')));
         lan->window->findChild<QToolButton*>("language_button")->menu()->actions()[1]->trigger();
         QVERIFY(page->wait_for("document.documentElement.lang === 'en'"));
     }

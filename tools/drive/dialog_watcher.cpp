@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 
@@ -36,6 +38,8 @@ void DialogWatcher::look()
             // selectFile leaves a focused name field as it is: type the path there.
             files->findChild<QLineEdit*>("fileNameEdit")->setText(file_paths.takeFirst());
             QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+        } else if (auto* print = qobject_cast<QPrintDialog*>(window); print && !print_files.isEmpty()) {
+            answer_print_dialog(print, print_files.takeFirst());
         } else if (auto* prompt = qobject_cast<ORB_Passwd_Window*>(window);
                    prompt && !passwords.isEmpty() && !prompt->property("answered").toBool()) {
             prompt->setProperty("answered", true);
@@ -44,6 +48,19 @@ void DialogWatcher::look()
             QMetaObject::invokeMethod(prompt->findChild<QPushButton*>("confirm_button"), "click", Qt::QueuedConnection);
         }
     }
+}
+
+void DialogWatcher::answer_print_dialog(QPrintDialog* dialog, const QString& file)
+{
+    if (file.isEmpty()) {
+        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        return;
+    }
+    // Qt's own dialog offers printing to a PDF file; its name field is what counts.
+    if (auto* name = dialog->findChild<QLineEdit*>("filename"))
+        name->setText(file);
+    dialog->printer()->setOutputFileName(file);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
 }
 
 QString DialogWatcher::take_box(int timeout_ms)

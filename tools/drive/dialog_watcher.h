@@ -1,9 +1,9 @@
 #pragma once
 // Answers the modal windows a widget test runs into: it records and accepts
 // every message box, answers questions with the answers the test queues, and
-// fills in and confirms the password prompt and file dialogs with the
-// passwords and paths it queues. It works from a timer, so it also acts while
-// the code under test waits in a nested event loop.
+// fills in and confirms the password prompt, file dialogs and print dialogs
+// with the passwords, paths and files it queues. It works from a timer, so it
+// also acts while the code under test waits in a nested event loop.
 
 #include <QApplication>
 #include <QList>
@@ -40,6 +40,9 @@ public:
     QStringList passwords;
     // Files to choose in the next file dialogs; while empty, they stay open.
     QStringList file_paths;
+    // PDF files the next print dialogs print to; an empty one cancels the
+    // dialog. While empty, they stay open.
+    QStringList print_files;
 
     // Waits for the next box and takes its text ("<title>: <text>"); empty
     // when none came in time.
@@ -47,6 +50,7 @@ public:
 
 private:
     void look();
+    void answer_print_dialog(class QPrintDialog* dialog, const QString& file);
 
     QTimer timer;
 };

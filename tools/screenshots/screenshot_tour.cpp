@@ -1,7 +1,7 @@
 // Walks through the program as a person would, on a simulated LAN, and saves a
 // picture of each step: the local mode (search, tree, password prompt, the
-// page, projects and their questions, a site's address plan, a watched site)
-// and the cloud
+// page, projects and their questions, a site's address plan and its report,
+// a watched site) and the cloud
 // mode (account windows, signed-in tree and page), in English and Chinese.
 // Run it through tools/screenshots.sh, which gives it its own network and an
 // X display.
@@ -204,6 +204,24 @@ void type(PageDriver& page, const char* id, const QString& text)
                  .arg(id, text));
 }
 
+// The site report after the plan: its preview, and the PDF file that
+// tools/screenshots.sh turns into pictures of its pages.
+void site_report(WindowFixture& lan, const QString& language)
+{
+    PageDriver& page = *lan.page;
+    page.click("#plan-close");
+    page.click("#site-report-button");
+    expect(page.wait_for("!document.getElementById('report-view').hidden"), "the report's preview");
+    type(page, "report-site", "Harbour depot, hall 3");
+    type(page, "report-installer", "J. Lee");
+    snap("site-report-preview-" + language);
+    DialogWatcher files;
+    files.file_paths = QStringList{output_dir + "/site-report-" + language + ".pdf"};
+    page.click("#report-pdf");
+    expect(page.wait_for("document.getElementById('report-notice').textContent !== ''", 60000), "the report's file");
+    page.click("#report-close");
+}
+
 // The page's shared-address marks and an address plan from preview to results.
 void site_plan(const QString& language)
 {
@@ -232,6 +250,7 @@ void site_plan(const QString& language)
     page.click("#plan-apply");
     expect(page.wait_for("!document.getElementById('plan-first').disabled", 90000), "the plan's end");
     snap("site-plan-results-" + language);
+    site_report(lan, language);
 }
 
 // A watched site after a switch came up, one went quiet and one moved.
