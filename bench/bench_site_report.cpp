@@ -1,8 +1,8 @@
 // The site report of a big site, in the real window: from the click on
 // "Site report…" to the preview drawn, and from the click on "Save as PDF…"
-// (its file dialog answered at once) to the whole file written; and the
-// longest the window's event loop went without turning meanwhile, so whether
-// the window kept answering.
+// (its file dialog answered at once) to the whole file written; the longest
+// the window's event loop went without turning meanwhile, so whether the
+// window kept answering; and the file's pages (pdfinfo), one a sheet.
 //
 // Run under Xvfb inside the isolated network (a count as argument times that
 // site alone):
@@ -15,7 +15,9 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -62,6 +64,17 @@ qint64 wait_until(const std::function<bool()>& done, int timeout_ms)
     return clock.elapsed();
 }
 
+// The pages of a PDF file, as pdfinfo counts them: each sheet must print as one.
+int pdf_pages(const QString& path)
+{
+    QProcess pdfinfo;
+    pdfinfo.start("pdfinfo", {path});
+    pdfinfo.waitForFinished();
+    const QRegularExpressionMatch pages =
+        QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -93,10 +106,14 @@ int main(int argc, char* argv[])
             [&] { return lan.page->run("document.querySelectorAll('.sheet').length > 1").toBool(); }, 60000);
         lan.page->click("#report-pdf");
         const qint64 pdf = wait_until([&] { return QFileInfo::exists(path); }, 120000);
-        const int pages = lan.page->run("document.querySelectorAll('.sheet').length").toInt();
-        std::printf("%8d %7lld ms %7lld ms %7.1f s %7lld ms %8d %6.1f MB\n", count, static_cast<long long>(preview),
-                    static_cast<long long>(pdf), (preview + pdf) / 1000.0,
-                    static_cast<long long>(stalls.longest_ms()), pages, QFileInfo(path).size() / 1e6);
+        const int sheets = lan.page->run("document.querySelectorAll('.sheet').length").toInt();
+        const double total_s = (preview + pdf) / 1000.0;
+        const int pages = pdf_pages(path);
+        std::printf("%8d %7lld ms %7lld ms %7.1f s %7lld ms %8d %6.1f MB%s%s%s\n", count,
+                    static_cast<long long>(preview), static_cast<long long>(pdf), total_s,
+                    static_cast<long long>(stalls.longest_ms()), pages, QFileInfo(path).size() / 1e6,
+                    preview < 0 || pdf < 0 ? "  (never written)" : "", total_s > 30 ? "  (over 30 s)" : "",
+                    pages != sheets ? qPrintable(QString("  (%1 sheets)").arg(sheets)) : "");
         std::fflush(stdout);
     }
     return 0;

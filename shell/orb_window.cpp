@@ -114,6 +114,9 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
 
 ORB_Window::~ORB_Window()
 {
+    // First: the page, destroyed with the widgets, answers a pending print
+    // then, when the links it would tell are gone.
+    delete site_report;
     search_watch->stop();
     delete search_watch;
     delete cloud_account;

@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPageLayout>
@@ -72,12 +73,14 @@ void ORB_SiteReport::remember_lines(const QString& site, const QString& installe
 
 void ORB_SiteReport::output(const QString& how)
 {
-    if (printing) // the page asks one output at a time; a second waits for nothing
+    if (printing) // the page sends one at a time; one that comes meanwhile is dropped
         return;
     if (how == "pdf")
         save_pdf();
     else if (how == "print")
         print();
+    else
+        finish({{"error", tr("the page could not be printed")}}, QString());
 }
 
 QString ORB_SiteReport::suggested_file_name(const QString& project, const QDate& date)
@@ -95,12 +98,13 @@ void ORB_SiteReport::save_pdf()
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested =
         QDir(folder).filePath(suggested_file_name(projects->open_project_name(), QDate::currentDate()));
-    const QString path =
+    const QString chosen =
         QFileDialog::getSaveFileName(ui.window, tr("Save the site report"), suggested, tr("PDF files (*.pdf)"));
-    if (path.isEmpty()) {
+    if (chosen.isEmpty()) {
         finish({{"canceled", true}}, QString());
         return;
     }
+    const QString path = QFileInfo(chosen).suffix().isEmpty() ? chosen + ".pdf" : chosen;
     printing = true;
     ui.state_text->setText(tr("Writing the site report to %1 …").arg(path));
     const QPointer<ORB_SiteReport> alive(this);

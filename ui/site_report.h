@@ -42,14 +42,13 @@ public:
     // "pdf" or "print"; the page hears {"command":"siteReportDone"} with
     // "file", "printed", "canceled" or "error".
     void output(const QString& how);
-    bool is_printing() const { return printing; }
 
+private:
     // "<project>-<yyyy-MM-dd>.pdf"; a list without project is a "site-report".
     static QString suggested_file_name(const QString& project, const QDate& date);
     // A4 landscape: the page's sheets are drawn for it.
     static QPageLayout page_layout();
 
-private:
     void save_pdf();
     void print();
     void write_pdf(const QString& path, const QByteArray& pdf);

@@ -38,7 +38,8 @@ const SiteReport = (() => {
     };
   }
 
-  // [[value, count]…], most common first, the rest gathered as "other".
+  // [[value, count]…], most common first, the rest gathered as "other": a site
+  // may run dozens of firmware versions, and the cover sheet is one page.
   function tally(values) {
     const counted = new Map();
     for (const v of values) {
@@ -57,17 +58,12 @@ const SiteReport = (() => {
       .filter((part) => part).join(" · ");
   }
 
-  function sheet(number, total) {
+  // A page with its head and its foot, around what content holds.
+  function sheet(number, total, ...content) {
     const page = element("div", "sheet");
     const head = element("header", "sheet-head");
     head.append(element("span", "sheet-brand", I18n.t("reportTitle")), element("span", "sheet-short", shortTitle()));
-    page.append(head);
-    page.dataset.footer = I18n.t("reportPage", { n: number, total });
-    return page;
-  }
-
-  function finishSheet(page) {
-    page.append(element("footer", "sheet-foot", page.dataset.footer));
+    page.append(head, ...content, element("footer", "sheet-foot", I18n.t("reportPage", { n: number, total })));
     return page;
   }
 
@@ -107,13 +103,14 @@ const SiteReport = (() => {
       text.setAttribute("y", y + BAR - 3);
       text.setAttribute("text-anchor", "end");
       text.textContent = label.length > 24 ? label.slice(0, 23) + "…" : label;
+      const width = Math.max(1, ((WIDTH - LABEL - 50) * n) / most);
       const bar = document.createElementNS(SVG, "rect");
       bar.setAttribute("x", LABEL);
       bar.setAttribute("y", y);
       bar.setAttribute("height", BAR);
-      bar.setAttribute("width", Math.max(1, ((WIDTH - LABEL - 50) * n) / most));
+      bar.setAttribute("width", width);
       const count = document.createElementNS(SVG, "text");
-      count.setAttribute("x", LABEL + Math.max(1, ((WIDTH - LABEL - 50) * n) / most) + 4);
+      count.setAttribute("x", LABEL + width + 4);
       count.setAttribute("y", y + BAR - 3);
       count.textContent = String(n);
       svg.append(text, bar, count);
@@ -129,17 +126,14 @@ const SiteReport = (() => {
 
   function coverSheet(total) {
     const c = counts();
-    const page = sheet(1, total);
-    page.classList.add("cover");
-    page.append(element("h1", "", I18n.t("reportTitle")), titleBlock(), element("h2", "", I18n.t("reportSummary")));
-    page.append(countTable([[I18n.t("reportFound"), c.found], [I18n.t("reportActivated"), c.activated],
-                            [I18n.t("reportNotActivated"), c.notActivated], [I18n.t("reportSharing"), c.sharing],
-                            [I18n.t("reportNotSeenCount"), c.notSeen]]));
+    const summary = countTable([[I18n.t("reportFound"), c.found], [I18n.t("reportActivated"), c.activated],
+                                [I18n.t("reportNotActivated"), c.notActivated], [I18n.t("reportSharing"), c.sharing],
+                                [I18n.t("reportNotSeenCount"), c.notSeen]]);
     const charts = element("div", "report-charts");
     charts.append(breakdown("reportByModel", c.byModel), breakdown("reportByFirmware", c.byFirmware));
-    page.append(charts);
-    if (report.rows.length === 0) page.append(element("p", "", I18n.t("reportEmpty")));
-    return finishSheet(page);
+    const empty = report.rows.length === 0 ? [element("p", "", I18n.t("reportEmpty"))] : [];
+    return sheet(1, total, element("h1", "", I18n.t("reportTitle")), titleBlock(),
+                 element("h2", "", I18n.t("reportSummary")), summary, charts, ...empty);
   }
 
   function stateText(row) {
@@ -147,11 +141,15 @@ const SiteReport = (() => {
     return I18n.t(row.active ? "stateActive" : "stateInactive");
   }
 
+  // A cell is one line of its column's text: a line break a switch sends
+  // would move every row below it.
+  const oneLine = (text) => String(text).replace(/[\r\n\u2028\u2029]/g, " ");
+
   function rowCells(row) {
     const plan = row.plan || {};
     const address = row.sharedWith > 0 ? `${row.ip} (${I18n.t("addressShared", { n: row.sharedWith + 1 })})` : row.ip;
     return [address, row.sn, row.mac, row.model, row.V, stateText(row), row.inProject ? I18n.t("inProject") : "",
-            plan.oldIp || "", plan.newIp || "", AddressPlan.stepText(plan)];
+            plan.oldIp || "", plan.newIp || "", AddressPlan.stepText(plan)].map(oneLine);
   }
 
   // How a row's cell in column c stands out, if it does.
@@ -179,7 +177,6 @@ const SiteReport = (() => {
   }
 
   function rowsSheet(rows, number, total) {
-    const page = sheet(number, total);
     const head = element("div", "report-rows-head");
     const body = element("div", "report-rows-body");
     const cells = rows.map(rowCells);
@@ -187,8 +184,7 @@ const SiteReport = (() => {
       head.append(element("div", "", I18n.t(key)));
       body.append(columnOf(rows, cells, c));
     });
-    page.append(head, body);
-    return finishSheet(page);
+    return sheet(number, total, head, body);
   }
 
   function render() {
