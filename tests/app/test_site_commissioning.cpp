@@ -40,7 +40,9 @@ QJsonArray site()
         fleet.append(QJsonObject{{"sn", QString("NEW%1").arg(i, 2, 10, QChar('0'))}, {"ip", ip}, {"active", i <= 18},
                                  {"password", i == 13 ? "own-pass" : i == 14 ? "other-pass" : "admin123"}});
     }
-    fleet.append(QJsonObject{{"sn", "OLD01"}, {"ip", "192.168.1.30"}, {"active", true}, {"password", "admin123"}});
+    // Its model is markup with a line break in it: text for the report.
+    fleet.append(QJsonObject{{"sn", "OLD01"}, {"ip", "192.168.1.30"}, {"active", true}, {"password", "admin123"},
+                             {"model", "<b>X</b>\nY"}});
     return fleet;
 }
 
@@ -280,6 +282,9 @@ private slots:
         QVERIFY(english.indexOf("NEW14 ") < english.indexOf("OLD01") && english.indexOf("OLD01") < english.indexOf("NEW01 ")
                 && english.indexOf("NEW20") < english.indexOf("GONE01"));
         QVERIFY(line_with(english, "GONE01").contains("not seen in project"));
+        // A switch's markup stays text, and its line break moves no other row.
+        QVERIFY(line_with(english, "OLD01").contains(" <b>X</b> Y "));
+        QVERIFY(line_with(english, "NEW01 ").contains(" GS2408P "));
         QVERIFY(line_with(english, "NEW01 ").contains("in project"));
         QVERIFY(holds_no_password(english));
 
