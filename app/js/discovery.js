@@ -126,6 +126,7 @@ const Discovery = (() => {
     $("add-button").disabled = live || selected.size === 0 || Bridge.busy();
     $("plan-button").disabled = live || selected.size === 0;
     $("export-list-button").disabled = live;
+    $("site-report-button").disabled = live;
   }
 
   // keepView: the row at the top of the view stays there, wherever new rows land.

@@ -137,7 +137,8 @@ private slots:
             // counts only once the page has taken the sort ("sorted").
             ask_page("[...document.querySelectorAll('#device-table tbody tr[data-sn]')]"
                      ".map(r => r.dataset.sn + (r.classList.contains('selected') ? '*' : ''))"
-                     ".concat(document.getElementById('export-list-button').disabled ? ['live'] : [])"
+                     ".concat(['export-list-button', 'site-report-button'].every(id => document.getElementById(id).disabled)"
+                     "  ? ['live'] : [])"
                      ".concat(window.sortedByTest ? ['sorted'] : [])",
                      &rows);
             if (!sorted && rows.size() == 4 && rows.last() == "live") { // descending serial numbers, B chosen
