@@ -3,6 +3,11 @@
 #include <QDir>
 #include <QFile>
 
+QSettings program_settings()
+{
+    return QSettings("./Settings.ini", QSettings::IniFormat);
+}
+
 bool make_private_folder(const QString& path)
 {
     return QDir().mkpath(path)

@@ -8,17 +8,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
-
-namespace {
-
-QSettings settings_file()
-{
-    return QSettings("./Settings.ini", QSettings::IniFormat);
-}
-
-} // namespace
-
 ORB_ProjectFiles::ORB_ProjectFiles(ORB_Loader* loader)
     : loader(loader)
 {
@@ -40,7 +29,7 @@ QStringList ORB_ProjectFiles::names() const
 void ORB_ProjectFiles::make_open(const QString& name)
 {
     opened_name = name;
-    settings_file().setValue("filepath", name);
+    program_settings().setValue("filepath", name);
 }
 
 ORB_ProjectFiles::Load ORB_ProjectFiles::read(const QString& name, QVector<ORB_DeviceRecord>* records) const
@@ -59,7 +48,7 @@ ORB_ProjectFiles::Load ORB_ProjectFiles::read(const QString& name, QVector<ORB_D
 
 QString ORB_ProjectFiles::open_name()
 {
-    return settings_file().value("filepath").toString();
+    return program_settings().value("filepath").toString();
 }
 
 QVector<ORB_DeviceRecord> ORB_ProjectFiles::read_open_project() const
@@ -108,7 +97,7 @@ bool ORB_ProjectFiles::remove(const QString& name)
         return false;
     if (name == opened_name)
         opened_name.clear();
-    QSettings file = settings_file();
+    QSettings file = program_settings();
     if (file.value("filepath").toString() == name) // no longer the open project
         file.remove("filepath");
     return true;

@@ -11,17 +11,19 @@ namespace {
 
 const char* const WATCH_KEYS[] = {"watch", "lastSeen", "wasIp", "wasActive"};
 
-QJsonObject row_of_project_switch(const ORB_DeviceRecord& record)
-{
-    return {{"ip", record.ip}, {"sn", record.sn}, {"mac", record.mac}, {"model", record.model}, {"V", ""},
-            {"active", record.active == "active"}, {"sharedWith", 0}, {"inProject", true}};
-}
-
 void add_plan_outcome(QJsonObject* row, const QHash<QString, QJsonObject>& plan_outcomes)
 {
     const auto outcome = plan_outcomes.find((*row)["sn"].toString());
     if (outcome != plan_outcomes.end())
         row->insert("plan", *outcome);
+}
+
+QJsonObject row_of_project_switch(const ORB_DeviceRecord& record, const QHash<QString, QJsonObject>& plan_outcomes)
+{
+    QJsonObject row{{"ip", record.ip}, {"sn", record.sn}, {"mac", record.mac}, {"model", record.model}, {"V", ""},
+                    {"active", record.active == "active"}, {"sharedWith", 0}, {"inProject", true}};
+    add_plan_outcome(&row, plan_outcomes);
+    return row;
 }
 
 bool is_missing(const QJsonObject& device)
@@ -92,12 +94,13 @@ QJsonArray ORB_SiteRows::rows(const QJsonArray& listed, const QVector<ORB_Device
         rows.append(row);
         shown.insert(sn);
     }
+    if (!with_unseen)
+        return rows;
     for (const ORB_DeviceRecord& record : project) {
-        if (!with_unseen || shown.contains(record.sn))
+        if (shown.contains(record.sn))
             continue;
-        QJsonObject row = row_of_project_switch(record);
+        QJsonObject row = row_of_project_switch(record, plan_outcomes);
         row["notSeen"] = true;
-        add_plan_outcome(&row, plan_outcomes);
         rows.append(row);
         shown.insert(record.sn);
     }
@@ -108,11 +111,8 @@ QJsonArray ORB_SiteRows::project_rows(const QVector<ORB_DeviceRecord>& project,
                                       const QHash<QString, QJsonObject>& plan_outcomes)
 {
     QJsonArray rows;
-    for (const ORB_DeviceRecord& record : project) {
-        QJsonObject row = row_of_project_switch(record);
-        add_plan_outcome(&row, plan_outcomes);
-        rows.append(row);
-    }
+    for (const ORB_DeviceRecord& record : project)
+        rows.append(row_of_project_switch(record, plan_outcomes));
     return rows;
 }
 

@@ -314,7 +314,7 @@ void ORB_Window::apply_mode(const QString& mode)
         w->hide();
     ui->change_mobile_button->setEnabled(true);
     ui->login_changepd_button->setText(tr("Change Password"));
-    QSettings settings("./Settings.ini", QSettings::IniFormat);
+    const QSettings settings = program_settings();
     if (settings.contains("user"))
         ui->usr_name_text->setText(settings.value("user").toString());
 
@@ -374,7 +374,7 @@ void ORB_Window::language_changed(QAction* project)
 {
     language = project->text() == "Chinese" ? 0 : 1;
     const QString account = ui->usr_name_text->text();
-    QSettings("./Settings.ini", QSettings::IniFormat).setValue("language", language);
+    program_settings().setValue("language", language);
     install_translator();
     show_login_state(account);
     conn2device->tell_page(QJsonObject{{"command", "language"}, {"type", language}});

@@ -1,12 +1,13 @@
 #include "startup_language.h"
 
+#include "projects/private_files.h"
+
 #include <QDebug>
 #include <QLocale>
-#include <QSettings>
 
 int startup_language()
 {
-    QSettings settings("./Settings.ini", QSettings::IniFormat);
+    const QSettings settings = program_settings();
     if (settings.contains("language")) {
         const int value = settings.value("language").toInt();
         if (value != 0)

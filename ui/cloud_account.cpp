@@ -2,6 +2,7 @@
 
 #include "cloud/orb_conn2server.h"
 #include "projects/device_records.h"
+#include "projects/private_files.h"
 #include "ui/cloud_project_tree.h"
 #include "ui/orb_change_mobile_window.h"
 #include "ui/orb_change_passwd_window.h"
@@ -15,16 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSettings>
-
-namespace {
-
-QSettings settings()
-{
-    return QSettings("./Settings.ini", QSettings::IniFormat);
-}
-
-} // namespace
 
 ORB_CloudAccount::ORB_CloudAccount(Widgets widgets, ORB_WindowState& shared,
                                    std::function<void(const QString&)> show_login_state, ORB_CONN2SERVER* link,
@@ -152,7 +143,7 @@ void ORB_CloudAccount::login(Id id, const QString& user, const QString& password
 
 void ORB_CloudAccount::remember_login(const QString& user, const QString& password, bool remember)
 {
-    QSettings stored = settings();
+    QSettings stored = program_settings();
     stored.setValue("user", user);
     stored.setValue("passwd", remember ? encode_stored_password(password) : QString());
     stored.setValue("remember", remember);
@@ -186,7 +177,7 @@ void ORB_CloudAccount::alter_mobile(const QString& new_mobile, const QString& co
     case 0:
         ui.account_label->setText(new_mobile);
         inform(tr("changing mobile successful"));
-        settings().setValue("user", new_mobile);
+        program_settings().setValue("user", new_mobile);
         link->query_device();
         if (link->result_code() == 0)
             cloud_tree->redraw(link->project_tree());
@@ -210,7 +201,7 @@ void ORB_CloudAccount::alter_password(const QString& new_password)
         return;
     }
     inform(tr("changing password successful"));
-    QSettings stored = settings();
+    QSettings stored = program_settings();
     stored.setValue("passwd", QString());
     stored.setValue("remember", false);
 }
@@ -226,7 +217,7 @@ void ORB_CloudAccount::delete_account()
     if (link->result_code() != 0)
         return;
     // The account is gone, and so must be the password remembered for it.
-    QSettings stored = settings();
+    QSettings stored = program_settings();
     stored.remove("passwd");
     stored.remove("remember");
     inform(tr("Account delete successful"));

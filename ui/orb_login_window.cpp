@@ -1,13 +1,13 @@
 #include "orb_login_window.h"
 
 #include "projects/device_records.h"
+#include "projects/private_files.h"
 #include "ui_orb_login_window.h"
 #include "ui/window_habits.h"
 #include "ui/plain_message.h"
 
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSettings>
 
 namespace {
 
@@ -21,7 +21,7 @@ bool is_mobile_number(const QString& text)
 // Only the keys present are applied; the password is stored encrypted.
 void fill_remembered_login(Ui::ORB_Login_Window* ui)
 {
-    const QSettings stored("./Settings.ini", QSettings::IniFormat);
+    const QSettings stored = program_settings();
     if (stored.contains("user"))
         ui->mobile_text->setText(stored.value("user").toString());
     if (stored.contains("passwd"))

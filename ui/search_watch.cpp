@@ -1,6 +1,7 @@
 #include "search_watch.h"
 
 #include "device/orb_conn2device.h"
+#include "projects/private_files.h"
 #include "ui/local_device_tree.h"
 #include "ui/window_state.h"
 
@@ -8,17 +9,7 @@
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalBlocker>
-
-namespace {
-
-QSettings watch_settings()
-{
-    return QSettings("./Settings.ini", QSettings::IniFormat);
-}
-
-} // namespace
 
 ORB_SearchWatch::ORB_SearchWatch(Widgets widgets, ORB_CONN2DEVICE* device_link, ORB_LocalDeviceTree* device_tree,
                                  ORB_WindowState& shared, std::function<bool()> plan_running, QObject* parent)
@@ -30,7 +21,7 @@ ORB_SearchWatch::ORB_SearchWatch(Widgets widgets, ORB_CONN2DEVICE* device_link, 
     , plan_running(std::move(plan_running))
 {
     shared.watch_interval_s = qBound(
-        MIN_INTERVAL_S, watch_settings().value("watch_interval", shared.watch_interval_s).toInt(), MAX_INTERVAL_S);
+        MIN_INTERVAL_S, program_settings().value("watch_interval", shared.watch_interval_s).toInt(), MAX_INTERVAL_S);
     ui.button->setStyleSheet("QPushButton:checked { background-color: #0a7a2f; color: white; }");
     next_round.setSingleShot(true);
     connect(&next_round, &QTimer::timeout, this, &ORB_SearchWatch::run_round);
@@ -76,7 +67,7 @@ void ORB_SearchWatch::stop()
 void ORB_SearchWatch::set_interval(int seconds)
 {
     shared.watch_interval_s = qBound(MIN_INTERVAL_S, seconds, MAX_INTERVAL_S);
-    watch_settings().setValue("watch_interval", shared.watch_interval_s);
+    program_settings().setValue("watch_interval", shared.watch_interval_s);
     if (shared.watching && next_round.isActive())
         next_round.start(shared.watch_interval_s * 1000);
     tell_page_state();

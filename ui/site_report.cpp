@@ -1,6 +1,7 @@
 #include "site_report.h"
 
 #include "device/orb_conn2device.h"
+#include "projects/private_files.h"
 #include "projects/site_rows.h"
 #include "ui/listed_switches.h"
 #include "ui/local_projects.h"
@@ -17,20 +18,10 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QWebEnginePage>
 
 #include <memory>
-
-namespace {
-
-QSettings report_settings()
-{
-    return QSettings("./Settings.ini", QSettings::IniFormat);
-}
-
-} // namespace
 
 ORB_SiteReport::ORB_SiteReport(Widgets widgets, ORB_CONN2DEVICE* device_link, const ORB_LocalProjects* projects,
                                const ORB_ListedSwitches* switches, QObject* parent)
@@ -51,7 +42,7 @@ void ORB_SiteReport::open()
 {
     QJsonArray rows = switches->list_rows(true);
     ORB_SiteRows::sort_by_address(&rows);
-    const QSettings stored = report_settings();
+    const QSettings stored = program_settings();
     const QJsonObject title{{"project", projects->open_project_name()},
                             {"nic", device_link->last_search_interface()},
                             {"date", QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm")},
@@ -66,7 +57,7 @@ void ORB_SiteReport::open()
 
 void ORB_SiteReport::remember_lines(const QString& site, const QString& installer)
 {
-    QSettings stored = report_settings();
+    QSettings stored = program_settings();
     stored.setValue("report_site", site);
     stored.setValue("report_installer", installer);
 }

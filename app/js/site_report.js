@@ -87,33 +87,27 @@ const SiteReport = (() => {
     return table;
   }
 
+  function svgElement(tag, attributes, text) {
+    const el = document.createElementNS(SVG, tag);
+    for (const [name, value] of Object.entries(attributes)) el.setAttribute(name, value);
+    if (text !== undefined) el.textContent = text;
+    return el;
+  }
+
   // Horizontal bars, one a value; the labels are SVG text nodes.
   function barChart(tallied) {
     const BAR = 14, GAP = 4, LABEL = 150, WIDTH = 420;
-    const svg = document.createElementNS(SVG, "svg");
-    const height = tallied.length * (BAR + GAP);
-    svg.setAttribute("viewBox", `0 0 ${WIDTH} ${Math.max(height, 1)}`);
-    svg.setAttribute("width", WIDTH);
-    svg.setAttribute("height", Math.max(height, 1));
+    const height = Math.max(1, tallied.length * (BAR + GAP));
+    const svg = svgElement("svg", { viewBox: `0 0 ${WIDTH} ${height}`, width: WIDTH, height });
     const most = Math.max(1, ...tallied.map(([, n]) => n));
     tallied.forEach(([label, n], i) => {
       const y = i * (BAR + GAP);
-      const text = document.createElementNS(SVG, "text");
-      text.setAttribute("x", LABEL - 6);
-      text.setAttribute("y", y + BAR - 3);
-      text.setAttribute("text-anchor", "end");
-      text.textContent = label.length > 24 ? label.slice(0, 23) + "…" : label;
       const width = Math.max(1, ((WIDTH - LABEL - 50) * n) / most);
-      const bar = document.createElementNS(SVG, "rect");
-      bar.setAttribute("x", LABEL);
-      bar.setAttribute("y", y);
-      bar.setAttribute("height", BAR);
-      bar.setAttribute("width", width);
-      const count = document.createElementNS(SVG, "text");
-      count.setAttribute("x", LABEL + width + 4);
-      count.setAttribute("y", y + BAR - 3);
-      count.textContent = String(n);
-      svg.append(text, bar, count);
+      svg.append(
+        svgElement("text", { x: LABEL - 6, y: y + BAR - 3, "text-anchor": "end" },
+                   label.length > 24 ? label.slice(0, 23) + "…" : label),
+        svgElement("rect", { x: LABEL, y, height: BAR, width }),
+        svgElement("text", { x: LABEL + width + 4, y: y + BAR - 3 }, String(n)));
     });
     return svg;
   }
