@@ -70,6 +70,10 @@ void SimFleet::handle(const QByteArray& datagram)
         return;
     }
 
+    // A burst is made first and sent after, so its answers follow each other
+    // as closely as the socket allows.
+    const bool burst = search && settings.search_spread_ms == 0;
+    QVector<QByteArray> burst_replies;
     for (int i = 0; i < switches.size(); ++i) {
         SimSwitch& sw = switches[i];
         if (sw.muted || sw.mode == SimSwitch::Mode::Silent || sw.is_restarting())
@@ -83,9 +87,16 @@ void SimFleet::handle(const QByteArray& datagram)
         const CJsonPtr answer = sw.answer(data);
         if (!answer)
             continue;
+        const QByteArray reply = sw.reply_datagram(syn, answer.get());
+        if (burst && sw.delay_ms == 0) {
+            burst_replies.append(reply);
+            continue;
+        }
         const int spread = search ? int(qint64(settings.search_spread_ms) * i / switches.size()) : 0;
-        send_later(sw.delay_ms + spread, sw.reply_datagram(syn, answer.get()), i);
+        send_later(sw.delay_ms + spread, reply, i);
     }
+    for (const QByteArray& reply : burst_replies)
+        socket->writeDatagram(reply, GROUP, REPLY_PORT);
 }
 
 void SimFleet::send_later(int delay_ms, const QByteArray& datagram, int changed_switch)

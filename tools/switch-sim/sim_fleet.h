@@ -18,7 +18,7 @@ public:
     struct Settings
     {
         int restart_ms = 8000;
-        int search_spread_ms = 300; // search answers spread evenly over this time
+        int search_spread_ms = 300; // search answers spread evenly over this time; 0: one burst
         bool log_requests = false;  // one JSON line per request on stdout
         int flood_switches = 0;     // >0: searches are answered by a flood instead
         int flood_seconds = 8;
