@@ -1,7 +1,10 @@
 // A search while a host on the LAN floods it: tag-correct replies from 50,000
-// made-up switches for 8 s, oversized and endless-field ones among them.
-// Prints how long after its five-second window the search returned, how many
-// switches it listed and left out, and how much the process's memory grew.
+// made-up switches, sent as fast as the host can for 8 s, oversized and
+// endless-field ones among them. Prints how long after its five-second window
+// the search returned, how many switches it listed, left out and said lost,
+// how much the process's memory grew (the peak during the search, less the
+// memory before it), and the longest gap between the ticks of a 10 ms timer
+// during the search: how long the window would not have answered.
 //
 // Run inside the isolated network: tools/isolated-lan.sh build/release/bench/bench_search_flood
 
@@ -13,6 +16,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -20,14 +24,22 @@ namespace {
 
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-// Resident memory in KiB, from /proc.
-long resident_kib()
+// A line of /proc/self/status in KiB.
+long status_kib(const char* field)
 {
     QFile status("/proc/self/status");
     if (!status.open(QIODevice::ReadOnly))
         return -1;
-    const QRegularExpressionMatch m = QRegularExpression(R"(VmRSS:\s+(\d+) kB)").match(status.readAll());
+    const QRegularExpressionMatch m = QRegularExpression(QString(R"(%1:\s+(\d+) kB)").arg(field)).match(status.readAll());
     return m.hasMatch() ? m.captured(1).toLong() : -1;
+}
+
+// From now on the peak resident memory counts anew.
+void reset_peak()
+{
+    QFile clear("/proc/self/clear_refs");
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
 }
 
 } // namespace
@@ -45,14 +57,26 @@ int main(int argc, char* argv[])
     SwitchSimulator flood({"--count", "0", "--flood", "50000", "--flood-seconds", "8"});
     if (!flood.is_ready())
         return 1;
-    const long before = resident_kib();
+    QElapsedTimer tick_clock;
+    qint64 last_tick = 0, longest_gap = 0;
+    QTimer ticks;
+    ticks.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        longest_gap = qMax(longest_gap, tick_clock.elapsed() - last_tick);
+        last_tick = tick_clock.elapsed();
+    });
+    const long before = status_kib("VmRSS");
+    reset_peak();
     QElapsedTimer clock;
     clock.start();
+    tick_clock.start();
+    ticks.start(10);
     link.search_device(true, "lo");
+    ticks.stop();
     const double after_window = (clock.elapsed() - 5000) / 1000.0;
-    const long growth = resident_kib() - before;
-    std::printf("search returned %.2f s after its window; %d switches listed, %d replies left out; memory grew "
-                "%.1f MiB\n",
-                after_window, listed, link.switches_left_out(), growth / 1024.0);
+    const long growth = status_kib("VmHWM") - before;
+    std::printf("search returned %.2f s after its window; %d switches listed, %d replies left out, %d answers said "
+                "lost; memory grew %.1f MiB at its peak; the longest gap between 10 ms ticks was %lld ms\n",
+                after_window, listed, link.switches_left_out(), link.answers_lost(), growth / 1024.0, longest_gap);
     return 0;
 }

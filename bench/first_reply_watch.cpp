@@ -19,6 +19,8 @@ FirstReplyWatch::FirstReplyWatch()
     group.imr_multiaddr.s_addr = inet_addr("239.0.0.100");
     group.imr_interface.s_addr = htonl(INADDR_LOOPBACK);
     setsockopt(fd, IPPROTO_IP, IP_ADD_MEMBERSHIP, &group, sizeof group);
+    const int small = 4096; // what comes after the first answer is thrown away
+    setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
     const timeval tick{0, 20000};
     setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &tick, sizeof tick);
     thread = std::thread([this] { run(); });
@@ -33,8 +35,8 @@ FirstReplyWatch::~FirstReplyWatch()
 
 void FirstReplyWatch::arm()
 {
-    seen = false;
     armed = true;
+    seen = false;
 }
 
 double FirstReplyWatch::seconds_after_first() const
@@ -42,10 +44,18 @@ double FirstReplyWatch::seconds_after_first() const
     return std::chrono::duration<double>(Clock::now() - first_arrival).count();
 }
 
+// Once the first answer is seen the watch reads no more: a thread reading
+// every answer of a burst would take the processor from the program's reader.
 void FirstReplyWatch::run()
 {
     char buffer[65536];
     while (!stop) {
+        if (seen) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            while (recv(fd, buffer, sizeof buffer, MSG_DONTWAIT) > 0) {
+            }
+            continue;
+        }
         if (recv(fd, buffer, sizeof buffer, 0) > 0 && armed && !seen) {
             first_arrival = Clock::now();
             first_epoch_ms = std::chrono::duration<double, std::milli>(

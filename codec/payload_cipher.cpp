@@ -62,6 +62,16 @@ void tea_encrypt_block(unsigned char* block, const uint32_t k[4])
     store_le(block + 4, z);
 }
 
+void payload_decrypt_leading_blocks(unsigned char* data, uint32_t blocks, const char* key)
+{
+    if (!data || !key)
+        return;
+    uint32_t k[4];
+    load_key(key, k);
+    for (uint32_t i = 0; i < blocks; ++i)
+        tea_decrypt_block(data + 8 * i, k);
+}
+
 void tea_decrypt_block(unsigned char* block, const uint32_t k[4])
 {
     uint32_t y = load_le(block), z = load_le(block + 4), sum = DECRYPT_SUM;

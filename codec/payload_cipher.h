@@ -21,6 +21,11 @@ void tea_decrypt_block(unsigned char* block, const uint32_t k[4]);
 // Returns out, or null when data, key or out is null.
 char* payload_encrypt(unsigned char* data, uint32_t length, const char* key, bool base64, char* out);
 
+// Decrypts in place the first blocks * 8 bytes of a cipher text that is
+// longer than that: its whole leading blocks, without the tail. A look at the
+// start of a text is then cheap. Does nothing when data or key is null.
+void payload_decrypt_leading_blocks(unsigned char* data, uint32_t blocks, const char* key);
+
 // With base64 true, text is a terminated Base64 text decoded into out; otherwise
 // length bytes are copied to out. The result is then decrypted in place.
 // out must hold base64_decoded_capacity(strlen(text)) bytes, zero-filled.

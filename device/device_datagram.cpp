@@ -1,5 +1,6 @@
 #include "device_datagram.h"
 
+#include "codec/base64.h"
 #include "codec/payload_cipher.h"
 #include "codec/payload_text.h"
 #include "codec/text_prefix.h"
@@ -8,6 +9,60 @@
 namespace {
 
 constexpr std::size_t SYN_LENGTH = 8;
+// The start of a datagram that shows_other_tag() reads: enough for a few
+// short members, such as "cmd" and "syn".
+constexpr uint32_t LEADING_BLOCKS = 8;
+constexpr int LEADING_BASE64 = 88; // decodes to 66 bytes: the 8 blocks and a little
+
+// Reads the plain JSON text of a member's string, without escapes; false at
+// anything else, or at the end of the text.
+bool read_plain_string(const char*& p, const char* end, QByteArray* text)
+{
+    if (p >= end || *p != '"')
+        return false;
+    const char* start = ++p;
+    while (p < end && *p != '"' && *p != '\\')
+        ++p;
+    if (p >= end || *p != '"')
+        return false;
+    *text = QByteArray(start, int(p - start));
+    ++p;
+    return true;
+}
+
+void skip_space(const char*& p, const char* end)
+{
+    while (p < end && (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r'))
+        ++p;
+}
+
+// The "syn" among the leading members of a JSON object whose values are
+// plain strings, if the text shows it before anything else.
+bool leading_syn(const char* p, const char* end, QByteArray* syn)
+{
+    skip_space(p, end);
+    if (p >= end || *p++ != '{')
+        return false;
+    for (;;) {
+        QByteArray name, value;
+        skip_space(p, end);
+        if (!read_plain_string(p, end, &name))
+            return false;
+        skip_space(p, end);
+        if (p >= end || *p++ != ':')
+            return false;
+        skip_space(p, end);
+        if (!read_plain_string(p, end, &value))
+            return false;
+        if (name == "syn") {
+            *syn = value;
+            return true;
+        }
+        skip_space(p, end);
+        if (p >= end || *p++ != ',')
+            return false;
+    }
+}
 
 // A field of a search entry, cut to FIELD_BYTES at a character boundary: a
 // host on the LAN may send fields of any length.
@@ -65,6 +120,22 @@ CJsonPtr ORB_DeviceDatagram::open_reply(const QByteArray& datagram, const QByteA
     }
     *verdict = Verdict::Matched;
     return reply;
+}
+
+bool ORB_DeviceDatagram::shows_other_tag(const QByteArray& datagram, const QByteArray& expected)
+{
+    if (datagram.size() <= LEADING_BASE64)
+        return false;
+    const QByteArray leading = datagram.left(LEADING_BASE64); // terminated, as the decoder wants
+    unsigned char plain[LEADING_BASE64] = {};
+    uint32_t length = 0;
+    if (!base64_decode(leading.constData(), plain, &length) || length < LEADING_BLOCKS * 8)
+        return false;
+    payload_decrypt_leading_blocks(plain, LEADING_BLOCKS, DEVICE_PAYLOAD_KEY);
+    const char* text = reinterpret_cast<const char*>(plain);
+    QByteArray syn;
+    return leading_syn(text, text + LEADING_BLOCKS * 8, &syn)
+        && !agrees_over(syn.constData(), expected.constData(), SYN_LENGTH);
 }
 
 CJsonPtr ORB_DeviceDatagram::search_entry(const cJSON* data)

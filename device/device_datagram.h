@@ -32,6 +32,12 @@ public:
     // characters. The document is returned only for a match.
     static CJsonPtr open_reply(const QByteArray& datagram, const QByteArray& expected, Verdict* verdict);
 
+    // Whether the start of a datagram shows, among its leading members, a
+    // "syn" that does not agree with expected: a look at the first blocks
+    // only, which spares decoding the rest of a flood's datagrams. False
+    // whenever the start does not tell (open_reply decides then).
+    static bool shows_other_tag(const QByteArray& datagram, const QByteArray& expected);
+
     // One "device" element of a search result from a reply's "data" object:
     // {"pid":"0","ip","sn","mac","model","active","V"}, missing fields filled
     // with "", "active" and "---" as the switches' older firmware expects,

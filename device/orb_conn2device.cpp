@@ -2,6 +2,7 @@
 
 #include "codec/request_signature.h"
 #include "codec/secret_masking.h"
+#include "device/datagram_reader.h"
 #include "device/device_alert.h"
 #include "device/device_datagram.h"
 
@@ -10,7 +11,8 @@
 #include <QNetworkInterface>
 #include <QSet>
 #include <QTimer>
-#include <QUdpSocket>
+
+#include <atomic>
 
 namespace {
 
@@ -20,15 +22,31 @@ constexpr int FIRST_WAIT_MS = 3000;
 constexpr int TIMEOUT_TIMER_MS = 200;
 constexpr int REPLY_WINDOW_MS = 3000;
 constexpr int SEARCH_WINDOW_MS = 5000;
-// A search drains the socket at most this long at a time, so the window
+// A request takes what was read at most this long at a time, so the window
 // paints and the timers fire between slices even under a flood.
 constexpr int DRAIN_SLICE_MS = 20;
 constexpr int PROGRESS_INTERVAL_MS = 200;
+constexpr int ROWS_PER_BATCH = 1000;
+// A burst is over once the reader has read nothing for this long; a search
+// waits for its end at most MAX_BURST_WAIT_MS at a time.
+constexpr int BURST_QUIET_MS = 5;
+constexpr int MAX_BURST_WAIT_MS = 250;
 constexpr int RECEIVE_BUFFER_BYTES = 8 * 1024 * 1024;
+// For tests and benchmarks: a smaller receive buffer, as some systems give.
+constexpr char RECEIVE_BUFFER_VARIABLE[] = "ORB_RECEIVE_BUFFER_BYTES";
 // What a search takes from the LAN, whatever a host sends: replies up to this
 // size, and no more than this long after its window.
 constexpr int MAX_SEARCH_DATAGRAM = 4096;
-constexpr int FINAL_DRAIN_MS = 100;
+constexpr int FINAL_DRAIN_MS = 20;
+
+QJsonArray device_array(const cJSON* devices)
+{
+    QJsonArray array;
+    const cJSON* device = nullptr;
+    cJSON_ArrayForEach(device, devices)
+    array.append(cjson_to_qjson_object(device));
+    return array;
+}
 
 QJsonObject timeout_result()
 {
@@ -49,6 +67,7 @@ CJsonPtr security_request(const QString& password, const QString& sn, const char
 
 ORB_CONN2DEVICE::ORB_CONN2DEVICE(QObject* parent)
     : QObject(parent)
+    , reader(new ORB_DatagramReader(this))
 {
 }
 
@@ -169,6 +188,7 @@ void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText)
     }
     local_project.reset();
     last_search_devices = QJsonArray(); // a search without answer leaves no old list behind
+    search_lost = 0;
     last_search_nic = selectedText;
     last_search_problem = open_socket(selectedText);
     if (const QString& problem = last_search_problem; !problem.isEmpty()) {
@@ -188,7 +208,7 @@ void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText)
     CJsonPtr request(cJSON_CreateObject());
     cJSON_AddStringToObject(request.get(), "callcmd", "search");
     send_and_wait(std::move(request), &ORB_CONN2DEVICE::readingSearch, webCall);
-    qDebug() << "socket_udp.info:" << socket->errorString();
+    qDebug() << "socket_udp.info:" << reader->error_text();
 }
 
 void ORB_CONN2DEVICE::start_search(QString selectedText)
@@ -203,19 +223,29 @@ QString ORB_CONN2DEVICE::open_socket(const QString& interface_name)
         return tr("The switches cannot be searched on %1: there is no such interface.").arg(interface_name);
     // The socket in use stays until the new one works: later requests still
     // reach the switches of the last search.
-    auto opened = std::make_unique<QUdpSocket>(this);
-    if (!opened->bind(QHostAddress::AnyIPv4, REPLY_PORT, QUdpSocket::ShareAddress | QUdpSocket::ReuseAddressHint))
+    const int asked = qEnvironmentVariableIsSet(RECEIVE_BUFFER_VARIABLE)
+        ? qEnvironmentVariableIntValue(RECEIVE_BUFFER_VARIABLE)
+        : RECEIVE_BUFFER_BYTES;
+    const ORB_DatagramReader::Opening opening = reader->open(REPLY_PORT, GROUP, nic, asked);
+    using Failure = ORB_DatagramReader::Opening::Failure;
+    if (opening.failure == Failure::Bind)
         return tr("The switches cannot be searched on %1: the reply port %2 cannot be opened (%3).")
-            .arg(interface_name, QString::number(REPLY_PORT), opened->errorString());
-    if (!opened->joinMulticastGroup(GROUP, nic))
+            .arg(interface_name, QString::number(REPLY_PORT), opening.error);
+    if (opening.failure == Failure::Join)
         return tr("The switches cannot be searched on %1: joining the switches' multicast group failed (%2).")
-            .arg(interface_name, opened->errorString());
-    opened->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, RECEIVE_BUFFER_BYTES);
-    opened->setMulticastInterface(nic);
-    opened->setSocketOption(QAbstractSocket::MulticastTtlOption, 1);
-    delete socket;
-    socket = opened.release();
+            .arg(interface_name, opening.error);
+    note_receive_buffer(asked, opening.buffer_given);
     return QString();
+}
+
+void ORB_CONN2DEVICE::note_receive_buffer(int asked, int given)
+{
+    static std::atomic<bool> noted{false};
+    if (given < asked && !noted.exchange(true))
+        qDebug().noquote() << QString("receive buffer: asked for %1 bytes, the system gave %2 (on Linux its cap is "
+                                      "net.core.rmem_max); answers beyond it are lost when the program reads late")
+                                  .arg(asked)
+                                  .arg(given);
 }
 
 QNetworkInterface ORB_CONN2DEVICE::interface_named(const QString& name)
@@ -231,7 +261,7 @@ void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::
 {
     // Before the first search there is no socket; while a request waits, a
     // second one would share its socket, loop and tag.
-    if (!socket || busy) {
+    if (!reader->is_open() || busy) {
         refuse_request();
         return;
     }
@@ -274,13 +304,27 @@ void ORB_CONN2DEVICE::wait_for_reply(const QByteArray& datagram, ReceiveSlot rec
     connect(&deadline, &QTimer::timeout, this, &ORB_CONN2DEVICE::default_timeout);
     reply_deadline = &deadline;
     first_datagram_seen = false;
-    const QMetaObject::Connection reading = connect(socket, &QUdpSocket::readyRead, this, receive);
-    socket->writeDatagram(datagram, GROUP, send_port);
+    const QMetaObject::Connection reading = start_reading(receive);
+    reader->send(datagram, GROUP, send_port);
     deadline.start(FIRST_WAIT_MS + TIMEOUT_TIMER_MS);
     if (!replied)
         wait_loop.exec();
-    disconnect(reading);
+    stop_reading(reading);
     reply_deadline = nullptr;
+}
+
+QMetaObject::Connection ORB_CONN2DEVICE::start_reading(ReceiveSlot receive)
+{
+    reader->discard(); // what came before the request is not its reply
+    reader->keep(true);
+    return connect(reader, &ORB_DatagramReader::arrived, this, receive, Qt::QueuedConnection);
+}
+
+void ORB_CONN2DEVICE::stop_reading(const QMetaObject::Connection& reading)
+{
+    disconnect(reading);
+    reader->keep(false);
+    reader->discard();
 }
 
 // The search's answers are read as they come, inside the wait loop: it ends
@@ -289,7 +333,8 @@ void ORB_CONN2DEVICE::wait_for_reply(const QByteArray& datagram, ReceiveSlot rec
 void ORB_CONN2DEVICE::wait_for_search(const QByteArray& datagram)
 {
     collection = std::make_unique<ORB_SearchCollection>();
-    rows_told = QJsonArray();
+    rows_reported = false;
+    burst_wait.invalidate();
     QElapsedTimer window;
     QTimer deadline;
     QTimer progress;
@@ -299,14 +344,14 @@ void ORB_CONN2DEVICE::wait_for_search(const QByteArray& datagram)
     deadline.setTimerType(Qt::PreciseTimer);
     connect(&deadline, &QTimer::timeout, this, &ORB_CONN2DEVICE::search_deadline_reached);
     connect(&progress, &QTimer::timeout, this, &ORB_CONN2DEVICE::report_search_progress);
-    const QMetaObject::Connection reading =
-        connect(socket, &QUdpSocket::readyRead, this, &ORB_CONN2DEVICE::readingSearch);
-    socket->writeDatagram(datagram, GROUP, send_port);
+    const QMetaObject::Connection reading = start_reading(&ORB_CONN2DEVICE::readingSearch);
+    lost_before = reader->lost();
+    reader->send(datagram, GROUP, send_port, true);
     deadline.start(FIRST_WAIT_MS + TIMEOUT_TIMER_MS);
     progress.start(PROGRESS_INTERVAL_MS);
     report_search_progress();
     wait_loop.exec();
-    disconnect(reading);
+    stop_reading(reading);
     search_window = nullptr;
     search_deadline = nullptr;
     collection.reset();
@@ -337,28 +382,46 @@ void ORB_CONN2DEVICE::refuse_request()
     emit qt2html_udp(timeout_result());
 }
 
-QByteArray ORB_CONN2DEVICE::read_datagram()
+bool ORB_CONN2DEVICE::take_datagram(QByteArray* datagram)
 {
-    const qint64 size = qMax<qint64>(socket->pendingDatagramSize(), 0);
-    QByteArray datagram(int(size) + 1, '\0');
-    const qint64 count = socket->readDatagram(datagram.data(), size, &peer_address, &peer_port);
-    datagram.truncate(int(qMax<qint64>(count, 0)));
-    return datagram;
+    ORB_DatagramReader::Datagram taken;
+    if (!reader->take(&taken))
+        return false;
+    *datagram = std::move(taken.bytes);
+    peer_address = QHostAddress(taken.sender_ipv4);
+    peer_port = taken.sender_port;
+    return true;
 }
 
-CJsonPtr ORB_CONN2DEVICE::take_matching_reply()
+CJsonPtr ORB_CONN2DEVICE::take_matching_reply(ReceiveSlot receive)
 {
     if (!first_datagram_seen) {
         first_datagram_seen = true;
         reply_deadline->start(REPLY_WINDOW_MS);
     }
-    while (socket->hasPendingDatagrams()) {
+    QElapsedTimer slice;
+    slice.start();
+    QByteArray datagram;
+    while (take_datagram(&datagram)) {
+        // Most of a flood is told apart by its first blocks.
         ORB_DeviceDatagram::Verdict verdict;
-        CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
+        CJsonPtr reply = ORB_DeviceDatagram::shows_other_tag(datagram, expected_syn)
+            ? nullptr
+            : ORB_DeviceDatagram::open_reply(datagram, expected_syn, &verdict);
         if (reply)
             return reply;
+        if (slice.elapsed() >= DRAIN_SLICE_MS) {
+            take_rest_later(receive);
+            break;
+        }
     }
     return nullptr;
+}
+
+void ORB_CONN2DEVICE::take_rest_later(ReceiveSlot receive)
+{
+    // Queued: the window paints and the deadline may fire before the next slice.
+    QMetaObject::invokeMethod(this, [this, receive] { (this->*receive)(); }, Qt::QueuedConnection);
 }
 
 void ORB_CONN2DEVICE::readingLogin()
@@ -366,7 +429,7 @@ void ORB_CONN2DEVICE::readingLogin()
     if (!mutex.tryLock())
         return;
     if (!replied && reply_deadline) {
-        outcome.reply = take_matching_reply();
+        outcome.reply = take_matching_reply(&ORB_CONN2DEVICE::readingLogin);
         if (outcome.reply) {
             outcome.answered = replied = true;
             wait_loop.quit();
@@ -380,7 +443,7 @@ void ORB_CONN2DEVICE::readingDatagrams()
     if (!mutex.tryLock())
         return;
     if (!replied && reply_deadline) {
-        const CJsonPtr reply = take_matching_reply();
+        const CJsonPtr reply = take_matching_reply(&ORB_CONN2DEVICE::readingDatagrams);
         if (reply) {
             outcome.result = cjson_to_qjson_object(reply.get());
             outcome.answered = replied = true;
@@ -395,26 +458,53 @@ void ORB_CONN2DEVICE::readingSearch()
     if (!mutex.tryLock())
         return;
     if (!replied && collection) {
-        const bool first = !search_window->isValid();
-        if (first) {
+        if (!search_window->isValid()) {
             search_window->start();
             search_deadline->start(SEARCH_WINDOW_MS);
         }
-        collect_search_replies(qMin<qint64>(search_window->elapsed() + DRAIN_SLICE_MS, SEARCH_WINDOW_MS));
-        if (first)
-            report_search_progress(); // the first switches are shown at once
+        if (burst_under_way()) {
+            QTimer::singleShot(BURST_QUIET_MS, this, &ORB_CONN2DEVICE::readingSearch);
+        } else {
+            if (!collect_search_replies(qMin<qint64>(search_window->elapsed() + DRAIN_SLICE_MS, SEARCH_WINDOW_MS)))
+                take_rest_later(&ORB_CONN2DEVICE::readingSearch);
+            if (!rows_reported)
+                report_search_progress(); // the first switches are shown at once
+        }
     }
     mutex.unlock();
 }
 
+// Reading comes first. While the reader takes in a burst, work on this
+// thread would take the processor from it, and the kernel's queue holds
+// about a millisecond of a burst; so the search takes and tells nothing until
+// the burst is over, or until it has waited MAX_BURST_WAIT_MS, as in a flood.
+bool ORB_CONN2DEVICE::burst_under_way()
+{
+    if (reader->ms_since_read() >= BURST_QUIET_MS) {
+        burst_wait.invalidate();
+        return false;
+    }
+    if (!burst_wait.isValid())
+        burst_wait.start();
+    if (burst_wait.elapsed() < MAX_BURST_WAIT_MS)
+        return true;
+    burst_wait.invalidate();
+    return false;
+}
+
 void ORB_CONN2DEVICE::search_deadline_reached()
 {
-    if (search_window->isValid()) {
+    if (search_window->isValid())
         collect_search_replies(SEARCH_WINDOW_MS + FINAL_DRAIN_MS);
-        report_search_progress(); // the last count is the final one
+    // What was read and not taken in time is lost as surely as what the
+    // system dropped; a search may even lose every answer.
+    search_lost = int(qMin<quint64>(reader->lost() - lost_before + quint64(reader->discard()), INT_MAX));
+    if (search_window->isValid()) {
+        tell_search_progress(); // the last count is the final one
         // Told before the result, which takes the web channel a while to
-        // carry: the page's list is whole now.
-        emit qt2html_device_udp(round_marked({{"command", "searchEnded"}, {"found", collection->size()}}));
+        // carry: the page's list is whole now, or says what it misses.
+        emit qt2html_device_udp(round_marked(
+            {{"command", "searchEnded"}, {"found", collection->size()}, {"lost", search_lost}}));
         finish_search();
     }
     wait_loop.quit(); // nothing came: the outcome stays unanswered, a time-out
@@ -422,17 +512,21 @@ void ORB_CONN2DEVICE::search_deadline_reached()
 
 void ORB_CONN2DEVICE::report_search_progress()
 {
-    if (const CJsonPtr fresh = collection->take_new(); cJSON_GetArraySize(fresh.get()) > 0) {
+    if (!search_window->isValid() || !burst_under_way())
+        tell_search_progress();
+}
+
+void ORB_CONN2DEVICE::tell_search_progress()
+{
+    // The rows go to the page as JSON text, which the web channel carries
+    // many times faster than the same rows as objects; a batch at a time, so
+    // the copies a burst's rows need on their way stay small.
+    for (CJsonPtr fresh = collection->take_new(ROWS_PER_BATCH); cJSON_GetArraySize(fresh.get()) > 0;
+         fresh = collection->take_new(ROWS_PER_BATCH)) {
+        rows_reported = true;
         emit search_rows(fresh.get());
-        QJsonArray rows;
-        const cJSON* row = nullptr;
-        cJSON_ArrayForEach(row, fresh.get())
-        {
-            const QJsonObject device = cjson_to_qjson_object(row);
-            rows.append(device);
-            rows_told.append(device);
-        }
-        emit qt2html_device_udp(QJsonObject{{"command", "searchRows"}, {"device", rows}});
+        emit qt2html_device_udp(
+            QJsonObject{{"command", "searchRows"}, {"rows", QString::fromUtf8(cjson_print(fresh.get()))}});
     }
     const int found = collection->size();
     emit search_progress(found);
@@ -445,41 +539,50 @@ void ORB_CONN2DEVICE::finish_search()
     search_left_out = collection->left_out();
     CJsonPtr devices = collection->take_devices();
 
-    // The last batch was told just before: every switch is in rows_told.
     CJsonPtr result(cJSON_CreateObject());
     cJSON_AddItemToObject(result.get(), "local_device", local_device_summary().release());
     cJSON_AddStringToObject(result.get(), "command", "search");
     cJSON_AddNumberToObject(result.get(), "errcode", 0);
     outcome.answered = true;
-    outcome.devices = std::move(devices);
     outcome.result = round_marked(cjson_to_qjson_object(result.get()));
-    outcome.result.insert("device", rows_told);
-    last_search_devices = rows_told;
+    last_search_devices = device_array(devices.get());
+    outcome.result.insert("device", last_search_devices);
+    outcome.devices = std::move(devices);
     replied = true;
 }
 
-void ORB_CONN2DEVICE::collect_search_replies(qint64 until_ms)
+bool ORB_CONN2DEVICE::collect_search_replies(qint64 until_ms)
 {
-    while (socket->hasPendingDatagrams() && search_window->elapsed() < until_ms) {
+    QByteArray datagram;
+    while (search_window->elapsed() < until_ms) {
+        if (!take_datagram(&datagram))
+            return true;
         collection->count_datagram();
-        if (socket->pendingDatagramSize() > MAX_SEARCH_DATAGRAM) {
-            socket->readDatagram(nullptr, 0); // dropped unread: no reply is that long
-            collection->count_oversized();
+        if (datagram.size() > MAX_SEARCH_DATAGRAM) {
+            collection->count_oversized(); // no reply is that long
             continue;
         }
         ORB_DeviceDatagram::Verdict verdict;
-        const CJsonPtr reply = ORB_DeviceDatagram::open_reply(read_datagram(), expected_syn, &verdict);
+        const CJsonPtr reply = ORB_DeviceDatagram::open_reply(datagram, expected_syn, &verdict);
         const cJSON* data = cJSON_GetObjectItemCaseSensitive(reply.get(), "data");
         if (data)
             collection->add(data);
         else
             collection->count_unusable();
     }
+    return false;
 }
 
 int ORB_CONN2DEVICE::switches_left_out() const
 {
     return search_left_out;
+}
+
+QString ORB_CONN2DEVICE::lost_answers_text() const
+{
+    if (search_lost == 0)
+        return QString();
+    return tr("%L1 answers were lost: the PC could not read them in time. Search again.").arg(search_lost);
 }
 
 CJsonPtr ORB_CONN2DEVICE::local_device_summary() const

@@ -8,6 +8,7 @@
 #include "codec/cjson_util.h"
 #include "device/search_collection.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkInterface>
@@ -23,9 +24,8 @@
 #include <memory>
 #include <optional>
 
-class QElapsedTimer;
+class ORB_DatagramReader;
 class QTimer;
-class QUdpSocket;
 
 class ORB_CONN2DEVICE : public QObject
 {
@@ -58,6 +58,11 @@ public:
     // How many replies from further switches the last search had to leave
     // out of its full list (0: the list holds every switch that answered).
     int switches_left_out() const;
+    // How many answers the last search lost: the PC could not read them in
+    // time (0: none, or the system does not tell, as the architecture notes say).
+    int answers_lost() const { return search_lost; }
+    // Says so when the last search lost answers (translated); empty when not.
+    QString lost_answers_text() const;
     // Why the last search could not be made (translated); empty when it was.
     QString search_problem() const { return last_search_problem; }
     // The "device" list of the last search; empty when it got no answer.
@@ -163,6 +168,8 @@ private:
     QJsonObject round_marked(QJsonObject message) const;
     // Empty, or why no socket could be opened on the interface (translated).
     QString open_socket(const QString& interface_name);
+    // Says once in the log when the system gave a smaller receive buffer than asked.
+    static void note_receive_buffer(int asked, int given);
     static QNetworkInterface interface_named(const QString& name);
     void send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
                        bool log_envelope = false);
@@ -170,18 +177,28 @@ private:
     void wait_for_search(const QByteArray& datagram);
     void report_outcome();
     void refuse_request();
-    QByteArray read_datagram();
-    // The first pending reply that carries the request's tag; the first
-    // datagram of a wait also opens its reply window.
-    CJsonPtr take_matching_reply();
-    // Reads what is pending until until_ms on the search window's clock.
-    void collect_search_replies(qint64 until_ms);
+    // The request's receive slot hears of what the reader reads while it waits.
+    QMetaObject::Connection start_reading(ReceiveSlot receive);
+    void stop_reading(const QMetaObject::Connection& reading);
+    // The oldest datagram read for the request; false when none waits.
+    bool take_datagram(QByteArray* datagram);
+    // The first reply read that carries the request's tag, taking at most a
+    // slice's time (the rest follows in receive, queued); the first datagram
+    // of a wait also opens its reply window.
+    CJsonPtr take_matching_reply(ReceiveSlot receive);
+    void take_rest_later(ReceiveSlot receive);
+    // Takes what was read until until_ms on the search window's clock; false
+    // when some is left for later.
+    bool collect_search_replies(qint64 until_ms);
     void search_deadline_reached();
+    bool burst_under_way();
+    // Tells the progress unless a burst is under way.
     void report_search_progress();
+    void tell_search_progress();
     void finish_search();
     CJsonPtr local_device_summary() const;
 
-    QUdpSocket* socket = nullptr;
+    ORB_DatagramReader* reader; // holds the socket, on a thread of its own
     bool round_running = false;
     bool page_dialog_open = false;
     QString last_search_problem;
@@ -200,17 +217,18 @@ private:
     bool silent = false;
     bool busy = false; // a request is outstanding
     int search_left_out = 0;
+    int search_lost = 0;
+    quint64 lost_before = 0; // the reader's loss count when the search was sent
     QJsonArray last_search_devices;
     // The running search: what it has collected, its clock from the first
     // answer, and the timer that ends its wait.
     std::unique_ptr<ORB_SearchCollection> collection;
-    // The running search's switches as the page was told them: the result's
-    // "device" list, converted once, during the window.
-    QJsonArray rows_told;
     QElapsedTimer* search_window = nullptr;
     QTimer* search_deadline = nullptr;
     // The running request's time-out, and whether any datagram came for it.
     QTimer* reply_deadline = nullptr;
     bool first_datagram_seen = false;
+    bool rows_reported = false; // the running search has told its first rows
+    QElapsedTimer burst_wait;   // since when the search waits for a burst to end
     Outcome outcome;
 };

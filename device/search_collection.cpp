@@ -37,10 +37,11 @@ void ORB_SearchCollection::add(const cJSON* data)
     cJSON_AddItemToArray(list.get(), entry.release());
 }
 
-CJsonPtr ORB_SearchCollection::take_new()
+CJsonPtr ORB_SearchCollection::take_new(int most)
 {
     CJsonPtr fresh(cJSON_CreateArray());
-    for (const cJSON* entry = last_taken ? last_taken->next : list->child; entry; entry = entry->next) {
+    const cJSON* entry = last_taken ? last_taken->next : list->child;
+    for (int taken = 0; entry && taken < most; entry = entry->next, ++taken) {
         cJSON_AddItemToArray(fresh.get(), cJSON_Duplicate(entry, true));
         last_taken = entry;
     }

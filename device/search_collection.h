@@ -30,9 +30,9 @@ public:
     int left_out() const { return switches_left_out; }
     const cJSON* devices() const { return list.get(); }
     CJsonPtr take_devices() { return std::move(list); }
-    // Copies of the switches listed since the last call, in the order they
-    // answered: what a person can be shown while the search goes on.
-    CJsonPtr take_new();
+    // Copies of at most most switches listed since the last call, in the
+    // order they answered: what a person can be shown while the search goes on.
+    CJsonPtr take_new(int most);
     // One line for the log: a line a datagram would let a flood swamp it.
     QString summary() const;
 

@@ -15,6 +15,7 @@ const Discovery = (() => {
   let projectSerials = new Set(); // the open local project's switches
   let table = null;          // the table's rows, drawn as they come into view
   let watchOn = false;       // the search repeats by itself; the program marks each round
+  let answersLost = 0;       // answers the last search lost: its list is not whole
   const $ = (id) => document.getElementById(id);
 
   // The GBK bytes of "未激活" arrive as replacement characters; anything but
@@ -163,6 +164,7 @@ const Discovery = (() => {
     }
     if (!live) {
       live = listedLive = true;
+      answersLost = 0;
       devices = [];
       byAddress = new Map();
     }
@@ -193,7 +195,8 @@ const Discovery = (() => {
     const missing = new Set(devices.filter((d) => d.watch === "missing").map((d) => d.sn));
     selected = new Set([...selected].filter((sn) => !missing.has(sn)));
     live = false;
-    notice(I18n.t("watchRound", message), message.missing > 0 ? "error" : "info");
+    const lost = message.lost > 0 ? " " + I18n.t("answersLost", { n: message.lost }) : "";
+    notice(I18n.t("watchRound", message) + lost, message.missing > 0 || lost ? "error" : "info");
     render(true);
   }
 
@@ -241,7 +244,8 @@ const Discovery = (() => {
       const sharing = devices.filter((d) => d.sharedBy > 1).length;
       text += " " + I18n.t("sharedAddresses", { n: sharing, list: shared.join(", ") });
     }
-    notice(text, shared.length > 0 ? "error" : "info");
+    if (answersLost > 0) text += " " + I18n.t("answersLost", { n: answersLost });
+    notice(text, shared.length > 0 || answersLost > 0 ? "error" : "info");
     render(true);
   }
 
@@ -252,8 +256,9 @@ const Discovery = (() => {
       notice(I18n.t("searchProgress", { n: message.found }) + (live ? " " + I18n.t("searchListGrowing") : ""),
              "info");
     } else if (message.command === "searchRows") {
-      showNewRows(message.device || []);
+      showNewRows(JSON.parse(message.rows || "[]"));
     } else if (message.command === "searchEnded") {
+      answersLost = message.lost || 0;
       // A round's marks come with its own message, unless watch stopped meanwhile.
       if (live && (!message.round || !watchOn)) showListFinal();
     } else if (message.command === "watchRound") {

@@ -114,6 +114,10 @@
         <source>The switches cannot be searched on %1: joining the switches&apos; multicast group failed (%2).</source>
         <translation>The switches cannot be searched on %1: joining the switches&apos; multicast group failed (%2).</translation>
     </message>
+    <message>
+        <source>%L1 answers were lost: the PC could not read them in time. Search again.</source>
+        <translation>%L1 answers were lost: the PC could not read them in time. Search again.</translation>
+    </message>
 </context>
 <context>
     <name>ORB_Change_Mobile_Window</name>
@@ -648,6 +652,13 @@
     <message>
         <source>Watch round %1 at %2: %3 found, %4 new, %5 missing, %6 changed</source>
         <translation>Watch round %1 at %2: %3 found, %4 new, %5 missing, %6 changed</translation>
+    </message>
+    <message numerus="yes">
+        <source>watch keeps at most %L1 switches: the %n missing the longest were forgotten</source>
+        <translation>
+            <numerusform>watch keeps at most %L1 switches: the missing one seen the longest ago was forgotten</numerusform>
+            <numerusform>watch keeps at most %L1 switches: the %n missing the longest were forgotten</numerusform>
+        </translation>
     </message>
 </context>
 <context>

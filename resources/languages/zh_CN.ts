@@ -114,6 +114,10 @@
         <source>The switches cannot be searched on %1: joining the switches&apos; multicast group failed (%2).</source>
         <translation>无法在 %1 上搜索交换机：加入交换机的组播组失败（%2）。</translation>
     </message>
+    <message>
+        <source>%L1 answers were lost: the PC could not read them in time. Search again.</source>
+        <translation>%L1 个应答丢失：电脑未能及时读取。请重新搜索。</translation>
+    </message>
 </context>
 <context>
     <name>ORB_Change_Mobile_Window</name>
@@ -642,6 +646,12 @@
     <message>
         <source>Watch round %1 at %2: %3 found, %4 new, %5 missing, %6 changed</source>
         <translation>第 %1 轮监视（%2）：找到 %3 台，新增 %4 台，缺失 %5 台，变化 %6 台</translation>
+    </message>
+    <message numerus="yes">
+        <source>watch keeps at most %L1 switches: the %n missing the longest were forgotten</source>
+        <translation>
+            <numerusform>监视最多保留 %L1 台交换机：已忘记缺失最久的 %n 台</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The device link against the switch simulator over real UDP multicast, inside
 // the isolated network namespace.
 
+#include "device/address_plan_run.h"
 #include "device/device_alert.h"
 #include "device/orb_conn2device.h"
 #include "tools/drive/switch_simulator.h"
@@ -8,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -108,6 +110,8 @@ private slots:
     void cleanup()
     {
         sim.reset();
+        qunsetenv("ORB_RECEIVE_BUFFER_BYTES");
+        qunsetenv("ORB_READER_QUEUE_BYTES");
         alert_text = "Timeout,Please try again!";
     }
 
@@ -180,7 +184,7 @@ private slots:
         for (const QList<QVariant>& message : page) {
             const QJsonObject m = message[0].toJsonObject();
             if (m["command"] == QString("searchRows"))
-                for (const QJsonValue& row : m["device"].toArray())
+                for (const QJsonValue& row : QJsonDocument::fromJson(m["rows"].toString().toUtf8()).array())
                     page_rows.append(row);
             if (m["command"] != QString("searchProgress"))
                 told.append(m["command"].toString());
@@ -416,6 +420,73 @@ private slots:
             // Every fiftieth switch answers with over 4 KiB: never listed.
             QVERIFY(device.toObject()["sn"].toString().mid(5, 6).toInt() % 50 != 0); // FLOOD<number>
         }
+    }
+
+    // A whole site answering at once: what the link does not list, it says it
+    // lost; and a plan does not take a switch the search may have missed for one
+    // that is gone.
+    void aBurstIsListedOrSaidLost()
+    {
+        QVERIFY(start({"--count", "2000", "--spread-ms", "0"}));
+        QSignalSpy page(link, &ORB_CONN2DEVICE::qt2html_device_udp);
+        qputenv("ORB_RECEIVE_BUFFER_BYTES", "192000"); // about 300 answers
+        timed([&] { link->search_device(true, "lo"); });
+        QCOMPARE(results.size(), 1);
+        QCOMPARE(results[0]["device"].toArray().size() + link->answers_lost(), 2000);
+        const QJsonObject ended = page.last()[0].toJsonObject();
+        QCOMPARE(ended["command"].toString(), QString("searchEnded"));
+        QCOMPARE(ended["lost"].toInt(), link->answers_lost());
+
+        // A reader that can keep nothing loses every answer.
+        qputenv("ORB_READER_QUEUE_BYTES", "1");
+        timed([&] { link->search_device(true, "lo"); });
+        QCOMPARE(results, ONLY_TIMEOUT);
+        QCOMPARE(link->answers_lost(), 2000);
+        QCOMPARE(link->lost_answers_text(),
+                 QString("%1 answers were lost: the PC could not read them in time. Search again.")
+                     .arg(QLocale().toString(2000)));
+
+        // The plan's switch takes its address; the confirming search loses every answer.
+        qunsetenv("ORB_READER_QUEUE_BYTES");
+        link->search_device(true, "lo");
+        qputenv("ORB_READER_QUEUE_BYTES", "1");
+        ORB_AddressPlanRun plan(link, [] { return QHash<QString, QString>(); }, nullptr);
+        page.clear();
+        plan.run(R"({"nic":"lo","password":"admin123","switches":[{"sn":"SIM000002000","ip":"10.20.7.250",)"
+                 R"("newIp":"10.30.0.1","mask":"255.0.0.0","gateway":"10.0.0.1","dns":"10.0.0.1","active":true}]})");
+        QStringList steps;
+        for (const QList<QVariant>& message : page)
+            if (const QJsonObject m = message[0].toJsonObject(); m["command"] == QString("planStep"))
+                steps.append(m["state"].toString() + ":" + m["reason"].toString());
+        QCOMPARE(steps, QStringList({"working:", "restarting:", "unconfirmed:answersLost"}));
+        qunsetenv("ORB_READER_QUEUE_BYTES");
+        link->search_device(true, "lo"); // the tests after this one get a reader that keeps what it reads
+    }
+
+    // A host floods the LAN while the link logs in: the window keeps
+    // answering, and the login still gets its reply.
+    void aLoginAnswersThroughAFlood()
+    {
+        QVERIFY(start_fleet({sw("A", "10.0.0.1")}));
+        SwitchSimulator flood({"--count", "0", "--flood", "50000", "--flood-seconds", "10"});
+        QVERIFY(flood.is_ready());
+        link->html2qt_udp(R"({"callcmd":"search"})", ""); // sets the flood going
+        QElapsedTimer clock;
+        qint64 last_tick = 0, longest_gap = 0;
+        QTimer ticks;
+        ticks.setTimerType(Qt::PreciseTimer);
+        connect(&ticks, &QTimer::timeout, this, [&] {
+            longest_gap = qMax(longest_gap, clock.elapsed() - last_tick);
+            last_tick = clock.elapsed();
+        });
+        clock.start();
+        ticks.start(10);
+        link->login_device("", "admin123", "A");
+        longest_gap = qMax(longest_gap, clock.elapsed() - last_tick);
+        QCOMPARE(reply_member(link->last_reply_document(), "login"), QString("success"));
+#ifndef __SANITIZE_ADDRESS__ // the sanitizer build checks memory, not speed
+        QVERIFY2(longest_gap < 100, qPrintable(QString::number(longest_gap)));
+#endif
     }
 
     void deviceHandover()
