@@ -132,12 +132,14 @@ void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& n
     QHash<QString, QString> found_at;
     for (const QJsonValue& device : device_link->last_search())
         found_at.insert(device["sn"].toString(), device["ip"].toString());
+    // A search that lost answers cannot tell that a switch is not there.
+    const QString not_found = device_link->answers_lost() > 0 ? "answersLost" : "notFound";
     for (const Step& step : restarting) {
         const QString at = found_at.value(step.sn);
         if (at == step.new_ip)
             report(step, "confirmed");
         else
-            report(step, "unconfirmed", at.isEmpty() ? "notFound" : "elsewhere", at);
+            report(step, "unconfirmed", at.isEmpty() ? not_found : "elsewhere", at);
     }
 }
 

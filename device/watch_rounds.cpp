@@ -1,6 +1,11 @@
 #include "watch_rounds.h"
 
-#include <QSet>
+#include <algorithm>
+
+ORB_WatchRounds::ORB_WatchRounds(int capacity)
+    : most_kept(capacity)
+{
+}
 
 void ORB_WatchRounds::reset()
 {
@@ -15,7 +20,7 @@ bool ORB_WatchRounds::same_address_and_state(const QJsonObject& a, const QJsonOb
     return a["ip"] == b["ip"] && (a["active"] == QString("active")) == (b["active"] == QString("active"));
 }
 
-ORB_WatchRounds::Counts ORB_WatchRounds::add_round(const QJsonArray& devices, const QDateTime& time)
+ORB_WatchRounds::Counts ORB_WatchRounds::add_round(const QJsonArray& devices, const QDateTime& time, bool whole)
 {
     const bool first = round_count++ == 0;
     Counts counts;
@@ -38,13 +43,49 @@ ORB_WatchRounds::Counts ORB_WatchRounds::add_round(const QJsonArray& devices, co
         *it = {device, changed ? "changed" : QString(), changed ? it->device : QJsonObject(), time};
         counts.changed += changed ? 1 : 0;
     }
-    for (const QString& sn : order)
-        if (!listed.contains(sn)) {
-            known[sn].mark = "missing";
-            known[sn].before = QJsonObject();
-            ++counts.missing;
-        }
+    mark_unlisted(listed, whole, counts);
+    counts.forgotten = forget_missing();
+    counts.missing -= counts.forgotten;
     return counts;
+}
+
+// What a round did not list is missing when the round heard every answer;
+// otherwise it may have answered unheard, and only what was missing stays so.
+void ORB_WatchRounds::mark_unlisted(const QSet<QString>& listed, bool whole, Counts& counts)
+{
+    for (const QString& sn : order) {
+        if (listed.contains(sn))
+            continue;
+        Known& k = known[sn];
+        if (whole || k.mark == "missing") {
+            k.mark = "missing";
+            ++counts.missing;
+        } else {
+            k.mark.clear();
+        }
+        k.before = QJsonObject();
+    }
+}
+
+int ORB_WatchRounds::forget_missing()
+{
+    const int excess = known.size() - most_kept;
+    if (excess <= 0)
+        return 0;
+    QVector<QPair<QDateTime, QString>> missing;
+    for (const QString& sn : order)
+        if (known[sn].mark == "missing")
+            missing.append({known[sn].last_seen, sn});
+    std::stable_sort(missing.begin(), missing.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QSet<QString> forgotten;
+    for (int i = 0; i < qMin(excess, missing.size()); ++i) {
+        forgotten.insert(missing[i].second);
+        known.remove(missing[i].second);
+    }
+    order.erase(std::remove_if(order.begin(), order.end(), [&](const QString& sn) { return forgotten.contains(sn); }),
+                order.end());
+    return forgotten.size();
 }
 
 QJsonArray ORB_WatchRounds::marked_list() const

@@ -68,6 +68,8 @@ void ORB_CsvFiles::export_table(const QString& which)
     if (file.open(QIODevice::WriteOnly) && file.write(table) >= 0 && file.commit()) {
         message.insert("file", path);
         message.insert("rows", rows.size());
+        if (!project) // a list that lost answers is not the whole site
+            message.insert("lost", device_link->answers_lost());
     } else {
         message.insert("error", file.errorString());
     }

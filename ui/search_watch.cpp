@@ -48,6 +48,7 @@ void ORB_SearchWatch::set_on(bool on, const QString& nic)
     if (on) {
         shared.watch_nic = nic;
         rounds.reset();
+        forgetting_told = false;
         ui.state_text->setText(tr("Watching %1: a search every %n second(s)", nullptr, shared.watch_interval_s).arg(nic));
         next_round.start(0);
     } else {
@@ -106,7 +107,8 @@ void ORB_SearchWatch::run_round()
     device_link->search_round(shared.watch_nic);
     if (started_under != start_count)
         return; // stopped, or started again, meanwhile: the round does not count
-    const ORB_WatchRounds::Counts counts = rounds.add_round(device_link->last_search(), start);
+    const ORB_WatchRounds::Counts counts =
+        rounds.add_round(device_link->last_search(), start, device_link->answers_lost() == 0);
     device_tree->show_watch_round(rounds.marked_list());
     show_round(counts, start.toString("HH:mm:ss"));
     next_round.start(shared.watch_interval_s * 1000);
@@ -114,13 +116,23 @@ void ORB_SearchWatch::run_round()
 
 void ORB_SearchWatch::show_round(const ORB_WatchRounds::Counts& counts, const QString& time)
 {
-    ui.state_text->setText(tr("Watch round %1 at %2: %3 found, %4 new, %5 missing, %6 changed")
-                               .arg(rounds.rounds())
-                               .arg(time)
-                               .arg(counts.found)
-                               .arg(counts.fresh)
-                               .arg(counts.missing)
-                               .arg(counts.changed));
+    QString text = tr("Watch round %1 at %2: %3 found, %4 new, %5 missing, %6 changed")
+                       .arg(rounds.rounds())
+                       .arg(time)
+                       .arg(counts.found)
+                       .arg(counts.fresh)
+                       .arg(counts.missing)
+                       .arg(counts.changed);
+    if (const QString lost = device_link->lost_answers_text(); !lost.isEmpty())
+        text += "; " + lost;
+    if (counts.forgotten > 0 && !forgetting_told) {
+        forgetting_told = true;
+        text += "; "
+            + tr("watch keeps at most %L1 switches: the %n missing the longest were forgotten", nullptr,
+                 counts.forgotten)
+                  .arg(rounds.capacity());
+    }
+    ui.state_text->setText(text);
     device_link->tell_page(QJsonObject{{"command", "watchRound"},
                                        {"round", rounds.rounds()},
                                        {"time", time},
@@ -128,5 +140,6 @@ void ORB_SearchWatch::show_round(const ORB_WatchRounds::Counts& counts, const QS
                                        {"new", counts.fresh},
                                        {"missing", counts.missing},
                                        {"changed", counts.changed},
+                                       {"lost", device_link->answers_lost()},
                                        {"device", rounds.marked_list()}});
 }

@@ -64,4 +64,5 @@ private:
     QTimer next_round;
     // Counts each start: a round that began under an earlier start is not counted.
     int start_count = 0;
+    bool forgetting_told = false; // the status line said once that watch forgets
 };

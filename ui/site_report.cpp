@@ -47,6 +47,7 @@ void ORB_SiteReport::open()
                             {"nic", device_link->last_search_interface()},
                             {"date", QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm")},
                             {"version", ORB_VERSION},
+                            {"lost", device_link->answers_lost()},
                             {"site", stored.value("report_site").toString()},
                             {"installer", stored.value("report_installer").toString()}};
     // The rows go as JSON text: the web channel converts a text far faster

@@ -160,7 +160,9 @@ const AddressPlan = (() => {
       if (message.rows) open(message.rows);
       else if (message.error) Discovery.notice(I18n.t("importFailed", message), "error");
     } else if (message.command === "csvExported") {
-      if (message.file) Discovery.notice(I18n.t("exported", message), "info");
+      if (message.file && message.lost > 0)
+        Discovery.notice(I18n.t("exported", message) + " " + I18n.t("listIncomplete", { n: message.lost }), "error");
+      else if (message.file) Discovery.notice(I18n.t("exported", message), "info");
       else if (message.error) Discovery.notice(I18n.t("exportFailed", message), "error");
     }
   }

@@ -73,6 +73,7 @@ const SiteReport = (() => {
     const lines = [["reportProject", t.project || I18n.t("reportSearchResults")], ["interface", t.nic],
                    ["reportDate", t.date], ["reportVersion", t.version],
                    ["reportSite", $("report-site").value.trim()], ["reportInstaller", $("report-installer").value.trim()]];
+    if (t.lost > 0) lines.push(["reportList", I18n.t("listIncomplete", { n: t.lost })]);
     for (const [key, value] of lines) block.append(element("dt", "", I18n.t(key)), element("dd", "", value));
     return block;
   }

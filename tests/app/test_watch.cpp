@@ -168,6 +168,18 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return logins_to("A") == 2; }));
         QCOMPARE(tree_marks()[1], QString("B:"));
 
+        // A round that loses every answer marks no switch missing, and says so.
+        qputenv("ORB_READER_QUEUE_BYTES", "1");
+        QVERIFY(wait_for_round(4));
+        qunsetenv("ORB_READER_QUEUE_BYTES");
+        QCOMPARE(status->text().section(": ", 1),
+                 QString("0 found, 0 new, 0 missing, 0 changed; 4 answers were lost: the PC could not read them in "
+                         "time. Search again."));
+        QCOMPARE(tree_marks(), QStringList({"A:", "B:", "C:", "D:"}));
+        QVERIFY(lan->page->wait_for("document.getElementById('discovery-notice').textContent.endsWith("
+                                    "'4 answers were lost: the PC could not read them in time. Search again.')"));
+        QCOMPARE(page_marks(), QString("A: B: C: D:"));
+
         // A plan started during watch runs with no round in it.
         lan->page->run("window.heard = []; Bridge.on('deviceMessage', m => window.heard.push(m.command));"
                        "Bridge.applyPlan({nic: 'lo', password: 'admin123', switches: [{sn: 'A', ip: '10.0.0.1', "

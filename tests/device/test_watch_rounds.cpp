@@ -65,9 +65,32 @@ private slots:
                  QString("2 found 0 new 1 missing 1 changed"));
         QCOMPARE(marks(rounds), QStringList({"A:changed", "B:", "C:missing"}));
 
+        // A round that lost answers marks nothing missing that was there; what
+        // was missing stays so.
+        QCOMPARE(counts(rounds.add_round({sw("A", "10.0.0.1", "not_active")}, t0.addSecs(75), false)),
+                 QString("1 found 0 new 1 missing 0 changed"));
+        QCOMPARE(marks(rounds), QStringList({"A:", "B:", "C:missing"}));
+
         rounds.reset();
         rounds.add_round({sw("D", "10.0.0.4")}, t0);
         QCOMPARE(marks(rounds), QStringList({"D:"}));
+    }
+
+    // A host that answers every round with new serial numbers: the rounds
+    // keep their capacity, forgetting the switches missing the longest first.
+    void theRoundsForgetTheLongestMissingFirst()
+    {
+        ORB_WatchRounds rounds(3);
+        const QDateTime t0(QDate(2026, 12, 7), QTime(9, 0, 0));
+        rounds.add_round({sw("A", "10.0.0.1"), sw("B", "10.0.0.2")}, t0);
+        rounds.add_round({sw("B", "10.0.0.2"), sw("C", "10.0.0.3")}, t0.addSecs(10));
+        ORB_WatchRounds::Counts c = rounds.add_round({sw("B", "10.0.0.2"), sw("D", "10.0.0.4")}, t0.addSecs(20));
+        QCOMPARE(c.forgotten, 1); // A, last seen at t0, before C
+        QCOMPARE(marks(rounds), QStringList({"B:", "C:missing", "D:new"}));
+        c = rounds.add_round({sw("E", "10.0.0.5"), sw("F", "10.0.0.6"), sw("G", "10.0.0.7")}, t0.addSecs(30));
+        QCOMPARE(c.forgotten, 3);
+        QCOMPARE(counts(c), QString("3 found 3 new 0 missing 0 changed"));
+        QCOMPARE(marks(rounds), QStringList({"E:new", "F:new", "G:new"}));
     }
 };
 
