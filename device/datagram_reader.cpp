@@ -1,6 +1,9 @@
 #include "datagram_reader.h"
 
+#include "device/reader_priority.h"
 #include "device/socket_drops.h"
+
+#include <QDebug>
 
 #include <QMutexLocker>
 #include <QUdpSocket>
@@ -20,6 +23,7 @@ constexpr qint64 BURST_GAP_NS = 2000000;
 // How long after a search's request the reader looks for its first answer
 // without pause; later answers wake it as any datagram does.
 constexpr int BURST_AWAIT_MS = 500;
+constexpr int MAX_READING_MS = 10;
 
 } // namespace
 
@@ -32,6 +36,13 @@ public:
     {
     }
     ~Worker() override { delete socket; }
+
+    void raise_priority()
+    {
+        prompt = ORB_ReaderPriority::raise();
+        qDebug() << (prompt ? "datagram reader: runs above the ordinary threads"
+                            : "datagram reader: runs as an ordinary thread (the system granted no higher priority)");
+    }
 
     Opening open(quint16 port, const QHostAddress& group, const QNetworkInterface& nic, int buffer_bytes)
     {
@@ -63,7 +74,7 @@ public:
             return;
         if (socket->writeDatagram(datagram, to, port) < 0)
             set_error();
-        else if (burst_expected)
+        else if (burst_expected && !prompt)
             await_burst();
     }
 
@@ -75,9 +86,9 @@ private:
     }
 
     // A site answers within milliseconds of the request, all at once, and the
-    // system may take longer than the kernel's queue lasts to wake a thread
-    // that sleeps (a few milliseconds, seen on a busy virtual machine). So the
-    // reader looks without pause for the first answer, for a while.
+    // system may take longer than the kernel's queue lasts to wake an ordinary
+    // thread that sleeps (a few milliseconds, seen on a busy virtual machine).
+    // So such a reader looks without pause for the first answer, for a while.
     void await_burst()
     {
         QElapsedTimer waited;
@@ -98,25 +109,26 @@ private:
         return ORB_DatagramBatch::AVAILABLE ? batch.read(socket->socketDescriptor(), read) > 0 : read_one(read);
     }
 
-    // Reads until the socket has been empty for a while: in batches where the
-    // system can, and last through the socket itself, which reads a datagram
-    // or finds none and so arms its notice of the next one.
+    // Reads until the socket has been quiet for a while, or for at most
+    // MAX_READING_MS, so that a flood holds up no request the link sends: in
+    // batches where the system can, and last once through the socket itself,
+    // which reads a datagram or finds none and so arms its notice of the next.
     void read_pending()
     {
         QVector<Datagram> read;
-        do {
-            QElapsedTimer quiet;
-            quiet.start();
-            // A burst's next answer is a few microseconds away: waking up for
-            // each would cost more than looking again until the burst is over.
-            while (quiet.nsecsElapsed() < BURST_GAP_NS) {
-                const bool got = read_some(&read);
-                if (got)
-                    quiet.restart();
-                if (read.size() >= HANDOVER_BATCH || (!got && !read.isEmpty()))
-                    reader->hand_over(read);
-            }
-        } while (read_one(&read));
+        QElapsedTimer reading, quiet;
+        reading.start();
+        quiet.start();
+        // A burst's next answer is a few microseconds away: waking up for
+        // each would cost more than looking again until the burst is over.
+        while (quiet.nsecsElapsed() < BURST_GAP_NS && reading.elapsed() < MAX_READING_MS) {
+            const bool got = read_some(&read);
+            if (got)
+                quiet.restart();
+            if (read.size() >= HANDOVER_BATCH || (!got && !read.isEmpty()))
+                reader->hand_over(read);
+        }
+        read_one(&read);
         reader->hand_over(read);
     }
 
@@ -133,6 +145,7 @@ private:
 
     ORB_DatagramReader* reader;
     QUdpSocket* socket = nullptr;
+    bool prompt = false; // the system wakes this thread before ordinary ones
     ORB_DatagramBatch batch;
     QByteArray scratch{ORB_DatagramBatch::MAX_DATAGRAM, Qt::Uninitialized};
 };
@@ -145,10 +158,12 @@ ORB_DatagramReader::ORB_DatagramReader(QObject* parent)
     worker->moveToThread(&thread);
     connect(&thread, &QThread::finished, worker, [this] { delete worker; });
     thread.start();
+    QMetaObject::invokeMethod(worker, [this] { worker->raise_priority(); });
 }
 
 ORB_DatagramReader::~ORB_DatagramReader()
 {
+    keeping = false; // ends a look for a burst
     thread.quit();
     thread.wait();
 }

@@ -1,0 +1,15 @@
+#pragma once
+// A priority above the ordinary threads' for the thread that reads the
+// switches' answers, where the system grants one. A whole site's burst fills
+// the kernel's queue in a millisecond; the reader must run the moment an
+// answer comes, even while the web view draws and the window works.
+
+class ORB_ReaderPriority
+{
+public:
+    // Raises the calling thread's priority; true when the system granted it.
+    // Linux grants a real-time priority only with the right to it (root, or
+    // an rtprio limit); Windows grants a time-critical one to any program.
+    // Never on a single core, where the reader would starve the window.
+    static bool raise();
+};
