@@ -24,6 +24,7 @@ constexpr qint64 BURST_GAP_NS = 2000000;
 // without pause; later answers wake it as any datagram does.
 constexpr int BURST_AWAIT_MS = 500;
 constexpr int MAX_READING_MS = 10;
+constexpr int FLOOD_AFTER_MS = 100;
 
 } // namespace
 
@@ -37,10 +38,12 @@ public:
     }
     ~Worker() override { delete socket; }
 
-    void raise_priority()
+    // Whether the system grants the reader a higher priority for bursts.
+    void try_priority()
     {
         prompt = ORB_ReaderPriority::raise();
-        qDebug() << (prompt ? "datagram reader: runs above the ordinary threads"
+        ORB_ReaderPriority::lower();
+        qDebug() << (prompt ? "datagram reader: runs above the ordinary threads while a burst may come"
                             : "datagram reader: runs as an ordinary thread (the system granted no higher priority)");
     }
 
@@ -72,6 +75,7 @@ public:
     {
         if (!socket)
             return;
+        set_raised(burst_expected && prompt);
         if (socket->writeDatagram(datagram, to, port) < 0)
             set_error();
         else if (burst_expected && !prompt)
@@ -79,6 +83,16 @@ public:
     }
 
 private:
+    void set_raised(bool on)
+    {
+        if (on && !raised)
+            raised = ORB_ReaderPriority::raise();
+        else if (!on && raised) {
+            ORB_ReaderPriority::lower();
+            raised = false;
+        }
+    }
+
     void set_error()
     {
         QMutexLocker lock(&reader->queue_mutex);
@@ -130,6 +144,21 @@ private:
         }
         read_one(&read);
         reader->hand_over(read);
+        note_flood(quiet.nsecsElapsed() >= BURST_GAP_NS);
+    }
+
+    // No site's burst lasts FLOOD_AFTER_MS: a reader that keeps reading past
+    // it reads a flood, and does so as an ordinary thread.
+    void note_flood(bool quiet_now)
+    {
+        if (quiet_now) {
+            unquiet.invalidate();
+            return;
+        }
+        if (!unquiet.isValid())
+            unquiet.start();
+        if (unquiet.elapsed() >= FLOOD_AFTER_MS)
+            set_raised(false);
     }
 
     bool read_one(QVector<Datagram>* read)
@@ -145,7 +174,9 @@ private:
 
     ORB_DatagramReader* reader;
     QUdpSocket* socket = nullptr;
-    bool prompt = false; // the system wakes this thread before ordinary ones
+    bool prompt = false; // the system grants this thread a higher priority
+    bool raised = false; // and it has it now
+    QElapsedTimer unquiet;    // since when the reader has read without a quiet moment
     ORB_DatagramBatch batch;
     QByteArray scratch{ORB_DatagramBatch::MAX_DATAGRAM, Qt::Uninitialized};
 };
@@ -158,7 +189,7 @@ ORB_DatagramReader::ORB_DatagramReader(QObject* parent)
     worker->moveToThread(&thread);
     connect(&thread, &QThread::finished, worker, [this] { delete worker; });
     thread.start();
-    QMetaObject::invokeMethod(worker, [this] { worker->raise_priority(); });
+    QMetaObject::invokeMethod(worker, [this] { worker->try_priority(); });
 }
 
 ORB_DatagramReader::~ORB_DatagramReader()

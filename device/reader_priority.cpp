@@ -25,3 +25,13 @@ bool ORB_ReaderPriority::raise()
 #endif
 #endif
 }
+
+void ORB_ReaderPriority::lower()
+{
+#ifdef Q_OS_LINUX
+    sched_param param{};
+    pthread_setschedparam(pthread_self(), SCHED_OTHER, &param);
+#else
+    QThread::currentThread()->setPriority(QThread::NormalPriority);
+#endif
+}

@@ -78,6 +78,7 @@ int main(int argc, char* argv[])
         {"log", "Print every request received as a JSON line."},
         {"flood", "Answer searches like a hostile host: a flood of replies from n made-up switches.", "n"},
         {"flood-seconds", "How long a flood lasts (default 8).", "s"},
+        {"flood-tag-last", "The flood's replies carry their tag after their data."},
         {"control", "Take commands that change the fleet on a local socket at this path.", "path"},
         {"send", "Send one command to the simulator listening at this path, and exit.", "path"},
     });
@@ -110,6 +111,7 @@ int main(int argc, char* argv[])
     settings.flood_switches = parser.value("flood").toInt();
     if (parser.isSet("flood-seconds"))
         settings.flood_seconds = parser.value("flood-seconds").toInt();
+    settings.flood_tag_last = parser.isSet("flood-tag-last");
 
     SimFleet fleet(switches, settings);
     if (!fleet.start(parser.value("interface"), &error))

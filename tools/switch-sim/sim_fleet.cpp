@@ -66,7 +66,7 @@ void SimFleet::handle(const QByteArray& datagram)
     const cJSON* data = cJSON_GetObjectItemCaseSensitive(request.get(), "data");
     const bool search = QByteArray(cjson_string_member(data, "callcmd")) == "search";
     if (search && settings.flood_switches > 0) {
-        SimFlood(settings.flood_switches, settings.flood_seconds).answer(socket, syn);
+        SimFlood(settings.flood_switches, settings.flood_seconds, settings.flood_tag_last).answer(socket, syn);
         return;
     }
 

@@ -22,6 +22,7 @@ public:
         bool log_requests = false;  // one JSON line per request on stdout
         int flood_switches = 0;     // >0: searches are answered by a flood instead
         int flood_seconds = 8;
+        bool flood_tag_last = false; // the flood's tag after its data
     };
 
     SimFleet(QVector<SimSwitch> switches, Settings settings, QObject* parent = nullptr);
