@@ -24,7 +24,7 @@ constexpr qint64 BURST_GAP_NS = 2000000;
 // without pause; later answers wake it as any datagram does.
 constexpr int BURST_AWAIT_MS = 500;
 constexpr int MAX_READING_MS = 10;
-constexpr int FLOOD_AFTER_MS = 100;
+constexpr int FLOOD_AFTER_MS = 500;
 
 } // namespace
 
@@ -133,18 +133,23 @@ private:
         QElapsedTimer reading, quiet;
         reading.start();
         quiet.start();
-        // A burst's next answer is a few microseconds away: waking up for
-        // each would cost more than looking again until the burst is over.
-        while (quiet.nsecsElapsed() < BURST_GAP_NS && reading.elapsed() < MAX_READING_MS) {
-            const bool got = read_some(&read);
+        // A burst's next answer is a few microseconds away: an ordinary
+        // thread looks again until the burst is over, as being woken for each
+        // could take longer than the kernel's queue lasts. A raised one is
+        // woken at once, and leaves the processor to others between answers.
+        bool got = true;
+        while (reading.elapsed() < MAX_READING_MS) {
+            got = read_some(&read);
             if (got)
                 quiet.restart();
             if (read.size() >= HANDOVER_BATCH || (!got && !read.isEmpty()))
                 reader->hand_over(read);
+            if (!got && (raised || quiet.nsecsElapsed() >= BURST_GAP_NS))
+                break;
         }
         read_one(&read);
         reader->hand_over(read);
-        note_flood(quiet.nsecsElapsed() >= BURST_GAP_NS);
+        note_flood(!got);
     }
 
     // No site's burst lasts FLOOD_AFTER_MS: a reader that keeps reading past
