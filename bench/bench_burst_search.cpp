@@ -19,7 +19,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -35,18 +34,6 @@ constexpr int SWITCHES = 10000;
 constexpr int DEBIAN_DEFAULT_CAP = 212992;
 
 void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
-
-bool poll(PageDriver& page, const QString& expression, int timeout_ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeout_ms) {
-        if (page.run("Boolean(" + expression + ")").toBool())
-            return true;
-        QTest::qWait(20);
-    }
-    return false;
-}
 
 // The page stamps, on the wall clock, the frames that first show a row, the
 // whole list and the final notice of the search under way.
@@ -108,8 +95,8 @@ struct Search
         else
             lan.window->findChild<QPushButton*>("search_button")->click();
         // Done when the page's notice is final and its Search button is free.
-        if (poll(*lan.page, "window.benchStamps.final && !document.getElementById('search-button').disabled",
-                 120000)) {
+        if (lan.page->wait_for("window.benchStamps.final && !document.getElementById('search-button').disabled",
+                               120000)) {
             const QVariantMap stamps = lan.page->run("window.benchStamps").toMap();
             const auto after_first = [&](const char* key) {
                 return stamps[key].toDouble() > 0 ? watch.ms_after_first(stamps[key].toDouble()) : -1.0;
