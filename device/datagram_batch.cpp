@@ -16,8 +16,20 @@ constexpr int MAX_DATAGRAM = ORB_DatagramBatch::MAX_DATAGRAM;
 } // namespace
 
 #ifdef Q_OS_LINUX
+// Laid out once; a read only resets what the kernel writes back.
 struct ORB_DatagramBatch::Buffers
 {
+    Buffers()
+    {
+        std::memset(headers, 0, sizeof headers);
+        for (int i = 0; i < BATCH; ++i) {
+            vectors[i] = {space.data() + i * MAX_DATAGRAM, MAX_DATAGRAM};
+            headers[i].msg_hdr.msg_iov = &vectors[i];
+            headers[i].msg_hdr.msg_iovlen = 1;
+            headers[i].msg_hdr.msg_name = &senders[i];
+        }
+    }
+
     QByteArray space{BATCH * MAX_DATAGRAM, Qt::Uninitialized};
     mmsghdr headers[BATCH];
     iovec vectors[BATCH];
@@ -41,14 +53,8 @@ int ORB_DatagramBatch::read(qintptr descriptor, QVector<ORB_ReceivedDatagram>* i
 {
 #ifdef Q_OS_LINUX
     Buffers& b = *buffers;
-    std::memset(b.headers, 0, sizeof b.headers);
-    for (int i = 0; i < BATCH; ++i) {
-        b.vectors[i] = {b.space.data() + i * MAX_DATAGRAM, MAX_DATAGRAM};
-        b.headers[i].msg_hdr.msg_iov = &b.vectors[i];
-        b.headers[i].msg_hdr.msg_iovlen = 1;
-        b.headers[i].msg_hdr.msg_name = &b.senders[i];
-        b.headers[i].msg_hdr.msg_namelen = sizeof b.senders[i];
-    }
+    for (mmsghdr& header : b.headers)
+        header.msg_hdr.msg_namelen = sizeof(sockaddr_in);
     int count;
     do
         count = recvmmsg(int(descriptor), b.headers, BATCH, MSG_DONTWAIT, nullptr);

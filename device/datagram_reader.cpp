@@ -4,7 +4,6 @@
 #include "device/socket_drops.h"
 
 #include <QDebug>
-
 #include <QMutexLocker>
 #include <QUdpSocket>
 
@@ -234,10 +233,10 @@ QString ORB_DatagramReader::error_text() const
 
 void ORB_DatagramReader::hand_over(QVector<Datagram>& batch)
 {
-    bool tell = false;
     if (batch.isEmpty())
         return;
     last_read_ns = clock.nsecsElapsed();
+    bool tell = false;
     if (keeping) {
         QMutexLocker lock(&queue_mutex);
         for (Datagram& datagram : batch) {
@@ -282,9 +281,4 @@ int ORB_DatagramReader::discard()
 quint64 ORB_DatagramReader::lost() const
 {
     return ORB_SocketDrops::count(descriptor).value_or(0) + turned_away;
-}
-
-bool ORB_DatagramReader::system_tells_drops() const
-{
-    return ORB_SocketDrops::count(descriptor).has_value();
 }

@@ -63,8 +63,6 @@ public:
     // own full queue turned away. Only differences between two readings mean
     // anything.
     quint64 lost() const;
-    // Whether the system tells what it dropped (else only the reader's own losses count).
-    bool system_tells_drops() const;
     // Milliseconds since the reader last read a datagram: a burst is under
     // way while this stays small.
     qint64 ms_since_read() const { return (clock.nsecsElapsed() - last_read_ns) / 1000000; }

@@ -327,15 +327,14 @@ QString ORB_LocalDeviceTree::search_summary(const QString& nic, bool refused) co
         return tr("Search refused: another request to the switches is still waiting");
     if (!device_link->search_problem().isEmpty())
         return device_link->search_problem();
-    if (switches_filled < 0) {
-        const QString lost = device_link->lost_answers_text();
-        return tr("No switch answered on %1").arg(nic) + (lost.isEmpty() ? QString() : "; " + lost);
-    }
+    const QString lost = device_link->lost_answers_text();
+    const QString lost_said = lost.isEmpty() ? QString() : "; " + lost;
+    if (switches_filled < 0)
+        return tr("No switch answered on %1").arg(nic) + lost_said;
     QString text = device_link->switches_left_out() > 0
         ? tr("%n switch(es) found; the list is full, so further switches were left out", nullptr, switches_filled)
         : tr("%n switch(es) found", nullptr, switches_filled);
-    if (const QString lost = device_link->lost_answers_text(); !lost.isEmpty())
-        text += "; " + lost;
+    text += lost_said;
     if (shared_addresses.isEmpty())
         return text;
     int sharing = 0;
