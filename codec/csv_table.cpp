@@ -6,9 +6,11 @@ namespace {
 
 const QByteArray BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 
+// A spreadsheet also reads a cell that begins with a TAB or a CR as a
+// formula once it drops the leading white space.
 bool starts_formula(const QString& value)
 {
-    return !value.isEmpty() && QString("=+-@").contains(value.front());
+    return !value.isEmpty() && QString("=+-@\t\r").contains(value.front());
 }
 
 QString line_of(const QStringList& cells)

@@ -17,7 +17,7 @@ ORB_CsvTable::Rows as_written(const ORB_CsvTable::Rows& rows)
     for (const QStringList& row : rows) {
         QStringList cells;
         for (const QString& cell : row)
-            cells.append(cell.isEmpty() || !QString("=+-@").contains(cell.front()) ? cell : "'" + cell);
+            cells.append(cell.isEmpty() || !QString("=+-@\t\r").contains(cell.front()) ? cell : "'" + cell);
         if (!(cells.size() == 1 && cells[0].isEmpty()))
             expected.append(cells);
     }

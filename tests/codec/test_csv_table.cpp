@@ -15,11 +15,13 @@ private slots:
     {
         QCOMPARE(ORB_CsvTable::write({"ip", "sn", "note"}, {{"10.0.0.1", "A,1", "say \"hi\"\nthere"},
                                                                {"=cmd|' /C calc'!A0", "-2", "@x"},
-                                                               {"+1", "ü", ""}}),
+                                                               {"+1", "ü", ""},
+                                                               {"\t=1+2", "\r@x", "a-b"}}),
                  QByteArray("\xEF\xBB\xBFip,sn,note\r\n"
                             "10.0.0.1,\"A,1\",\"say \"\"hi\"\"\nthere\"\r\n"
                             "'=cmd|' /C calc'!A0,'-2,'@x\r\n"
-                            "'+1,\xC3\xBC,\r\n"));
+                            "'+1,\xC3\xBC,\r\n"
+                            "'\t=1+2,\"'\r@x\",a-b\r\n"));
     }
 
     void readAsPeopleWriteThem()
