@@ -2,13 +2,13 @@
 
 #include "codec/secret_masking.h"
 #include "projects/private_files.h"
+#include "projects/whole_file.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 namespace {
 
@@ -54,19 +54,11 @@ QJsonObject ORB_Loader::to_json_object(cJSON* tree)
 
 bool ORB_Loader::write_atomically(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qDebug() << "Failed to open file for writing:" << file.errorString();
-        return false;
-    }
-    file.setPermissions(PRIVATE_FILE); // replaces whatever the old file allowed
-    // flush() first: a buffered QSaveFile can miss a write error at commit()
-    // and replace the old file with a truncated one (seen with a full disk).
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        qDebug() << "Failed to write file:" << path << file.errorString();
-        return false;
-    }
-    return true;
+    // The new file replaces whatever the old file allowed.
+    const QString problem = ORB_WholeFile::write(path, bytes, PRIVATE_FILE);
+    if (!problem.isEmpty())
+        qDebug() << "Failed to write file:" << path << problem;
+    return problem.isEmpty();
 }
 
 bool ORB_Loader::write_json(cJSON* tree, QString path)

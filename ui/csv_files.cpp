@@ -3,13 +3,14 @@
 #include "codec/csv_table.h"
 #include "device/orb_conn2device.h"
 #include "projects/site_rows.h"
+#include "projects/whole_file.h"
 #include "ui/listed_switches.h"
 #include "ui/local_projects.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QJsonObject>
-#include <QSaveFile>
+#include <QLineEdit>
 
 namespace {
 
@@ -36,10 +37,11 @@ QList<int> plan_columns(const QStringList& first_row)
 
 } // namespace
 
-ORB_CsvFiles::ORB_CsvFiles(QWidget* window, ORB_CONN2DEVICE* device_link, const ORB_LocalProjects* projects,
-                           const ORB_ListedSwitches* switches, QObject* parent)
+ORB_CsvFiles::ORB_CsvFiles(QWidget* window, QLineEdit* state_text, ORB_CONN2DEVICE* device_link,
+                           const ORB_LocalProjects* projects, const ORB_ListedSwitches* switches, QObject* parent)
     : QObject(parent)
     , window(window)
+    , state_text(state_text)
     , device_link(device_link)
     , projects(projects)
     , switches(switches)
@@ -63,15 +65,16 @@ void ORB_CsvFiles::export_table(const QString& which)
         tell_page(message);
         return;
     }
-    QSaveFile file(path);
     const QByteArray table = ORB_CsvTable::write(ORB_SiteRows::csv_header(rows), ORB_SiteRows::csv_rows(rows));
-    if (file.open(QIODevice::WriteOnly) && file.write(table) >= 0 && file.commit()) {
+    if (const QString problem = ORB_WholeFile::write(path, table); problem.isEmpty()) {
         message.insert("file", path);
         message.insert("rows", rows.size());
         if (!project) // a list that lost answers is not the whole site
             message.insert("lost", device_link->answers_lost());
+        state_text->setText(tr("%n switch(es) exported to %1", nullptr, rows.size()).arg(path));
     } else {
-        message.insert("error", file.errorString());
+        message.insert("error", problem);
+        state_text->setText(tr("The CSV file %1 could not be written: %2").arg(path, problem));
     }
     tell_page(message);
 }

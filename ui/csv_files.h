@@ -1,7 +1,7 @@
 #pragma once
 // The CSV files the page asks for, through the program's own file dialogs:
 // the discovery list or the open local project written out (never a
-// password), and an address plan read in. Each outcome goes back to the
+// password), whole or not at all, and an address plan read in. Each outcome goes back to the
 // page as {"command":"csvExported"} or {"command":"planImported"}.
 
 #include <QJsonArray>
@@ -12,6 +12,7 @@
 class ORB_CONN2DEVICE;
 class ORB_ListedSwitches;
 class ORB_LocalProjects;
+class QLineEdit;
 class QWidget;
 
 class ORB_CsvFiles : public QObject
@@ -19,8 +20,8 @@ class ORB_CsvFiles : public QObject
     Q_OBJECT
 
 public:
-    ORB_CsvFiles(QWidget* window, ORB_CONN2DEVICE* device_link, const ORB_LocalProjects* projects,
-                 const ORB_ListedSwitches* switches, QObject* parent);
+    ORB_CsvFiles(QWidget* window, QLineEdit* state_text, ORB_CONN2DEVICE* device_link,
+                 const ORB_LocalProjects* projects, const ORB_ListedSwitches* switches, QObject* parent);
 
     void export_table(const QString& which);
     void import_plan();
@@ -33,6 +34,7 @@ private:
     void tell_page(const QJsonObject& message);
 
     QWidget* window;
+    QLineEdit* state_text;
     ORB_CONN2DEVICE* device_link;
     const ORB_LocalProjects* projects;
     const ORB_ListedSwitches* switches;

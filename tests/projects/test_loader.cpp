@@ -1,10 +1,13 @@
 // The project file loader on real files in a scratch working folder.
 
 #include "projects/orb_loader.h"
+#include "projects/whole_file.h"
 #include "tests/support/scratch_filesystem.h"
 #include "tests/support/test_files.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
@@ -96,6 +99,26 @@ private slots:
         QVERIFY(!loader.reset_device_info(list));
         QCOMPARE(read_file(project), project_before);
         QCOMPARE(read_file(list), list_before);
+    }
+
+    // A file said written is whole: a write cut short (over the 16 KiB
+    // buffer) or a flush that fails (under it) leaves the older file as it
+    // was, nothing half-written beside it, and the system's reason.
+    void aFileIsWrittenWholeOrNotAtAll()
+    {
+        ScratchFilesystem small(dir.filePath("whole"), 64 * 1024);
+        QVERIFY2(small.is_mounted(), "needs a private mount namespace (tools/isolated-lan.sh)");
+        const QString path = small.path() + "/list.csv";
+        QCOMPARE(ORB_WholeFile::write(path, "older\r\n"), QString());
+        for (const int size : {40 * 1024, 6 * 1024}) {
+            small.leave_free(size == 40 * 1024 ? 16 * 1024 : 0);
+            QCOMPARE(ORB_WholeFile::write(path, QByteArray(size, 'z')), QString("No space left on device"));
+            QCOMPARE(read_file(path), QByteArray("older\r\n"));
+            QCOMPARE(QDir(small.path()).entryList(QDir::Files), QStringList({"filler", "list.csv"}));
+            QFile::remove(small.path() + "/filler");
+        }
+        QCOMPARE(ORB_WholeFile::write(path, QByteArray(40 * 1024, 'z')), QString());
+        QCOMPARE(QFileInfo(path).size(), 40 * 1024);
     }
 };
 

@@ -25,3 +25,10 @@ void ScratchFilesystem::fill()
     while (filler.write(block) == block.size() && filler.flush()) {
     }
 }
+
+void ScratchFilesystem::leave_free(int bytes)
+{
+    fill();
+    QFile filler(mount_point + "/filler");
+    filler.resize(qMax<qint64>(0, filler.size() - bytes));
+}

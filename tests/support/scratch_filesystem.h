@@ -14,6 +14,8 @@ public:
     QString path() const { return mount_point; }
     // Takes up every free byte.
     void fill();
+    // Takes up all but about bytes (whole pages) of the free space.
+    void leave_free(int bytes);
 
 private:
     QString mount_point;
