@@ -3,6 +3,7 @@
 #include "device/orb_conn2device.h"
 #include "projects/private_files.h"
 #include "projects/site_rows.h"
+#include "projects/whole_file.h"
 #include "ui/listed_switches.h"
 #include "ui/local_projects.h"
 
@@ -17,11 +18,21 @@
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QWebEnginePage>
 
 #include <memory>
+
+namespace {
+
+// A 10,000-row report prints in about 11 s; a print that has not answered in
+// this time will not, and the page's buttons come back.
+constexpr int PRINT_ANSWER_MS = 120 * 1000;
+// For tests: a shorter wait.
+constexpr char PRINT_ANSWER_VARIABLE[] = "ORB_PRINT_ANSWER_MS";
+
+} // namespace
 
 ORB_SiteReport::ORB_SiteReport(Widgets widgets, ORB_CONN2DEVICE* device_link, const ORB_LocalProjects* projects,
                                const ORB_ListedSwitches* switches, QObject* parent)
@@ -97,12 +108,11 @@ void ORB_SiteReport::save_pdf()
         return;
     }
     const QString path = QFileInfo(chosen).suffix().isEmpty() ? chosen + ".pdf" : chosen;
-    printing = true;
-    ui.state_text->setText(tr("Writing the site report to %1 …").arg(path));
+    const int job = start_job(tr("Writing the site report to %1 …").arg(path));
     const QPointer<ORB_SiteReport> alive(this);
     ui.page->printToPdf(
-        [alive, path](const QByteArray& pdf) {
-            if (alive)
+        [alive, job, path](const QByteArray& pdf) {
+            if (alive && alive->is_current(job))
                 alive->write_pdf(path, pdf);
         },
         page_layout());
@@ -110,13 +120,15 @@ void ORB_SiteReport::save_pdf()
 
 void ORB_SiteReport::write_pdf(const QString& path, const QByteArray& pdf)
 {
-    QSaveFile file(path);
-    if (pdf.isEmpty()) // nothing is written, so an older file of that name stays whole
+    if (pdf.isEmpty()) { // nothing is written, so an older file of that name stays whole
         finish({{"error", tr("the page could not be printed")}}, tr("The site report could not be written"));
-    else if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit())
+        return;
+    }
+    const QString problem = ORB_WholeFile::write(path, pdf);
+    if (problem.isEmpty())
         finish({{"file", path}}, tr("Site report saved to %1").arg(path));
     else
-        finish({{"error", file.errorString()}}, tr("The site report could not be written: %1").arg(file.errorString()));
+        finish({{"error", problem}}, tr("The site report could not be written: %1").arg(problem));
 }
 
 void ORB_SiteReport::print()
@@ -131,18 +143,39 @@ void ORB_SiteReport::print()
         finish({{"canceled", true}}, QString());
         return;
     }
-    printing = true;
-    ui.state_text->setText(tr("Printing the site report …"));
+    const int job = start_job(tr("Printing the site report …"));
     const QPointer<ORB_SiteReport> alive(this);
     // The printer lives until the page has printed on it.
-    ui.page->print(printer.get(), [alive, printer](bool printed) {
-        if (!alive)
+    ui.page->print(printer.get(), [alive, job, printer](bool printed) {
+        if (!alive || !alive->is_current(job))
             return;
         if (printed)
             alive->finish({{"printed", true}}, tr("Site report printed"));
         else
             alive->finish({{"error", tr("the page could not be printed")}}, tr("The site report could not be printed"));
     });
+}
+
+int ORB_SiteReport::start_job(const QString& status)
+{
+    printing = true;
+    ui.state_text->setText(status);
+    const int job = ++print_job;
+    const int wait_ms = qEnvironmentVariableIsSet(PRINT_ANSWER_VARIABLE)
+        ? qEnvironmentVariableIntValue(PRINT_ANSWER_VARIABLE)
+        : PRINT_ANSWER_MS;
+    // An answer after this is dropped: the page has heard the outcome.
+    QTimer::singleShot(wait_ms, this, [this, job] {
+        if (is_current(job))
+            finish({{"error", tr("the page did not answer the print in time")}},
+                   tr("The site report could not be printed: the page did not answer in time"));
+    });
+    return job;
+}
+
+bool ORB_SiteReport::is_current(int job) const
+{
+    return printing && job == print_job;
 }
 
 void ORB_SiteReport::finish(const QJsonObject& outcome, const QString& status)

@@ -52,6 +52,10 @@ private:
     void save_pdf();
     void print();
     void write_pdf(const QString& path, const QByteArray& pdf);
+    // Marks a print under way and says so; its answer counts only while it
+    // is the current one, and it ends with an error when none comes in time.
+    int start_job(const QString& status);
+    bool is_current(int job) const;
     void finish(const QJsonObject& outcome, const QString& status);
 
     Widgets ui;
@@ -59,4 +63,5 @@ private:
     const ORB_LocalProjects* projects;
     const ORB_ListedSwitches* switches;
     bool printing = false;
+    int print_job = 0;
 };
