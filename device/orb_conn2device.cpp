@@ -97,19 +97,21 @@ QByteArray ORB_CONN2DEVICE::make_syn()
 void ORB_CONN2DEVICE::activate_device(QString ip, QString password, QString sn)
 {
     Q_UNUSED(ip);
-    send_and_wait(security_request(password, sn, "activate"), &ORB_CONN2DEVICE::readingLogin, std::nullopt);
+    send_and_wait(security_request(password, sn, "activate"), &ORB_CONN2DEVICE::readingLogin, std::nullopt,
+                  Asker::Program);
 }
 
 void ORB_CONN2DEVICE::login_device(QString ip, QString password, QString sn)
 {
     Q_UNUSED(ip);
-    send_and_wait(security_request(password, sn, "login"), &ORB_CONN2DEVICE::readingLogin, std::nullopt);
+    send_and_wait(security_request(password, sn, "login"), &ORB_CONN2DEVICE::readingLogin, std::nullopt,
+                  Asker::Program);
 }
 
 void ORB_CONN2DEVICE::send_request(QString ip, cJSON* request, bool quietly)
 {
     Q_UNUSED(ip);
-    send_and_wait(CJsonPtr(request), &ORB_CONN2DEVICE::readingLogin, quietly, true);
+    send_and_wait(CJsonPtr(request), &ORB_CONN2DEVICE::readingLogin, quietly, Asker::Program, true);
 }
 
 bool ORB_CONN2DEVICE::held_for_round(std::function<void()> request)
@@ -133,7 +135,7 @@ void ORB_CONN2DEVICE::search_round(const QString& nic)
 {
     const bool was_silent = silent; // the round's silence is its own
     round_running = true;
-    run_search(true, nic);
+    run_search(true, nic, Asker::Program);
     round_running = false;
     silent = was_silent;
     // Once the round's frame has returned: what waited may open boxes and
@@ -161,7 +163,7 @@ void ORB_CONN2DEVICE::html2qt_udp(QString send_data, QString send_address)
         return;
     // A text that is not JSON leaves "data" out of the envelope.
     send_and_wait(CJsonPtr(cJSON_Parse(send_data.toUtf8().constData())), &ORB_CONN2DEVICE::readingDatagrams,
-                  true);
+                  true, Asker::Page);
 }
 
 void ORB_CONN2DEVICE::device2local(QString device_data)
@@ -175,15 +177,22 @@ void ORB_CONN2DEVICE::device2local(QString device_data)
 
 void ORB_CONN2DEVICE::search_device(bool webCall, QString selectedText)
 {
+    // The window's own search opens boxes; the page's does not.
+    const Asker asker = webCall ? Asker::Page : Asker::Program;
     if (!held_for_round([=] { search_device(webCall, selectedText); }))
-        run_search(webCall, selectedText);
+        run_search(webCall, selectedText, asker);
 }
 
-void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText)
+void ORB_CONN2DEVICE::confirming_search(const QString& nic)
+{
+    run_search(true, nic, Asker::Program);
+}
+
+void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText, Asker asker)
 {
     // The socket and the local list belong to the outstanding request until it ends.
     if (busy) {
-        refuse_request();
+        refuse_request(asker);
         return;
     }
     local_project.reset();
@@ -196,7 +205,8 @@ void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText)
         silent = webCall;
         if (!silent)
             show_device_alert("Error", problem);
-        emit qt2html_udp(round_marked(timeout_result()));
+        if (asker == Asker::Page)
+            emit qt2html_udp(timeout_result());
         return;
     }
     local_ready = false;
@@ -207,7 +217,7 @@ void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText)
 
     CJsonPtr request(cJSON_CreateObject());
     cJSON_AddStringToObject(request.get(), "callcmd", "search");
-    send_and_wait(std::move(request), &ORB_CONN2DEVICE::readingSearch, webCall);
+    send_and_wait(std::move(request), &ORB_CONN2DEVICE::readingSearch, webCall, asker);
     qDebug() << "socket_udp.info:" << reader->error_text();
 }
 
@@ -257,12 +267,12 @@ QNetworkInterface ORB_CONN2DEVICE::interface_named(const QString& name)
 }
 
 void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
-                                    bool log_envelope)
+                                    Asker asker, bool log_envelope)
 {
     // Before the first search there is no socket; while a request waits, a
     // second one would share its socket, loop and tag.
     if (!reader->is_open() || busy) {
-        refuse_request();
+        refuse_request(asker);
         return;
     }
     busy = true;
@@ -290,7 +300,10 @@ void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::
     else
         wait_for_reply(datagram, receive);
     busy = false;
-    report_outcome();
+    CJsonPtr reply = report_outcome(asker);
+    // Last: a box or a receiver of the result may have run requests of
+    // their own, and this request's caller reads its own reply.
+    last_reply = std::move(reply);
 }
 
 // The reply is read as it comes, inside the wait loop: the wait ends at the
@@ -357,29 +370,33 @@ void ORB_CONN2DEVICE::wait_for_search(const QByteArray& datagram)
     collection.reset();
 }
 
-void ORB_CONN2DEVICE::report_outcome()
+CJsonPtr ORB_CONN2DEVICE::report_outcome(Asker asker)
 {
     Outcome done = std::move(outcome);
     if (!done.answered) {
         qDebug() << "Timeout!";
+        // Only the page's own time-out goes to it: it would take another's
+        // for the answer to the request it waits on.
+        if (asker == Asker::Page)
+            emit qt2html_udp(timeout_result());
         if (!silent)
             show_device_alert("Error", tr("Timeout,Please try again!"));
-        emit qt2html_udp(round_marked(timeout_result()));
-        return;
+        return nullptr;
     }
-    last_reply = std::move(done.reply);
     // The tree's box may hold the result object back until a person answers
     // it; the page has shown its whole list since "searchEnded" all the same.
     if (done.devices)
         emit searchdevice_RespDatas_signals(done.devices.get());
     if (!done.result.isEmpty())
         emit qt2html_udp(done.result);
+    return std::move(done.reply);
 }
 
-void ORB_CONN2DEVICE::refuse_request()
+void ORB_CONN2DEVICE::refuse_request(Asker asker)
 {
     last_reply.reset();
-    emit qt2html_udp(timeout_result());
+    if (asker == Asker::Page)
+        emit qt2html_udp(timeout_result());
 }
 
 bool ORB_CONN2DEVICE::take_datagram(QByteArray* datagram)
@@ -499,14 +516,15 @@ void ORB_CONN2DEVICE::search_deadline_reached()
     // What was read and not taken in time is lost as surely as what the
     // system dropped; a search may even lose every answer.
     search_lost = int(qMin<quint64>(reader->lost() - lost_before + quint64(reader->discard()), INT_MAX));
-    if (search_window->isValid()) {
+    if (search_window->isValid())
         tell_search_progress(); // the last count is the final one
-        // Told before the result, which takes the web channel a while to
-        // carry: the page's list is whole now, or says what it misses.
-        emit qt2html_device_udp(round_marked(
-            {{"command", "searchEnded"}, {"found", collection->size()}, {"lost", search_lost}}));
+    // Told before the result, which takes the web channel a while to carry:
+    // the page's list is whole now, or says what it misses. A search nobody
+    // answered ends too, whoever started it.
+    emit qt2html_device_udp(
+        round_marked({{"command", "searchEnded"}, {"found", collection->size()}, {"lost", search_lost}}));
+    if (search_window->isValid())
         finish_search();
-    }
     wait_loop.quit(); // nothing came: the outcome stays unanswered, a time-out
 }
 
@@ -612,11 +630,7 @@ void ORB_CONN2DEVICE::default_timeout()
 {
     if (!mutex.tryLock())
         return;
-    if (wait_loop.isRunning()) {
-        // A reply that already arrived only ends the wait; it is reported as a reply.
-        if (!replied)
-            last_reply.reset();
-        wait_loop.quit();
-    }
+    if (wait_loop.isRunning())
+        wait_loop.quit(); // a reply that already arrived is reported as a reply
     mutex.unlock();
 }

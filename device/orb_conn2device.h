@@ -75,6 +75,9 @@ public:
     // being refused.
     void search_round(const QString& nic);
     bool in_round() const { return round_running; }
+    // A plan's search for its switches at their new addresses: quiet, and a
+    // time-out is the plan's alone. Its result reaches the page as any search's.
+    void confirming_search(const QString& nic);
     // Runs action now, or once the running round has ended.
     void after_round(std::function<void()> action);
     // No request outstanding and none waiting for a round.
@@ -147,6 +150,9 @@ private slots:
 
 private:
     using ReceiveSlot = void (ORB_CONN2DEVICE::*)();
+    // Who made a request: a refusal or time-out reaches the page only when
+    // it asked, so it never settles a request of its own with another's.
+    enum class Asker { Page, Program };
 
     // What the current request's receive slot found; reported once the
     // request has ended, so a receiver may open a box or start a new request.
@@ -159,7 +165,7 @@ private:
     };
 
     QByteArray make_syn();
-    void run_search(bool webCall, const QString& selectedText);
+    void run_search(bool webCall, const QString& selectedText, Asker asker);
     // Keeps request for the end of the running round; false when none runs.
     bool held_for_round(std::function<void()> request);
     void run_held();
@@ -171,12 +177,14 @@ private:
     // Says once in the log when the system gave a smaller receive buffer than asked.
     static void note_receive_buffer(int asked, int given);
     static QNetworkInterface interface_named(const QString& name);
-    void send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
+    void send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence, Asker asker,
                        bool log_envelope = false);
     void wait_for_reply(const QByteArray& datagram, ReceiveSlot receive);
     void wait_for_search(const QByteArray& datagram);
-    void report_outcome();
-    void refuse_request();
+    // Tells the result, or the time-out, and hands back the reply for the
+    // caller; what a box or a receiver of the result runs cannot replace it.
+    CJsonPtr report_outcome(Asker asker);
+    void refuse_request(Asker asker);
     // The request's receive slot hears of what the reader reads while it waits.
     QMetaObject::Connection start_reading(ReceiveSlot receive);
     void stop_reading(const QMetaObject::Connection& reading);

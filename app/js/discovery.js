@@ -261,6 +261,7 @@ const Discovery = (() => {
       answersLost = message.lost || 0;
       // A round's marks come with its own message, unless watch stopped meanwhile.
       if (live && (!message.round || !watchOn)) showListFinal();
+      else if (message.found === 0 && !message.round) notice(I18n.t("searchTimeout"), "error");
     } else if (message.command === "watchRound") {
       showWatchRound(message);
     } else if (message.command === "watchState") {

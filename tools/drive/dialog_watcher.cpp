@@ -25,6 +25,8 @@ void DialogWatcher::look()
         // Clicks are queued: what a click opens must not run inside this
         // timer's slot, where the timer cannot fire again to answer it.
         if (auto* box = qobject_cast<QMessageBox*>(window); box && !box->property("answered").toBool()) {
+            if (hold_boxes && hold_boxes())
+                continue;
             QAbstractButton* button = box->button(QMessageBox::Ok);
             if (!button && !answers.isEmpty())
                 button = box->button(answers.takeFirst());

@@ -12,6 +12,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <functional>
+
 // The visible top-level window of a class, if any.
 template <typename Window> Window* shown_window()
 {
@@ -43,6 +45,9 @@ public:
     // PDF files the next print dialogs print to; an empty one cancels the
     // dialog. While empty, they stay open.
     QStringList print_files;
+    // While it says so, message boxes stay open: a test may let the program
+    // do what it does while a box waits for a person.
+    std::function<bool()> hold_boxes;
 
     // Waits for the next box and takes its text ("<title>: <text>"); empty
     // when none came in time.
