@@ -13,3 +13,13 @@ bool ORB_Ipv4Text::is_valid(const QString& text)
             return false;
     return true;
 }
+
+std::optional<quint32> ORB_Ipv4Text::value(const QString& text)
+{
+    if (!is_valid(text))
+        return std::nullopt;
+    quint32 number = 0;
+    for (const QString& p : text.split('.'))
+        number = number << 8 | quint32(p.toUInt());
+    return number;
+}

@@ -1,8 +1,8 @@
 #include "address_plan_run.h"
 
 #include "codec/cjson_util.h"
-#include "codec/ipv4_text.h"
 #include "codec/text_prefix.h"
+#include "device/address_plan_check.h"
 #include "device/network_settings.h"
 #include "device/orb_conn2device.h"
 
@@ -44,38 +44,70 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
         steps.append({s["sn"].toString(), s["ip"].toString(), s["newIp"].toString(), s["mask"].toString(),
                       s["gateway"].toString(), s["dns"].toString(), s["active"].toBool(true)});
     }
-    done = 0;
+    done = confirmed = refused = 0;
     total = steps.size();
+    if (refuse_if_unsound(steps))
+        apply(steps, plan["password"].toString(), stored, plan["nic"].toString());
+    device_link->set_silent(false); // later requests of the window show their time-outs again
+    QJsonObject ended{{"command", "planDone"}, {"total", total}};
+    if (refused > 0)
+        ended.insert("refused", refused);
+    device_link->tell_page(ended);
+    running = false;
+    emit finished();
+}
+
+QString ORB_AddressPlanRun::outcome_text() const
+{
+    if (refused > 0)
+        return tr("The address plan was refused: %n switch(es) cannot be given their addresses. No switch was "
+                  "changed.",
+                  nullptr, refused);
+    return tr("Address plan done: %1 of %2 switches answer at their new addresses.").arg(confirmed).arg(total);
+}
+
+// The page checks the plan; what reaches the switches is checked again here,
+// and a plan with one unsound address changes no switch at all.
+bool ORB_AddressPlanRun::refuse_if_unsound(const QList<Step>& steps)
+{
+    QVector<ORB_AddressPlanCheck::Entry> entries;
+    for (const Step& step : steps)
+        entries.append({step.sn, step.new_ip, step.mask, step.gateway, step.dns});
+    QMultiHash<QString, QString> listed;
+    for (const QJsonValue& device : device_link->last_search())
+        listed.insert(device["ip"].toString(), device["sn"].toString());
+    const QVector<ORB_AddressPlanCheck::Problem> problems = ORB_AddressPlanCheck::check(entries, listed);
+    for (const ORB_AddressPlanCheck::Problem& problem : problems)
+        refused += problem.reason.isEmpty() ? 0 : 1;
+    if (refused == 0)
+        return true;
+    for (int i = 0; i < steps.size(); ++i) {
+        const ORB_AddressPlanCheck::Problem& problem = problems[i];
+        QJsonObject detail{{"reason", problem.reason.isEmpty() ? QString("planRefused") : problem.reason}};
+        if (!problem.other.isEmpty())
+            detail.insert("other", problem.other);
+        tell_step(steps[i], "failed", detail); // what a switch went through before stays its outcome
+    }
+    return false;
+}
+
+void ORB_AddressPlanRun::apply(const QList<Step>& steps, const QString& typed_password,
+                               const QHash<QString, QString>& stored, const QString& nic)
+{
     QList<Step> restarting;
     for (const Step& step : steps) {
         report(step, "working");
-        QString reason = problem_of(step);
-        if (reason.isEmpty())
-            reason = configure(step, plan["password"].toString(), stored.value(step.sn));
+        const QString reason = configure(step, typed_password, stored.value(step.sn));
         ++done;
         if (reason.isEmpty()) {
             restarting.append(step);
             report(step, "restarting");
         } else {
-            report(step, "failed", reason);
+            report(step, "failed", {{"reason", reason}});
         }
     }
     if (!restarting.isEmpty())
-        confirm(restarting, plan["nic"].toString());
-    device_link->set_silent(false); // later requests of the window show their time-outs again
-    device_link->tell_page(QJsonObject{{"command", "planDone"}, {"total", total}});
-    running = false;
-}
-
-// The page checks the plan; what reaches the switches is checked again here.
-QString ORB_AddressPlanRun::problem_of(const Step& step)
-{
-    if (step.sn.isEmpty())
-        return "invalidPlan";
-    for (const QString& address : {step.new_ip, step.mask, step.gateway, step.dns})
-        if (!ORB_Ipv4Text::is_valid(address))
-            return "invalidPlan";
-    return QString();
+        confirm(restarting, nic);
 }
 
 QString ORB_AddressPlanRun::configure(const Step& step, const QString& typed_password,
@@ -128,7 +160,7 @@ void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& n
     QEventLoop restart;
     QTimer::singleShot(RESTART_WAIT_MS, &restart, &QEventLoop::quit);
     restart.exec();
-    device_link->search_device(true, nic);
+    device_link->confirming_search(nic);
     QHash<QString, QString> found_at;
     for (const QJsonValue& device : device_link->last_search())
         found_at.insert(device["sn"].toString(), device["ip"].toString());
@@ -136,25 +168,31 @@ void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& n
     const QString not_found = device_link->answers_lost() > 0 ? "answersLost" : "notFound";
     for (const Step& step : restarting) {
         const QString at = found_at.value(step.sn);
-        if (at == step.new_ip)
+        if (at == step.new_ip) {
+            ++confirmed;
             report(step, "confirmed");
-        else
-            report(step, "unconfirmed", at.isEmpty() ? not_found : "elsewhere", at);
+        } else if (at.isEmpty()) {
+            report(step, "unconfirmed", {{"reason", not_found}});
+        } else {
+            report(step, "unconfirmed", {{"reason", "elsewhere"}, {"at", at}});
+        }
     }
 }
 
-void ORB_AddressPlanRun::report(const Step& step, const QString& state, const QString& reason, const QString& at)
+void ORB_AddressPlanRun::report(const Step& step, const QString& state, const QJsonObject& detail)
+{
+    QJsonObject outcome{{"oldIp", step.ip}, {"newIp", step.new_ip}, {"state", state}};
+    for (auto it = detail.begin(); it != detail.end(); ++it)
+        outcome.insert(it.key(), it.value());
+    last_steps.insert(step.sn, outcome);
+    tell_step(step, state, detail);
+}
+
+void ORB_AddressPlanRun::tell_step(const Step& step, const QString& state, const QJsonObject& detail)
 {
     QJsonObject message{{"command", "planStep"}, {"sn", step.sn}, {"newIp", step.new_ip}, {"state", state},
                         {"done", done}, {"total", total}};
-    if (!reason.isEmpty())
-        message.insert("reason", reason);
-    if (!at.isEmpty())
-        message.insert("at", at);
-    QJsonObject outcome{{"oldIp", step.ip}, {"newIp", step.new_ip}, {"state", state}};
-    for (const char* key : {"reason", "at"})
-        if (message.contains(key))
-            outcome.insert(key, message[key]);
-    last_steps.insert(step.sn, outcome);
+    for (auto it = detail.begin(); it != detail.end(); ++it)
+        message.insert(it.key(), it.value());
     device_link->tell_page(message);
 }

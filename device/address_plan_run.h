@@ -39,8 +39,13 @@ public:
     // From a plan's start to its end, restart waits included.
     bool is_running() const { return running; }
     // What became of each switch the plans of this run have reached, by
-    // serial number, as its last step: {"oldIp","newIp","state"[,"reason"][,"at"]}.
+    // serial number, as its last step: {"oldIp","newIp","state"[,"reason"][,"at"][,"other"]}.
     QHash<QString, QJsonObject> outcomes() const { return last_steps; }
+    // How the last plan ended, for the status line (translated).
+    QString outcome_text() const;
+
+signals:
+    void finished();
 
 private:
     struct Step
@@ -49,20 +54,26 @@ private:
         bool active = true;
     };
 
-    static QString problem_of(const Step& step);
+    // False, with every switch told why, when one address of the plan
+    // cannot be given: "planRefused" for the switches that could.
+    bool refuse_if_unsound(const QList<Step>& steps);
+    void apply(const QList<Step>& steps, const QString& typed_password, const QHash<QString, QString>& stored,
+               const QString& nic);
     // Empty when the switch took its new settings, else why not, as a word
     // the page translates ("noAnswer", "passwordRefused", …).
     QString configure(const Step& step, const QString& typed_password, const QString& stored_password);
     QString log_in(const Step& step, const QString& typed_password, const QString& stored_password);
     QString send_settings(const Step& step);
     void confirm(const QList<Step>& restarting, const QString& nic);
-    // at: where the confirming search found a switch that is not at its new address.
-    void report(const Step& step, const QString& state, const QString& reason = QString(),
-                const QString& at = QString());
+    // detail: "reason", and "at" (where the confirming search found a switch
+    // that is not at its new address) or "other" (the switch that uses it).
+    void report(const Step& step, const QString& state, const QJsonObject& detail = {});
+    // Tells the page only.
+    void tell_step(const Step& step, const QString& state, const QJsonObject& detail);
 
     ORB_CONN2DEVICE* device_link;
     StoredPasswords stored_passwords;
     QHash<QString, QJsonObject> last_steps;
     bool running = false;
-    int done = 0, total = 0;
+    int done = 0, total = 0, confirmed = 0, refused = 0;
 };

@@ -12,6 +12,10 @@ const AddressPlan = (() => {
   let entryOf = new Map();  // entries by serial number (a plan holds each switch once)
   let imported = null;  // rows of a plan file, or null: the form's sequence for the selection
   let running = false;
+  let table = null;     // draws only the preview rows in view
+  // What the list held when the form opened; while it is open no search or
+  // watch round runs. listedAt: serial numbers by address.
+  let listedBySn = new Map(), listedAt = new Map(), chosen = [];
 
   function toInt(ip) {
     const parts = String(ip).split(".");
@@ -31,21 +35,30 @@ const AddressPlan = (() => {
 
   const network = (ip, mask) => (ip & mask) >>> 0;
 
-  // listedAt: serial numbers by address; planned: how often each new address
-  // and each serial number occur in the plan.
-  function problemOf(entry, listedAt, planned) {
+  // A form's mask, gateway and DNS are the same for every switch: each text
+  // is read once a preview.
+  function cachedReader(read) {
+    const known = new Map();
+    return (text) => {
+      if (!known.has(text)) known.set(text, read(text));
+      return known.get(text);
+    };
+  }
+
+  // planned: how often each new address and each serial number occur in the plan.
+  function problemOf(entry, planned, read) {
     if (!entry.device) return ["notListed"];
-    if (planned.get("sn:" + entry.sn) > 1) return ["twice"];
-    const ip = toInt(entry.newIp), mask = maskInt(entry.mask), gateway = toInt(entry.gateway);
+    if (planned.serials.get(entry.sn) > 1) return ["twice"];
+    const ip = entry.ipInt ?? toInt(entry.newIp), mask = read.mask(entry.mask), gateway = read.ip(entry.gateway);
     if (ip === null) return ["badAddress"];
     if (mask === null) return ["badMask"];
     if (gateway === null) return ["badGateway"];
-    if (toInt(entry.dns) === null) return ["badDns"];
+    if (read.ip(entry.dns) === null) return ["badDns"];
     const hosts = 2 ** 32 - 1 - mask;
     if (network(ip, mask) !== network(gateway, mask) || ip % (hosts + 1) === 0 || ip % (hosts + 1) === hosts)
       return ["leavesSubnet"];
     if (ip === gateway) return ["isGateway"];
-    if (planned.get(entry.newIp) > 1) return ["duplicate"];
+    if (planned.addresses.get(entry.newIp) > 1) return ["duplicate"];
     const other = (listedAt.get(entry.newIp) || []).find((sn) => sn !== entry.sn);
     return other ? ["collides", { sn: other }] : null;
   }
@@ -53,30 +66,37 @@ const AddressPlan = (() => {
   function build() {
     const mask = $("plan-mask").value.trim(), gateway = $("plan-gateway").value.trim();
     const dns = $("plan-dns").value.trim() || gateway;
-    // A switch a watch misses is not there to plan.
-    const listed = Discovery.devices().filter((d) => d.watch !== "missing");
-    const bySn = new Map(listed.map((d) => [d.sn, d]));
     if (imported) {
-      entries = imported.map((row) => ({ sn: row.sn, device: bySn.get(row.sn), newIp: row.newIp,
+      entries = imported.map((row) => ({ sn: row.sn, device: listedBySn.get(row.sn), newIp: row.newIp,
                                          mask: row.mask || mask, gateway: row.gateway || gateway, dns }));
     } else {
       const first = toInt($("plan-first").value.trim());
-      entries = Discovery.selectedSwitches().map((device, i) => ({
-        sn: device.sn, device, mask, gateway, dns, newIp: first === null ? "" : toIp(first + i) }));
+      entries = chosen.map((device, i) => ({ sn: device.sn, device, mask, gateway, dns,
+                                             ipInt: first === null || first + i > 0xffffffff ? null : first + i,
+                                             newIp: first === null ? "" : toIp(first + i) }));
     }
-    const planned = new Map(), listedAt = new Map();
-    for (const e of entries)
-      for (const key of [e.newIp, "sn:" + e.sn]) planned.set(key, (planned.get(key) || 0) + 1);
-    for (const d of listed) listedAt.set(d.ip, [...(listedAt.get(d.ip) || []), d.sn]);
-    for (const e of entries) e.problem = problemOf(e, listedAt, planned);
+    const planned = { serials: new Map(), addresses: new Map() };
+    for (const e of entries) {
+      planned.serials.set(e.sn, (planned.serials.get(e.sn) || 0) + 1);
+      planned.addresses.set(e.newIp, (planned.addresses.get(e.newIp) || 0) + 1);
+    }
+    const read = { ip: cachedReader(toInt), mask: cachedReader(maskInt) };
+    for (const e of entries) e.problem = problemOf(e, planned, read);
     entryOf = new Map(entries.map((e) => [e.sn, e]));
     render();
   }
 
-  // What became of a switch in a run, {state, reason, at}, in the page's words.
+  // The program checks a plan again before it asks any switch; it refuses
+  // one with the preview's own words.
+  const PREVIEW_WORDS = new Set(["twice", "badAddress", "badMask", "badGateway", "badDns", "leavesSubnet",
+                                 "isGateway", "duplicate", "collides"]);
+
+  // What became of a switch in a run, {state, reason, at, other}, in the page's words.
   function stepText(step) {
     if (!step.state) return "";
-    const reason = step.reason ? I18n.t("planReason_" + step.reason, { at: step.at }) : "";
+    const reason = !step.reason ? ""
+      : PREVIEW_WORDS.has(step.reason) ? I18n.t("plan_" + step.reason, { sn: step.other })
+      : I18n.t("planReason_" + step.reason, { at: step.at });
     return I18n.t("planState_" + step.state, { reason });
   }
 
@@ -84,25 +104,28 @@ const AddressPlan = (() => {
     return entry.problem ? I18n.t("plan_" + entry.problem[0], entry.problem[1]) : stepText(entry);
   }
 
+  // A row that is not drawn now gets its text when it is.
   function showRow(entry) {
+    if (!entry.row || !entry.row.isConnected) return;
     entry.row.className = entry.problem ? "refused" : entry.state || "";
     entry.row.lastChild.textContent = resultText(entry);
   }
 
-  function render() {
-    const body = document.querySelector("#plan-preview tbody");
-    body.textContent = "";
-    for (const e of entries) {
-      e.row = document.createElement("tr");
-      e.row.dataset.sn = e.sn;
-      for (const text of [e.sn, e.device ? e.device.ip : "", e.newIp, ""]) {
-        const td = document.createElement("td");
-        td.textContent = text;
-        e.row.appendChild(td);
-      }
-      showRow(e);
-      body.appendChild(e.row);
+  function rowFor(entry) {
+    const row = document.createElement("tr");
+    row.dataset.sn = entry.sn;
+    for (const text of [entry.sn, entry.device ? entry.device.ip : "", entry.newIp, resultText(entry)]) {
+      const td = document.createElement("td");
+      td.textContent = text;
+      row.appendChild(td);
     }
+    row.className = entry.problem ? "refused" : entry.state || "";
+    entry.row = row;
+    return row;
+  }
+
+  function render() {
+    table.show(entries, false);
     renderSummary();
   }
 
@@ -119,8 +142,21 @@ const AddressPlan = (() => {
     for (const id of ["plan-first", "plan-mask", "plan-gateway", "plan-dns"]) $(id).disabled = running;
   }
 
+  // A switch a watch misses is not there to plan.
+  function takeList() {
+    const listed = Discovery.devices().filter((d) => d.watch !== "missing");
+    listedBySn = new Map(listed.map((d) => [d.sn, d]));
+    listedAt = new Map();
+    for (const d of listed) {
+      if (!listedAt.has(d.ip)) listedAt.set(d.ip, []);
+      listedAt.get(d.ip).push(d.sn);
+    }
+    chosen = Discovery.selectedSwitches();
+  }
+
   function open(rows) {
     imported = rows || null;
+    takeList();
     $("plan-first").closest("label").hidden = Boolean(imported);
     $("plan-progress").hidden = true;
     $("plan-dialog").hidden = false;
@@ -129,7 +165,7 @@ const AddressPlan = (() => {
 
   function apply(chosen) {
     running = true;
-    for (const e of chosen) { e.state = "waiting"; e.reason = e.at = undefined; }
+    for (const e of chosen) { e.state = "waiting"; e.reason = e.at = e.other = undefined; }
     $("plan-progress").hidden = false;
     $("plan-progress").max = chosen.length;
     $("plan-progress").value = 0;
@@ -146,7 +182,7 @@ const AddressPlan = (() => {
       // One row changes: a plan of thousands of switches is not redrawn whole each step.
       const entry = entryOf.get(message.sn);
       if (entry) {
-        Object.assign(entry, { state: message.state, reason: message.reason, at: message.at });
+        Object.assign(entry, { state: message.state, reason: message.reason, at: message.at, other: message.other });
         showRow(entry);
       }
       $("plan-progress").value = message.done;
@@ -155,7 +191,8 @@ const AddressPlan = (() => {
       running = false;
       const confirmed = entries.filter((e) => e.state === "confirmed").length;
       render();
-      $("plan-summary").textContent = I18n.t("planDone", { ok: confirmed, n: entries.length });
+      $("plan-summary").textContent = message.refused > 0 ? I18n.t("planRefusedByProgram", { n: message.refused })
+        : I18n.t("planDone", { ok: confirmed, n: entries.length });
     } else if (message.command === "planImported") {
       if (message.rows) open(message.rows);
       else if (message.error) Discovery.notice(I18n.t("importFailed", message), "error");
@@ -168,6 +205,8 @@ const AddressPlan = (() => {
   }
 
   function init() {
+    table = VirtualRows.create($("plan-scroll"), document.querySelector("#plan-preview tbody"), 4, rowFor,
+                               (entry) => entry.sn);
     $("plan-button").addEventListener("click", () => open(null));
     $("import-plan-button").addEventListener("click", () => Bridge.importPlan());
     $("export-list-button").addEventListener("click", () => Bridge.exportCsv("discovery"));
