@@ -4,6 +4,7 @@
 #include "device/network_settings.h"
 #include "device/orb_conn2device.h"
 #include "codec/ipv4_text.h"
+#include "ui/plain_tooltip.h"
 #include "ui/orb_passwd_window.h"
 #include "ui/plain_message.h"
 
@@ -244,7 +245,7 @@ void ORB_LocalDeviceTree::show_watch_mark(QTreeWidgetItem* device, const QJsonOb
     }
     const QBrush brush = colour.isValid() ? QBrush(colour) : QBrush();
     device->setForeground(0, brush);
-    device->setToolTip(0, tip);
+    device->setToolTip(0, plain_tooltip(tip));
     for (int r = 0; r < device->childCount(); ++r)
         device->child(r)->setForeground(1, brush);
 }

@@ -5,6 +5,7 @@
 // round in it; another interface stops watch.
 
 #include "device/orb_conn2device.h"
+#include "tests/support/test_files.h"
 #include "tools/drive/dialog_watcher.h"
 #include "tools/drive/window_fixture.h"
 #include "ui/orb_passwd_window.h"
@@ -48,7 +49,7 @@ class TestWatch : public QObject
     {
         QStringList marks;
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            marks.append(tree->topLevelItem(i)->child(1)->text(1) + ":" + tree->topLevelItem(i)->toolTip(0));
+            marks.append(tree->topLevelItem(i)->child(1)->text(1) + ":" + shown_tooltip(tree->topLevelItem(i)->toolTip(0)));
         return marks;
     }
 
@@ -211,6 +212,18 @@ private slots:
         QVERIFY(button->isChecked());
         lan->window->findChild<QPushButton*>("new_project_button")->click();
         QVERIFY(!button->isChecked());
+
+        // Stopped while a round runs: the round's progress takes the status
+        // line meanwhile, and its end says again that watch stopped.
+        auto* link = lan->window->findChild<ORB_CONN2DEVICE*>();
+        const auto stop_in_round = connect(link, &ORB_CONN2DEVICE::search_progress, this, [&] {
+            if (link->in_round() && button->isChecked())
+                button->click();
+        });
+        button->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!button->isChecked() && !link->in_round(), 15000);
+        disconnect(stop_in_round);
+        QCOMPARE(status->text(), QString("Watch stopped"));
     }
 };
 

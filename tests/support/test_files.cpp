@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QJsonDocument>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 
 QByteArray read_file(const QString& path)
 {
@@ -36,4 +38,9 @@ DebugCapture::~DebugCapture()
 void DebugCapture::keep(QtMsgType, const QMessageLogContext&, const QString& line)
 {
     lines.append(line);
+}
+
+QString shown_tooltip(const QString& tooltip)
+{
+    return Qt::mightBeRichText(tooltip) ? QTextDocumentFragment::fromHtml(tooltip).toPlainText() : tooltip;
 }

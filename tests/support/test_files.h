@@ -10,6 +10,8 @@
 QByteArray read_file(const QString& path);
 QJsonObject read_json_object(const QString& path);
 bool write_file(const QString& path, const QByteArray& bytes);
+// A tooltip's text as a person reads it, whether Qt takes it for rich text or not.
+QString shown_tooltip(const QString& tooltip);
 
 // Keeps the debug output while it lives, even when a check fails early.
 class DebugCapture
