@@ -3,6 +3,7 @@
 #include "codec/text_prefix.h"
 #include "device/orb_conn2device.h"
 #include "projects/project_name.h"
+#include "ui/plain_tooltip.h"
 #include "ui/window_state.h"
 #include "ui/plain_message.h"
 
@@ -173,7 +174,8 @@ bool ORB_LocalProjects::load_local_project(QString name, bool ask_first)
     // must not become the project every later start opens.
     if (loaded == ORB_ProjectFiles::Load::Broken) {
         set_state(tr("load project fail"));
-        ui.state_text->setToolTip(tr("%1 is not a whole project file").arg(ORB_ProjectName::file_path(name)));
+        ui.state_text->setToolTip(
+            plain_tooltip(tr("%1 is not a whole project file").arg(ORB_ProjectName::file_path(name))));
         return false;
     }
     if (ask_first) {
@@ -388,16 +390,31 @@ void ORB_LocalProjects::update_from_page()
         qDebug() << "config structure is not right!";
         return;
     }
-    if (!project_item())
-        open_default_project();
-
     QJsonArray failed_ip, failed_sn, failed_errmsgs;
-    QStringList added_ip, added_sn;
     const auto fail = [&](const QString& ip, const QString& sn, const char* message) {
         failed_ip.append(ip);
         failed_sn.append(sn);
         failed_errmsgs.append(message);
     };
+    const auto answer_page = [&] {
+        device_link->answer_page(QJsonObject{{"failed_ip", failed_ip},
+                                             {"failed_sn", failed_sn},
+                                             {"failed_errmsgs", failed_errmsgs},
+                                             {"errcode", 0},
+                                             {"command", "add2local"}});
+    };
+    // Adding saves the whole project: a change still pending is saved only
+    // when the person says so.
+    if (!may_leave_project()) {
+        for (const ORB_DeviceRecord& d : records)
+            fail(d.ip, d.sn, "saving local project fail");
+        answer_page();
+        return;
+    }
+    if (!project_item())
+        open_default_project();
+
+    QStringList added_ip, added_sn;
     for (const ORB_DeviceRecord& d : records) {
         const bool login = d.active == "active";
         if (login)
@@ -434,11 +451,7 @@ void ORB_LocalProjects::update_from_page()
         for (int i = 0; i < added_sn.size(); ++i)
             fail(added_ip[i], added_sn[i], "saving local project fail");
     }
-    device_link->answer_page(QJsonObject{{"failed_ip", failed_ip},
-                                         {"failed_sn", failed_sn},
-                                         {"failed_errmsgs", failed_errmsgs},
-                                         {"errcode", 0},
-                                         {"command", "add2local"}});
+    answer_page();
     fit_columns();
     refresh_local_menus(); // rows changed, saved or not
     if (saved)

@@ -181,7 +181,7 @@ private slots:
         QVERIFY(write_file(config("broken.json"), R"({"ip":[],"sn":[],"mac":[],"model":[],"passwd":[]})"));
         projects->load_local_project("broken");
         QCOMPARE(state->text(), QString("load project fail"));
-        QCOMPARE(state->toolTip(), QString(QDir::currentPath() + "/config/broken.json is not a whole project file"));
+        QCOMPARE(shown_tooltip(state->toolTip()), QString(QDir::currentPath() + "/config/broken.json is not a whole project file"));
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("caps"));
         QCOMPARE(QSettings("./Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("caps"));
     }
@@ -345,6 +345,39 @@ private slots:
                            R"("passwd":["admin123"],"active":["active"]})");
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("default_project"));
         QCOMPARE(read_json_object(config("default_project.json"))["sn"].toArray(), QJsonArray{"ORB24080001"});
+    }
+
+    // Adding saves the whole project, so a pending removal is saved only when
+    // the person says so: Cancel adds nothing and says so of every switch.
+    void anAddAsksFirstAboutPendingChanges()
+    {
+        SwitchSimulator sim;
+        QVERIFY(sim.is_ready());
+        link->search_device(true, "lo"); // opens the link's socket
+        project_with("site", {{"KEEP", "10.0.0.5", "m", "GS2408P", "p", "active"},
+                              {"GONE", "10.0.0.6", "m", "GS2408P", "p", "active"}});
+        QVERIFY(projects->save_project());
+        projects->delete_device("GONE");
+        QSignalSpy reports(link, &ORB_CONN2DEVICE::qt2html_udp);
+        DialogWatcher watcher;
+        const QString handed_over = R"({"ip":["192.168.1.11"],"sn":["ORB24080001"],"mac":["m"],"model":["GS2408P"],)"
+                                    R"("passwd":["admin123"],"active":["active"]})";
+        watcher.answers = {QMessageBox::Cancel};
+        link->device2local(handed_over);
+        QCOMPARE(watcher.boxes, QStringList({"Tips: Save changes to project site?"}));
+        QCOMPARE(reports.size(), 1);
+        const QJsonObject refused = reports.last()[0].toJsonObject();
+        QCOMPARE(refused["failed_sn"].toArray(), QJsonArray{"ORB24080001"});
+        QCOMPARE(refused["failed_errmsgs"].toArray(), QJsonArray{"saving local project fail"});
+        QCOMPARE(read_json_object(config("site.json"))["sn"].toArray(), (QJsonArray{"KEEP", "GONE"}));
+        QCOMPARE(column(tree->topLevelItem(0), 0), QStringList{"KEEP"}); // still pending
+        QVERIFY(projects->holds_unsaved_changes());
+
+        watcher.answers = {QMessageBox::Save};
+        link->device2local(handed_over);
+        QCOMPARE(reports.last()[0].toJsonObject()["failed_sn"].toArray(), QJsonArray());
+        QCOMPARE(read_json_object(config("site.json"))["sn"].toArray(), (QJsonArray{"KEEP", "ORB24080001"}));
+        QVERIFY(!projects->holds_unsaved_changes());
     }
 
     void aFailedSaveIsNeverReportedAsDone()
