@@ -3,6 +3,7 @@
 #include "codec/payload_cipher.h"
 #include "codec/payload_text.h"
 
+#include <QSet>
 #include <QStringList>
 
 #include <climits>
@@ -68,12 +69,12 @@ CJsonPtr search_device_list(const QVector<ORB_DeviceRecord>& records)
 {
     CJsonPtr list(cJSON_CreateObject());
     cJSON* local_device = cJSON_AddArrayToObject(list.get(), "local_device");
-    QStringList seen_ips;
+    QSet<QString> seen_ips;
     for (const ORB_DeviceRecord& d : records) {
         const QString ip = d.ip.left(15);
         if (seen_ips.contains(ip))
             continue;
-        seen_ips.append(ip);
+        seen_ips.insert(ip);
         cJSON* entry = cJSON_CreateObject();
         cJSON_AddStringToObject(entry, "ip", d.ip.toUtf8().constData());
         cJSON_AddStringToObject(entry, "sn", d.sn.toUtf8().constData());
