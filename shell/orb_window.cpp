@@ -11,9 +11,11 @@
 #include "projects/project_name.h"
 #include "shell/no_edit_delegate.h"
 #include "shell/startup_language.h"
+#include "ui/app_page.h"
 #include "ui/cloud_account.h"
 #include "ui/cloud_project_tree.h"
 #include "ui/csv_files.h"
+#include "ui/drop_refusal.h"
 #include "ui/interface_list.h"
 #include "ui/listed_switches.h"
 #include "ui/local_device_tree.h"
@@ -57,6 +59,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     setup_language_menu();
     make_private_folder("log");
     setup_server_tree();
+    setup_web_view();
 
     loader = new ORB_Loader(this);
     conn2server = new ORB_CONN2SERVER(this);
@@ -75,13 +78,15 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     plan_run = new ORB_AddressPlanRun(
         conn2device, [this] { return local_projects->stored_passwords(); }, this);
     listed_switches = std::make_unique<ORB_ListedSwitches>(conn2device, local_projects, plan_run);
-    csv_files = new ORB_CsvFiles(this, conn2device, local_projects, listed_switches.get(), this);
+    csv_files = new ORB_CsvFiles(this, ui->state_text, conn2device, local_projects, listed_switches.get(), this);
     site_report = new ORB_SiteReport({this, ui->webviewer->page(), ui->state_text}, conn2device, local_projects,
                                      listed_switches.get(), this);
     // Queued: the plan runs after the page's call has returned, so the page
     // hears each step as it happens.
     connect(conn2device, &ORB_CONN2DEVICE::address_plan_requested, plan_run, &ORB_AddressPlanRun::run,
             Qt::QueuedConnection);
+    connect(plan_run, &ORB_AddressPlanRun::finished, this,
+            [this] { ui->state_text->setText(plan_run->outcome_text()); });
     search_watch = new ORB_SearchWatch(
         {ui->watch_button, ui->state_text}, conn2device, device_tree, shared,
         [this] { return plan_run->is_running(); }, this);
@@ -184,13 +189,36 @@ void ORB_Window::connect_links()
     connect(local_projects, &ORB_LocalProjects::device_deletion_chosen, this, &ORB_Window::local_device_deleted);
 }
 
+QString ORB_Window::app_page_path()
+{
+    return QDir::currentPath() + "/app/index.html";
+}
+
+// Before anything takes the view's page: the page that holds the links shows
+// the program's own page only, and nothing dropped on the view replaces it.
+void ORB_Window::setup_web_view()
+{
+    app_page = new ORB_AppPage(QUrl::fromLocalFile(app_page_path()), ui->webviewer);
+    ui->webviewer->setPage(app_page);
+    auto* drops = new ORB_DropRefusal(ui->webviewer);
+    connect(drops, &ORB_DropRefusal::drop_refused, this, [this] {
+        ui->state_text->setText(tr("Nothing can be dropped on the page: import an address plan with its button"));
+    });
+    connect(app_page, &ORB_AppPage::navigation_refused, this, [this](const QUrl& url, bool opened_outside) {
+        const QString shown = url.toDisplayString(QUrl::RemoveUserInfo);
+        ui->state_text->setText(opened_outside ? tr("%1 was opened in the system browser").arg(shown)
+                                               : tr("The page may not open %1: only its own page is shown here")
+                                                     .arg(shown));
+    });
+}
+
 void ORB_Window::setup_web_channel()
 {
     auto* channel = new QWebChannel(this);
     channel->registerObject("conn2cloud", conn2server);
     channel->registerObject("conn2device", conn2device);
-    ui->webviewer->page()->setWebChannel(channel);
-    const QString page = QDir::currentPath() + "/app/index.html";
+    app_page->setWebChannel(channel);
+    const QString page = app_page_path();
     if (QFile::exists(page)) {
         connect(ui->webviewer, &QWebEngineView::loadFinished, this, [this](bool ok) {
             if (ok)
@@ -211,7 +239,7 @@ void ORB_Window::show_page_missing(const QString& page)
     const QString text = tr("The page of this program was not found: %1").toHtmlEscaped().arg(page.toHtmlEscaped());
     const QString advice = tr("Start the program from its menu entry or with its launcher, pcorb, which prepare "
                               "its working folder; or start it from a folder that holds the app folder.");
-    ui->webviewer->setHtml(QString("<html><body style=\"font-family: sans-serif; margin: 2em\">"
+    app_page->show_own_text(QString("<html><body style=\"font-family: sans-serif; margin: 2em\">"
                                    "<h3>%1</h3><p>%2</p></body></html>")
                                .arg(text, advice.toHtmlEscaped()));
 }

@@ -111,6 +111,8 @@ private:
     void setup_language_menu();
     void setup_server_tree();
     void connect_links();
+    static QString app_page_path();
+    void setup_web_view();
     void setup_web_channel();
     void show_page_missing(const QString& page);
     void install_translator();
@@ -146,4 +148,5 @@ private:
     ORB_CloudProjectTree* cloud_tree;
     ORB_CloudAccount* cloud_account;
     class ORB_SearchWatch* search_watch;
+    class ORB_AppPage* app_page;
 };

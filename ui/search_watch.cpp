@@ -105,8 +105,11 @@ void ORB_SearchWatch::run_round()
     const QDateTime start = QDateTime::currentDateTime();
     const int started_under = start_count;
     device_link->search_round(shared.watch_nic);
-    if (started_under != start_count)
-        return; // stopped, or started again, meanwhile: the round does not count
+    if (started_under != start_count) { // stopped, or started again, meanwhile: the round does not count
+        if (!shared.watching) // its progress took the status line after the stop said so
+            ui.state_text->setText(tr("Watch stopped"));
+        return;
+    }
     const ORB_WatchRounds::Counts counts =
         rounds.add_round(device_link->last_search(), start, device_link->answers_lost() == 0);
     device_tree->show_watch_round(rounds.marked_list());

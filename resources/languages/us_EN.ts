@@ -97,6 +97,20 @@
     </message>
 </context>
 <context>
+    <name>ORB_AddressPlanRun</name>
+    <message numerus="yes">
+        <source>The address plan was refused: %n switch(es) cannot be given their addresses. No switch was changed.</source>
+        <translation>
+            <numerusform>The address plan was refused: %n switch cannot be given its address. No switch was changed.</numerusform>
+            <numerusform>The address plan was refused: %n switches cannot be given their addresses. No switch was changed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Address plan done: %1 of %2 switches answer at their new addresses.</source>
+        <translation>Address plan done: %1 of %2 switches answer at their new addresses.</translation>
+    </message>
+</context>
+<context>
     <name>ORB_CONN2DEVICE</name>
     <message>
         <source>Timeout,Please try again!</source>
@@ -205,6 +219,17 @@
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV files (*.csv);;All files (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n switch(es) exported to %1</source>
+        <translation>
+            <numerusform>%n switch exported to %1</numerusform>
+            <numerusform>%n switches exported to %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The CSV file %1 could not be written: %2</source>
+        <translation>The CSV file %1 could not be written: %2</translation>
     </message>
 </context>
 <context>
@@ -793,6 +818,14 @@
         <source>The site report could not be printed</source>
         <translation>The site report could not be printed</translation>
     </message>
+    <message>
+        <source>the page did not answer the print in time</source>
+        <translation>the page did not answer the print in time</translation>
+    </message>
+    <message>
+        <source>The site report could not be printed: the page did not answer in time</source>
+        <translation>The site report could not be printed: the page did not answer in time</translation>
+    </message>
 </context>
 <context>
     <name>ORB_SwitchOpener</name>
@@ -1106,6 +1139,18 @@
     <message>
         <source>The search starts once this watch round has ended</source>
         <translation>The search starts once this watch round has ended</translation>
+    </message>
+    <message>
+        <source>Nothing can be dropped on the page: import an address plan with its button</source>
+        <translation>Nothing can be dropped on the page: import an address plan with its button</translation>
+    </message>
+    <message>
+        <source>%1 was opened in the system browser</source>
+        <translation>%1 was opened in the system browser</translation>
+    </message>
+    <message>
+        <source>The page may not open %1: only its own page is shown here</source>
+        <translation>The page may not open %1: only its own page is shown here</translation>
     </message>
 </context>
 <context>

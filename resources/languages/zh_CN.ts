@@ -97,6 +97,19 @@
     </message>
 </context>
 <context>
+    <name>ORB_AddressPlanRun</name>
+    <message numerus="yes">
+        <source>The address plan was refused: %n switch(es) cannot be given their addresses. No switch was changed.</source>
+        <translation>
+            <numerusform>地址规划被拒绝：有 %n 台交换机无法分配其地址。没有更改任何交换机。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Address plan done: %1 of %2 switches answer at their new addresses.</source>
+        <translation>地址规划完成：%2 台中有 %1 台交换机在新地址应答。</translation>
+    </message>
+</context>
+<context>
     <name>ORB_CONN2DEVICE</name>
     <message>
         <source>Timeout,Please try again!</source>
@@ -205,6 +218,16 @@
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n switch(es) exported to %1</source>
+        <translation>
+            <numerusform>已将 %n 台交换机导出到 %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The CSV file %1 could not be written: %2</source>
+        <translation>无法写入 CSV 文件 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -786,6 +809,14 @@
         <source>The site report could not be printed</source>
         <translation>无法打印现场报告</translation>
     </message>
+    <message>
+        <source>the page did not answer the print in time</source>
+        <translation>页面未及时响应打印</translation>
+    </message>
+    <message>
+        <source>The site report could not be printed: the page did not answer in time</source>
+        <translation>无法打印现场报告：页面未及时响应</translation>
+    </message>
 </context>
 <context>
     <name>ORB_SwitchOpener</name>
@@ -1099,6 +1130,18 @@
     <message>
         <source>The search starts once this watch round has ended</source>
         <translation>本轮监视结束后开始搜索</translation>
+    </message>
+    <message>
+        <source>Nothing can be dropped on the page: import an address plan with its button</source>
+        <translation>不能把内容拖放到页面上：请用导入按钮导入地址规划</translation>
+    </message>
+    <message>
+        <source>%1 was opened in the system browser</source>
+        <translation>已在系统浏览器中打开 %1</translation>
+    </message>
+    <message>
+        <source>The page may not open %1: only its own page is shown here</source>
+        <translation>页面不能打开 %1：这里只显示程序自己的页面</translation>
     </message>
 </context>
 <context>

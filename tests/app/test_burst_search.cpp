@@ -73,7 +73,7 @@ private slots:
         // A receive buffer of about 300 answers, as a small system cap gives;
         // then a reader that cannot keep what it reads, which loses most.
         qputenv("ORB_RECEIVE_BUFFER_BYTES", "192000");
-        for (const QByteArray queue : {QByteArray(), QByteArray("16384")}) {
+        for (const QByteArray& queue : {QByteArray(), QByteArray("16384")}) {
             qputenv("ORB_READER_QUEUE_BYTES", queue);
             QVERIFY(search_in_page());
             const int lost = link->answers_lost();

@@ -1,14 +1,23 @@
 // A site being commissioned, in the real window and page against the switch
 // simulator: new switches that share their factory addresses, an address
 // plan for twenty switches (preview, a collision, passwords refused, a
-// retry, the confirming search), the list and a plan as CSV files, and the
-// site report handed over as a PDF file in both languages.
+// retry, the confirming search), plans the page should not have sent, an
+// answer that must reach the one who asked, the list and a plan as CSV
+// files, files on a full disk, and the site report handed over as a PDF file
+// in both languages.
 
+#include "device/address_plan_run.h"
+#include "device/device_alert.h"
+#include "device/orb_conn2device.h"
+#include "projects/orb_loader.h"
+#include "tests/support/scratch_filesystem.h"
 #include "tests/support/test_files.h"
+#include "ui/plain_message.h"
 #include "tools/drive/dialog_watcher.h"
 #include "tools/drive/window_fixture.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -56,9 +65,52 @@ class TestSiteCommissioning : public QObject
     std::unique_ptr<WindowFixture> lan;
     std::unique_ptr<DialogWatcher> watcher;
     PageDriver* page = nullptr;
+    QString control_socket;
     // How far the story has come: a test run on its own first tells the rest.
     bool listed = false;
     bool planned = false;
+
+    void control(const QString& command) { QCOMPARE(SwitchSimulator::control(control_socket, command), QString("ok")); }
+
+    ORB_CONN2DEVICE* device_link() { return lan->window->findChild<ORB_CONN2DEVICE*>(); }
+
+    QTreeWidgetItem* switch_item(const QString& sn)
+    {
+        auto* tree = lan->window->findChild<QTreeWidget*>("local_project_viewer");
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            if (tree->topLevelItem(i)->childCount() == 6 && tree->topLevelItem(i)->child(1)->text(1) == sn)
+                return tree->topLevelItem(i);
+        return nullptr;
+    }
+
+    // A plan as the page sends it: {sn, ip, newIp} with the site's mask and gateway.
+    static QString plan_text(const QList<QStringList>& switches, const QString& password = "admin123")
+    {
+        QJsonArray list;
+        for (const QStringList& s : switches)
+            list.append(QJsonObject{{"sn", s[0]}, {"ip", s[1]}, {"newIp", s[2]}, {"mask", "255.255.255.0"},
+                                    {"gateway", "192.168.1.1"}, {"dns", "192.168.1.1"}, {"active", true}});
+        return QString::fromUtf8(
+            QJsonDocument(QJsonObject{{"nic", "lo"}, {"password", password}, {"switches", list}}).toJson());
+    }
+
+    // The planStep messages of a spy on the page's device channel, by serial number.
+    static QHash<QString, QJsonObject> plan_steps(const QSignalSpy& told)
+    {
+        QHash<QString, QJsonObject> steps;
+        for (const QList<QVariant>& message : told)
+            if (const QJsonObject m = message[0].toJsonObject(); m["command"] == QString("planStep"))
+                steps.insert(m["sn"].toString(), m);
+        return steps;
+    }
+
+    static bool plan_done(const QSignalSpy& told)
+    {
+        for (const QList<QVariant>& message : told)
+            if (message[0].toJsonObject()["command"] == QString("planDone"))
+                return true;
+        return false;
+    }
 
     void type(const char* id, const QString& text)
     {
@@ -133,8 +185,9 @@ class TestSiteCommissioning : public QObject
 private slots:
     void initTestCase()
     {
+        control_socket = dir.filePath("sim-control");
         lan = std::make_unique<WindowFixture>(
-            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, site(), 1000)});
+            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, site(), 1000), "--control", control_socket});
         QVERIFY(lan->is_ready());
         page = lan->page.get();
         watcher = std::make_unique<DialogWatcher>();
@@ -201,6 +254,121 @@ private slots:
         page->click("#plan-close");
         QVERIFY(page->wait_for("document.querySelectorAll('#device-table tr.conflict').length === 0"));
         planned = true;
+    }
+
+    // The program checks what the page sends: a plan with one address that
+    // cannot be given changes no switch, and says why of each, in the
+    // preview's own words.
+    void plansThePageShouldNotHaveSent()
+    {
+        if (!planned)
+            aPlanOfTwentySwitches();
+        const int requests_before = lan->sim->requests().size();
+        QSignalSpy told(device_link(), &ORB_CONN2DEVICE::qt2html_device_udp);
+        const QString plan = plan_text({{"NEW02", "192.168.1.42", "192.168.1.70"},
+                                        {"NEW03", "192.168.1.43", "192.168.1.70"},
+                                        {"NEW04", "192.168.1.44", "192.168.1.30"},
+                                        {"NEW05", "192.168.1.45", "192.168.1.0"},
+                                        {"NEW06", "192.168.1.46", "192.168.1.255"},
+                                        {"NEW07", "192.168.1.47", "10.9.0.5"},
+                                        {"NEW08", "192.168.1.48", "192.168.1.1"},
+                                        {"NEW09", "192.168.1.49", "192.168.1.79"}});
+        page->run(QString("Bridge.applyPlan(%1)").arg(plan));
+        QTRY_VERIFY_WITH_TIMEOUT(plan_done(told), 15000);
+        const QHash<QString, QJsonObject> steps = plan_steps(told);
+        const QStringList expected = {"duplicate", "duplicate", "collides", "leavesSubnet", "leavesSubnet",
+                                      "leavesSubnet", "isGateway", "planRefused"};
+        for (int i = 0; i < expected.size(); ++i) {
+            const QJsonObject step = steps.value(QString("NEW%1").arg(i + 2, 2, 10, QChar('0')));
+            QCOMPARE(step["state"].toString(), QString("failed"));
+            QCOMPARE(step["reason"].toString(), expected[i]);
+        }
+        QCOMPARE(steps.value("NEW04")["other"].toString(), QString("OLD01"));
+        QCOMPARE(lan->sim->requests().size(), requests_before); // not even a login
+        QCOMPARE(page->run("AddressPlan.stepText({state: 'failed', reason: 'collides', other: 'OLD01'})").toString(),
+                 QString("failed: already used by OLD01"));
+        QCOMPARE(page->text("#plan-summary"),
+                 QString("The program refused the plan: 7 addresses cannot be used. No switch was changed."));
+        QCOMPARE(lan->window->findChild<QLineEdit*>("state_text")->text(),
+                 QString("The address plan was refused: 7 switches cannot be given their addresses. No switch was "
+                         "changed."));
+        // What the switches went through before stays their outcome.
+        QCOMPARE(lan->window->findChild<ORB_AddressPlanRun*>()->outcomes().value("NEW02")["state"].toString(),
+                 QString("confirmed"));
+    }
+
+    // A plan that waits for the link runs inside the time-out box of a login
+    // to a switch that does not answer, and its switch refuses the password.
+    // The login's caller reads its own time-out: the switch's recorded
+    // password stays, and the box names the right cause.
+    void eachAnswerReachesItsAsker()
+    {
+        if (!planned)
+            aPlanOfTwentySwitches();
+        ORB_Loader loader;
+        QVERIFY(loader.add_device("192.168.1.41", "NEW01", "m", "GS2408P", "admin123", "config/device_info.json"));
+        control("mute NEW01");
+        QSignalSpy told(device_link(), &ORB_CONN2DEVICE::qt2html_device_udp);
+        // The box the program shows for a time-out, as its start-up installs it.
+        set_device_alert_handler([](const QString& title, const QString& text) {
+            plain_message(QMessageBox::Critical, nullptr, title, text, QMessageBox::Ok);
+        });
+        watcher->boxes.clear();
+        watcher->hold_boxes = [&] { return !plan_done(told); };
+        QTimer::singleShot(500, this, [&] {
+            device_link()->apply_address_plan(plan_text({{"NEW14", "10.0.0.14", "192.168.1.54"}}));
+        });
+        QTreeWidgetItem* item = switch_item("NEW01");
+        QVERIFY(item);
+        emit item->treeWidget()->itemDoubleClicked(item, 0);
+        watcher->hold_boxes = nullptr;
+        set_device_alert_handler(nullptr);
+        control("unmute NEW01");
+        QVERIFY(plan_done(told));
+        QCOMPARE(plan_steps(told).value("NEW14")["reason"].toString(), QString("passwordRefused"));
+        QCOMPARE(watcher->take_box(), QString("Error: Timeout,Please try again!"));
+        QCOMPARE(watcher->take_box(), QString("Tips: device not open"));
+        QCOMPARE(read_json_object("config/device_info.json")["sn"].toVariant().toStringList(), QStringList({"NEW01"}));
+    }
+
+    // On a full disk, the list's CSV (under 16 KiB: it fails at the flush)
+    // and the site report's PDF (over it: it is written short) are not
+    // saved, an older list of that name stays whole, nothing half-written is
+    // left, and the page and the status line give the system's reason.
+    void aFullDiskLeavesNoHalfFile()
+    {
+        if (!planned)
+            aPlanOfTwentySwitches();
+        ScratchFilesystem small(dir.filePath("small"), 256 * 1024);
+        QVERIFY2(small.is_mounted(), "needs a private mount namespace (tools/isolated-lan.sh)");
+        auto* status = lan->window->findChild<QLineEdit*>("state_text");
+        const QString list = small.path() + "/site.csv";
+        watcher->file_paths = QStringList{list};
+        page->click("#export-list-button");
+        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 21')"));
+        const QByteArray older = read_file(list);
+
+        small.fill();
+        page->run("document.getElementById('discovery-notice').textContent = ''");
+        watcher->answers = {QMessageBox::Yes}; // the file dialog asks before it replaces the file
+        watcher->file_paths = QStringList{list};
+        page->click("#export-list-button");
+        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent !== ''"));
+        QCOMPARE(page->text("#discovery-notice"), QString("The file could not be saved: No space left on device"));
+        QCOMPARE(status->text(), QString("The CSV file %1 could not be written: No space left on device").arg(list));
+        QCOMPARE(read_file(list), older);
+
+        small.leave_free(8 * 1024);
+        page->click("#site-report-button");
+        QVERIFY(page->wait_for("!document.getElementById('report-view').hidden"));
+        page->run("document.getElementById('report-notice').textContent = ''");
+        watcher->file_paths = QStringList{small.path() + "/site.pdf"};
+        page->click("#report-pdf");
+        QVERIFY(page->wait_for("document.getElementById('report-notice').textContent !== ''", 30000));
+        QCOMPARE(page->text("#report-notice"), QString("The site report could not be written: No space left on device"));
+        QCOMPARE(status->text(), QString("The site report could not be written: No space left on device"));
+        page->click("#report-close");
+        QCOMPARE(QDir(small.path()).entryList(QDir::Files), QStringList({"filler", "site.csv"}));
     }
 
     void csvListOutAndPlanIn()
@@ -321,6 +489,42 @@ private slots:
         QVERIFY2(cjk_font.size() > 5 && cjk_font[cjk_font.size() - 5] == "yes", qPrintable(cjk_font.join(' ')));
         lan->window->findChild<QToolButton*>("language_button")->menu()->actions()[1]->trigger();
         QVERIFY(page->wait_for("document.documentElement.lang === 'en'"));
+    }
+
+    // A print whose answer does not come in time gives the buttons back with
+    // the reason; the answer that comes late writes nothing, and the next
+    // print works.
+    void aPrintThatDoesNotAnswer()
+    {
+        if (!planned)
+            aPlanOfTwentySwitches();
+        QSignalSpy told(device_link(), &ORB_CONN2DEVICE::qt2html_device_udp);
+        const auto outputs = [&] {
+            int done = 0;
+            for (const QList<QVariant>& message : told)
+                done += message[0].toJsonObject()["command"] == QString("siteReportDone") ? 1 : 0;
+            return done;
+        };
+        page->click("#site-report-button");
+        QVERIFY(page->wait_for("!document.getElementById('report-view').hidden"));
+        qputenv("ORB_PRINT_ANSWER_MS", "1"); // no print answers that fast
+        watcher->file_paths = QStringList{dir.filePath("late.pdf")};
+        page->click("#report-pdf");
+        QVERIFY(page->wait_for("document.getElementById('report-notice').textContent.includes('in time')"));
+        qunsetenv("ORB_PRINT_ANSWER_MS");
+        QCOMPARE(page->text("#report-notice"),
+                 QString("The site report could not be written: the page did not answer the print in time"));
+        QCOMPARE(lan->window->findChild<QLineEdit*>("state_text")->text(),
+                 QString("The site report could not be printed: the page did not answer in time"));
+        QVERIFY(!page->run("document.getElementById('report-pdf').disabled").toBool());
+
+        watcher->file_paths = QStringList{dir.filePath("next.pdf")};
+        page->click("#report-pdf");
+        QVERIFY(page->wait_for("document.getElementById('report-notice').textContent.startsWith('The site report is saved')", 30000));
+        QCOMPARE(outputs(), 2);
+        QVERIFY(QFile::exists(dir.filePath("next.pdf")));
+        QVERIFY(!QFile::exists(dir.filePath("late.pdf")));
+        page->click("#report-close");
     }
 };
 
