@@ -17,6 +17,13 @@ const char* data_text(const cJSON* reply, const char* name)
     return cjson_string_member(cJSON_GetObjectItemCaseSensitive(reply, "data"), name);
 }
 
+QJsonObject with_detail(QJsonObject object, const QJsonObject& detail)
+{
+    for (auto it = detail.begin(); it != detail.end(); ++it)
+        object.insert(it.key(), it.value());
+    return object;
+}
+
 } // namespace
 
 ORB_AddressPlanRun::ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPasswords stored_passwords,
@@ -46,7 +53,7 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
     }
     done = confirmed = refused = 0;
     total = steps.size();
-    if (refuse_if_unsound(steps))
+    if (passes_check(steps))
         apply(steps, plan["password"].toString(), stored, plan["nic"].toString());
     device_link->set_silent(false); // later requests of the window show their time-outs again
     QJsonObject ended{{"command", "planDone"}, {"total", total}};
@@ -68,7 +75,7 @@ QString ORB_AddressPlanRun::outcome_text() const
 
 // The page checks the plan; what reaches the switches is checked again here,
 // and a plan with one unsound address changes no switch at all.
-bool ORB_AddressPlanRun::refuse_if_unsound(const QList<Step>& steps)
+bool ORB_AddressPlanRun::passes_check(const QList<Step>& steps)
 {
     QVector<ORB_AddressPlanCheck::Entry> entries;
     for (const Step& step : steps)
@@ -181,18 +188,13 @@ void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& n
 
 void ORB_AddressPlanRun::report(const Step& step, const QString& state, const QJsonObject& detail)
 {
-    QJsonObject outcome{{"oldIp", step.ip}, {"newIp", step.new_ip}, {"state", state}};
-    for (auto it = detail.begin(); it != detail.end(); ++it)
-        outcome.insert(it.key(), it.value());
-    last_steps.insert(step.sn, outcome);
+    last_steps.insert(step.sn, with_detail({{"oldIp", step.ip}, {"newIp", step.new_ip}, {"state", state}}, detail));
     tell_step(step, state, detail);
 }
 
 void ORB_AddressPlanRun::tell_step(const Step& step, const QString& state, const QJsonObject& detail)
 {
-    QJsonObject message{{"command", "planStep"}, {"sn", step.sn}, {"newIp", step.new_ip}, {"state", state},
-                        {"done", done}, {"total", total}};
-    for (auto it = detail.begin(); it != detail.end(); ++it)
-        message.insert(it.key(), it.value());
-    device_link->tell_page(message);
+    device_link->tell_page(with_detail({{"command", "planStep"}, {"sn", step.sn}, {"newIp", step.new_ip},
+                                        {"state", state}, {"done", done}, {"total", total}},
+                                       detail));
 }

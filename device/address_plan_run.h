@@ -56,7 +56,7 @@ private:
 
     // False, with every switch told why, when one address of the plan
     // cannot be given: "planRefused" for the switches that could.
-    bool refuse_if_unsound(const QList<Step>& steps);
+    bool passes_check(const QList<Step>& steps);
     void apply(const QList<Step>& steps, const QString& typed_password, const QHash<QString, QString>& stored,
                const QString& nic);
     // Empty when the switch took its new settings, else why not, as a word

@@ -108,7 +108,8 @@ void ORB_SiteReport::save_pdf()
         return;
     }
     const QString path = QFileInfo(chosen).suffix().isEmpty() ? chosen + ".pdf" : chosen;
-    const int job = start_job(tr("Writing the site report to %1 …").arg(path));
+    const int job = start_job(tr("Writing the site report to %1 …").arg(path),
+                              tr("The site report could not be written: the page did not answer in time"));
     const QPointer<ORB_SiteReport> alive(this);
     ui.page->printToPdf(
         [alive, job, path](const QByteArray& pdf) {
@@ -143,7 +144,8 @@ void ORB_SiteReport::print()
         finish({{"canceled", true}}, QString());
         return;
     }
-    const int job = start_job(tr("Printing the site report …"));
+    const int job = start_job(tr("Printing the site report …"),
+                              tr("The site report could not be printed: the page did not answer in time"));
     const QPointer<ORB_SiteReport> alive(this);
     // The printer lives until the page has printed on it.
     ui.page->print(printer.get(), [alive, job, printer](bool printed) {
@@ -156,7 +158,7 @@ void ORB_SiteReport::print()
     });
 }
 
-int ORB_SiteReport::start_job(const QString& status)
+int ORB_SiteReport::start_job(const QString& status, const QString& timed_out)
 {
     printing = true;
     ui.state_text->setText(status);
@@ -165,10 +167,9 @@ int ORB_SiteReport::start_job(const QString& status)
         ? qEnvironmentVariableIntValue(PRINT_ANSWER_VARIABLE)
         : PRINT_ANSWER_MS;
     // An answer after this is dropped: the page has heard the outcome.
-    QTimer::singleShot(wait_ms, this, [this, job] {
+    QTimer::singleShot(wait_ms, this, [this, job, timed_out] {
         if (is_current(job))
-            finish({{"error", tr("the page did not answer the print in time")}},
-                   tr("The site report could not be printed: the page did not answer in time"));
+            finish({{"error", tr("the page did not answer the print in time")}}, timed_out);
     });
     return job;
 }

@@ -53,8 +53,8 @@ private:
     void print();
     void write_pdf(const QString& path, const QByteArray& pdf);
     // Marks a print under way and says so; its answer counts only while it
-    // is the current one, and it ends with an error when none comes in time.
-    int start_job(const QString& status);
+    // is the current one, and it ends with timed_out when none comes in time.
+    int start_job(const QString& status, const QString& timed_out);
     bool is_current(int job) const;
     void finish(const QJsonObject& outcome, const QString& status);
 

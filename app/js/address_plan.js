@@ -13,9 +13,11 @@ const AddressPlan = (() => {
   let imported = null;  // rows of a plan file, or null: the form's sequence for the selection
   let running = false;
   let table = null;     // draws only the preview rows in view
-  // What the list held when the form opened; while it is open no search or
-  // watch round runs. listedAt: serial numbers by address.
+  // What the list held at its last search, taken again by the first preview
+  // after a new one (a plan's confirming search, the window's Search).
+  // listedAt: serial numbers by address.
   let listedBySn = new Map(), listedAt = new Map(), chosen = [];
+  let listChanged = true;
 
   function toInt(ip) {
     const parts = String(ip).split(".");
@@ -64,16 +66,19 @@ const AddressPlan = (() => {
   }
 
   function build() {
+    if (listChanged) takeList();
     const mask = $("plan-mask").value.trim(), gateway = $("plan-gateway").value.trim();
     const dns = $("plan-dns").value.trim() || gateway;
     if (imported) {
       entries = imported.map((row) => ({ sn: row.sn, device: listedBySn.get(row.sn), newIp: row.newIp,
                                          mask: row.mask || mask, gateway: row.gateway || gateway, dns }));
     } else {
+      // Past 255.255.255.255 there is no next address.
       const first = toInt($("plan-first").value.trim());
-      entries = chosen.map((device, i) => ({ sn: device.sn, device, mask, gateway, dns,
-                                             ipInt: first === null || first + i > 0xffffffff ? null : first + i,
-                                             newIp: first === null ? "" : toIp(first + i) }));
+      entries = chosen.map((device, i) => {
+        const ipInt = first === null || first + i > 0xffffffff ? null : first + i;
+        return { sn: device.sn, device, mask, gateway, dns, ipInt, newIp: ipInt === null ? "" : toIp(ipInt) };
+      });
     }
     const planned = { serials: new Map(), addresses: new Map() };
     for (const e of entries) {
@@ -152,11 +157,12 @@ const AddressPlan = (() => {
       listedAt.get(d.ip).push(d.sn);
     }
     chosen = Discovery.selectedSwitches();
+    listChanged = false;
   }
 
   function open(rows) {
     imported = rows || null;
-    takeList();
+    listChanged = true;
     $("plan-first").closest("label").hidden = Boolean(imported);
     $("plan-progress").hidden = true;
     $("plan-dialog").hidden = false;
@@ -218,6 +224,7 @@ const AddressPlan = (() => {
       apply(entries.filter((e) => e.state === "failed" || e.state === "unconfirmed")));
     $("plan-close").addEventListener("click", () => { if (!running) $("plan-dialog").hidden = true; });
     Bridge.on("deviceMessage", onMessage);
+    Bridge.on("search", () => { listChanged = true; });
     I18n.onChange(render);
   }
 

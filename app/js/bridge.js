@@ -36,8 +36,7 @@ const Bridge = (() => {
       if (pending && pending.kind === "add") finish(message);
       emit("add2local", message);
     } else if (isTimeout(message)) {
-      // While switches are added, the program's own logins may time out: the
-      // add report still comes.
+      // A time-out is never the add's answer: the add report comes.
       if (pending && pending.kind !== "add") finish(message);
       else emit("stray", message);
     } else if (pending && pending.kind === "request") {

@@ -826,6 +826,10 @@
         <source>The site report could not be printed: the page did not answer in time</source>
         <translation>The site report could not be printed: the page did not answer in time</translation>
     </message>
+    <message>
+        <source>The site report could not be written: the page did not answer in time</source>
+        <translation>The site report could not be written: the page did not answer in time</translation>
+    </message>
 </context>
 <context>
     <name>ORB_SwitchOpener</name>

@@ -817,6 +817,10 @@
         <source>The site report could not be printed: the page did not answer in time</source>
         <translation>无法打印现场报告：页面未及时响应</translation>
     </message>
+    <message>
+        <source>The site report could not be written: the page did not answer in time</source>
+        <translation>无法写入现场报告：页面未及时响应</translation>
+    </message>
 </context>
 <context>
     <name>ORB_SwitchOpener</name>

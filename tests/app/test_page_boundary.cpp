@@ -123,6 +123,7 @@ private slots:
         QVERIFY(page_stayed());
         QCOMPARE(web_connections, 0);
         QVERIFY(!switches_heard_the_stranger());
+        QVERIFY(opened_outside.isEmpty()); // a script's navigation is nobody's click
     }
 
     // A link a person clicks: to the web, it opens in the system browser; to

@@ -18,6 +18,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
@@ -263,6 +264,10 @@ private slots:
     {
         if (!planned)
             aPlanOfTwentySwitches();
+        // The form shows the twenty switches, each with an address it may have.
+        page->click("#plan-button");
+        type("plan-first", "192.168.1.81");
+        QCOMPARE(page->text("#plan-summary"), QString("20 switches: check the new addresses, then apply."));
         const int requests_before = lan->sim->requests().size();
         QSignalSpy told(device_link(), &ORB_CONN2DEVICE::qt2html_device_udp);
         const QString plan = plan_text({{"NEW02", "192.168.1.42", "192.168.1.70"},
@@ -285,8 +290,10 @@ private slots:
         }
         QCOMPARE(steps.value("NEW04")["other"].toString(), QString("OLD01"));
         QCOMPARE(lan->sim->requests().size(), requests_before); // not even a login
-        QCOMPARE(page->run("AddressPlan.stepText({state: 'failed', reason: 'collides', other: 'OLD01'})").toString(),
-                 QString("failed: already used by OLD01"));
+        // The page says why in the preview's own words.
+        QCOMPARE(result_of("NEW04"), QString("failed: already used by OLD01"));
+        QCOMPARE(result_of("NEW05"), QString("failed: outside the gateway's subnet"));
+        QCOMPARE(result_of("NEW09"), QString("failed: not applied: other addresses of the plan cannot be used"));
         QCOMPARE(page->text("#plan-summary"),
                  QString("The program refused the plan: 7 addresses cannot be used. No switch was changed."));
         QCOMPARE(lan->window->findChild<QLineEdit*>("state_text")->text(),
@@ -295,6 +302,7 @@ private slots:
         // What the switches went through before stays their outcome.
         QCOMPARE(lan->window->findChild<ORB_AddressPlanRun*>()->outcomes().value("NEW02")["state"].toString(),
                  QString("confirmed"));
+        page->click("#plan-close");
     }
 
     // A plan that waits for the link runs inside the time-out box of a login
@@ -367,6 +375,14 @@ private slots:
         QVERIFY(page->wait_for("document.getElementById('report-notice').textContent !== ''", 30000));
         QCOMPARE(page->text("#report-notice"), QString("The site report could not be written: No space left on device"));
         QCOMPARE(status->text(), QString("The site report could not be written: No space left on device"));
+        // Saved where there is room, the same report is over 16 KiB: on the
+        // full disk it was written short, past the file's buffer.
+        page->run("document.getElementById('report-notice').textContent = ''");
+        watcher->file_paths = QStringList{dir.filePath("room.pdf")};
+        page->click("#report-pdf");
+        QVERIFY(page->wait_for("document.getElementById('report-notice').textContent.startsWith('The site report is saved')",
+                               30000));
+        QVERIFY(QFileInfo(dir.filePath("room.pdf")).size() > 16 * 1024);
         page->click("#report-close");
         QCOMPARE(QDir(small.path()).entryList(QDir::Files), QStringList({"filler", "site.csv"}));
     }
@@ -515,7 +531,7 @@ private slots:
         QCOMPARE(page->text("#report-notice"),
                  QString("The site report could not be written: the page did not answer the print in time"));
         QCOMPARE(lan->window->findChild<QLineEdit*>("state_text")->text(),
-                 QString("The site report could not be printed: the page did not answer in time"));
+                 QString("The site report could not be written: the page did not answer in time"));
         QVERIFY(!page->run("document.getElementById('report-pdf').disabled").toBool());
 
         watcher->file_paths = QStringList{dir.filePath("next.pdf")};

@@ -320,10 +320,10 @@ private slots:
 
     void secondRequestDuringWait()
     {
-        QVERIFY(start_fleet({sw("LATE", "10.0.0.4", {{"delay_ms", 3100}})}));
+        QVERIFY(start_fleet({sw("LATE", "10.0.0.4", {{"delay_ms", 2000}})}));
         QList<QJsonObject> at_inner_return;
         bool inner_reply_seen = true;
-        QTimer::singleShot(3050, Qt::PreciseTimer, this, [&] {
+        QTimer::singleShot(1000, this, [&] {
             link->html2qt_udp(request_text("portstatus", "LATE"), "");
             link->search_device(true, "lo");
             link->login_device("", "admin123", "LATE");
@@ -341,6 +341,9 @@ private slots:
         QCOMPARE(results.size(), 2);
         QCOMPARE(alerts, 0);
 
+        // While the page waits, the window's refused login tells the page
+        // nothing: the first answer it hears is its own.
+        QTimer::singleShot(1000, this, [&] { link->login_device("", "admin123", "LATE"); });
         timed([&] { link->html2qt_udp(request_text("sysinfo", "LATE"), ""); });
         QCOMPARE(results.size(), 1);
         QCOMPARE(results[0]["data"].toObject()["sn"].toString(), QString("LATE"));

@@ -39,15 +39,19 @@ private slots:
     }
 
     // Each button of the project area is as wide as its text and its menu mark need.
-    static void project_buttons_show_their_text(QWidget* window)
+    static bool project_buttons_show_their_text(QWidget* window)
     {
-        QVERIFY(QTest::qWaitForWindowExposed(window));
+        if (!QTest::qWaitForWindowExposed(window))
+            return false;
         for (const char* name : {"new_project_button", "open_project_button", "save_project_button",
                                  "delete_project_button", "delete_device_button"}) {
             const auto* button = window->findChild<QWidget*>(name);
-            QVERIFY2(button->width() >= button->sizeHint().width(),
-                     qPrintable(QString("%1: %2 of %3").arg(name).arg(button->width()).arg(button->sizeHint().width())));
+            if (button->width() < button->sizeHint().width()) {
+                qWarning("%s: %d of %d pixels", name, button->width(), button->sizeHint().width());
+                return false;
+            }
         }
+        return true;
     }
 
     void cleanup()
@@ -71,7 +75,7 @@ private slots:
 
         auto window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 1);
         window->show();
-        project_buttons_show_their_text(window.get());
+        QVERIFY(project_buttons_show_their_text(window.get()));
         QCOMPARE(read_file("tips.txt"), QByteArray("Please do not modify configuration file in config without "
                                                    "authorization! If you really want to modify configuration "
                                                    "please backup."));
@@ -102,7 +106,7 @@ private slots:
         DebugCapture log;
         auto window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 0);
         window->show();
-        project_buttons_show_their_text(window.get());
+        QVERIFY(project_buttons_show_their_text(window.get()));
         PageDriver page(window->findChild<QWebEngineView*>("webviewer")->page());
         QVERIFY(page.wait_for("window.orbReady === true"));
         QTRY_VERIFY(log.text().contains("HTML application ready: file://" + QDir::currentPath() + "/app/index.html"));
