@@ -205,8 +205,7 @@ void ORB_CONN2DEVICE::run_search(bool webCall, const QString& selectedText, Aske
         silent = webCall;
         if (!silent)
             show_device_alert("Error", problem);
-        if (asker == Asker::Page)
-            emit qt2html_udp(timeout_result());
+        tell_page_timed_out(asker);
         return;
     }
     local_ready = false;
@@ -375,10 +374,7 @@ CJsonPtr ORB_CONN2DEVICE::report_outcome(Asker asker)
     Outcome done = std::move(outcome);
     if (!done.answered) {
         qDebug() << "Timeout!";
-        // Only the page's own time-out goes to it: it would take another's
-        // for the answer to the request it waits on.
-        if (asker == Asker::Page)
-            emit qt2html_udp(timeout_result());
+        tell_page_timed_out(asker);
         if (!silent)
             show_device_alert("Error", tr("Timeout,Please try again!"));
         return nullptr;
@@ -395,6 +391,13 @@ CJsonPtr ORB_CONN2DEVICE::report_outcome(Asker asker)
 void ORB_CONN2DEVICE::refuse_request(Asker asker)
 {
     last_reply.reset();
+    tell_page_timed_out(asker);
+}
+
+void ORB_CONN2DEVICE::tell_page_timed_out(Asker asker)
+{
+    // Only the page's own: it would take another's for the answer to the
+    // request it waits on.
     if (asker == Asker::Page)
         emit qt2html_udp(timeout_result());
 }

@@ -185,6 +185,8 @@ private:
     // caller; what a box or a receiver of the result runs cannot replace it.
     CJsonPtr report_outcome(Asker asker);
     void refuse_request(Asker asker);
+    // {"errcode":10002} to the page when it made the request.
+    void tell_page_timed_out(Asker asker);
     // The request's receive slot hears of what the reader reads while it waits.
     QMetaObject::Connection start_reading(ReceiveSlot receive);
     void stop_reading(const QMetaObject::Connection& reading);
