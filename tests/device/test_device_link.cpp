@@ -493,11 +493,13 @@ private slots:
     // A host floods the LAN while the link logs in: the window keeps
     // answering, a login still gets its reply, and one that gets none ends by
     // its time-out, even when every datagram of the flood must be decoded whole.
+    // The flood is one the reader keeps up with on a busy machine: past that
+    // the system drops the switch's reply with the rest, as it must.
     void aLoginThroughAFlood()
     {
         QVERIFY(start_fleet({sw("A", "10.0.0.1")}));
         for (const QStringList& tag_first : {QStringList(), QStringList{"--flood-tag-last"}}) {
-            SwitchSimulator flood(QStringList{"--count", "0", "--flood", "50000", "--flood-seconds", "10"} + tag_first);
+            SwitchSimulator flood(QStringList{"--count", "0", "--flood", "20000", "--flood-seconds", "10"} + tag_first);
             QVERIFY(flood.is_ready());
             link->html2qt_udp(R"({"callcmd":"search"})", ""); // sets the flood going
             const qint64 answered = longest_stall([&] { link->login_device("", "admin123", "A"); });
