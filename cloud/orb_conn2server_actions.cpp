@@ -4,19 +4,13 @@
 
 #include "cloud/cloud_reply.h"
 #include "cloud/project_tree.h"
+#include "codec/password_digest.h"
 #include "codec/secret_masking.h"
 #include "codec/request_signature.h"
 
-#include <QCryptographicHash>
 #include <QDebug>
 
 namespace {
-
-// MD5 of the password's Latin-1 bytes (others become '?'), in lower-case hex.
-QByteArray password_digest(const QString& password)
-{
-    return QCryptographicHash::hash(password.toLatin1(), QCryptographicHash::Md5).toHex();
-}
 
 void add_text(cJSON* body, const char* name, const QString& value)
 {

@@ -8,7 +8,7 @@ packages=(
     qtbase5-dev qtwebengine5-dev libqt5webchannel5-dev qttools5-dev qttools5-dev-tools
     libcjson-dev libcpp-httplib-dev libssl-dev openssl
     iproute2 util-linux xvfb xauth x11-utils imagemagick fonts-wqy-microhei poppler-utils
-    dpkg-dev file lintian desktop-file-utils appstream
+    dpkg-dev file lintian desktop-file-utils appstream python3
 )
 
 missing=()
