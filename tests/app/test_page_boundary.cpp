@@ -9,8 +9,6 @@
 #include <QDesktopServices>
 #include <QDropEvent>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -47,11 +45,6 @@ class TestPageBoundary : public QObject
                        .arg(web_url("stranger-ran"))
                        .toUtf8());
         stranger = QUrl::fromLocalFile(file.fileName());
-    }
-
-    static QString js_string(const QString& text)
-    {
-        return QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
     }
 
     bool page_stayed() { return page->run("window.stayedHere === true && window.orbReady === true").toBool(); }
@@ -105,7 +98,7 @@ private slots:
         QSignalSpy refused(lan->window->findChild<QWebEnginePage*>(), SIGNAL(navigation_refused(QUrl, bool)));
         const QStringList targets = {stranger.toString(), web_url("elsewhere"), "data:text/html,<p>data</p>"};
         for (const QString& target : targets) {
-            page->run("location.href = " + js_string(target));
+            page->run("location.href = " + PageDriver::quoted(target));
             QTRY_COMPARE_WITH_TIMEOUT(refused.size(), targets.indexOf(target) + 1, 15000);
             QCOMPARE(refused.last()[0].toUrl(), QUrl(target));
             QVERIFY(page_stayed());
