@@ -82,7 +82,7 @@ int main(int argc, char* argv[])
         {"control", "Take commands that change the fleet on a local socket at this path.", "path"},
         {"send", "Send one command to the simulator listening at this path, and exit.", "path"},
     });
-    parser.addPositionalArgument("command", "With --send: add JSON, mute SN, unmute SN or move SN IP.");
+    parser.addPositionalArgument("command", "With --send: add JSON, mute SN, unmute SN, move SN IP, hold SN or release SN.");
     parser.process(app);
     if (parser.isSet("send"))
         return SimControl::send(parser.value("send"), parser.positionalArguments().join(' '));

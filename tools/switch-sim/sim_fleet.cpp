@@ -88,6 +88,10 @@ void SimFleet::handle(const QByteArray& datagram)
         if (!answer)
             continue;
         const QByteArray reply = sw.reply_datagram(syn, answer.get());
+        if (held.contains(i)) {
+            held[i].append(reply);
+            continue;
+        }
         if (burst && sw.delay_ms == 0) {
             burst_replies.append(reply);
             continue;
@@ -133,11 +137,16 @@ QString SimFleet::control(const QString& command)
         return "ok";
     }
     SimSwitch* sw = find(rest.section(' ', 0, 0));
-    if (verb != "mute" && verb != "unmute" && verb != "move")
-        return "error: unknown command; use add, mute, unmute or move";
+    if (!QStringList{"mute", "unmute", "move", "hold", "release"}.contains(verb))
+        return "error: unknown command; use add, mute, unmute, move, hold or release";
     if (!sw)
         return "error: no switch " + rest.section(' ', 0, 0);
-    if (verb == "move") {
+    const int index = int(sw - switches.data());
+    if (verb == "hold") {
+        held.insert(index, held.value(index));
+    } else if (verb == "release") {
+        return release(index);
+    } else if (verb == "move") {
         const QString ip = rest.section(' ', 1, 1);
         if (ip.isEmpty())
             return "error: move takes a serial number and an address";
@@ -145,6 +154,15 @@ QString SimFleet::control(const QString& command)
     } else {
         sw->muted = verb == "mute";
     }
+    return "ok";
+}
+
+QString SimFleet::release(int index)
+{
+    if (!held.contains(index))
+        return "error: " + switches[index].sn + " is not held";
+    for (const QByteArray& reply : held.take(index))
+        send_later(0, reply, index);
     return "ok";
 }
 

@@ -5,6 +5,7 @@
 
 #include "sim_switch.h"
 
+#include <QHash>
 #include <QObject>
 #include <QVector>
 
@@ -31,7 +32,9 @@ public:
     bool start(const QString& interface_name, QString* error);
     int size() const { return switches.size(); }
     // Changes the fleet while it runs, for a site being powered up: "add
-    // {switch as in a fleet file}", "mute SN", "unmute SN", "move SN IP".
+    // {switch as in a fleet file}", "mute SN", "unmute SN", "move SN IP";
+    // and for a test that needs an answer during a wait, "hold SN" (its
+    // answers are kept) and "release SN" (the kept answers go out now).
     // Answers "ok", or "error: " and why.
     QString control(const QString& command);
 
@@ -43,8 +46,11 @@ private:
     void log_request(const QByteArray& datagram, const cJSON* request) const;
     void send_later(int delay_ms, const QByteArray& datagram, int changed_switch = -1);
     SimSwitch* find(const QString& sn);
+    QString release(int index);
 
     QVector<SimSwitch> switches;
     Settings settings;
     QUdpSocket* socket;
+    // The answers of held switches, by index in the fleet.
+    QHash<int, QVector<QByteArray>> held;
 };

@@ -23,7 +23,7 @@ const struct
     {"long_tag", SimSwitch::Mode::LongTag},      {"garbage", SimSwitch::Mode::Garbage},
     {"undecodable", SimSwitch::Mode::Undecodable}, {"oversized", SimSwitch::Mode::Oversized},
     {"no_syn", SimSwitch::Mode::NoSyn},          {"no_data", SimSwitch::Mode::NoData},
-    {"missing_fields", SimSwitch::Mode::MissingFields},
+    {"missing_fields", SimSwitch::Mode::MissingFields}, {"refuses_settings", SimSwitch::Mode::RefusesSettings},
 };
 
 const char* DEFAULT_MODELS[] = {"GS2408P", "GS2410M", "GS2426F", "GS5428X"};
@@ -226,7 +226,9 @@ CJsonPtr SimSwitch::netcfg_answer(const cJSON* request_data)
     const cJSON* settings = cJSON_GetObjectItemCaseSensitive(request_data, "calldata");
     const QString new_ip = text_of(settings, "ip", "");
     QString verdict = "ok";
-    if (!is_ipv4(new_ip))
+    if (mode == Mode::RefusesSettings)
+        verdict = "fail: settings are locked";
+    else if (!is_ipv4(new_ip))
         verdict = "fail: invalid address";
     else if (!is_ipv4(text_of(settings, "mask", "")) || !is_ipv4(text_of(settings, "gw", "")))
         verdict = "fail: invalid mask or gateway";

@@ -23,6 +23,7 @@ public:
         NoSyn,         // answers every request with JSON that has no "syn"
         NoData,        // answers without "data"
         MissingFields, // leaves out optional reply fields
+        RefusesSettings, // refuses every network configuration
     };
 
     static SimSwitch from_json(const cJSON* item, int index);

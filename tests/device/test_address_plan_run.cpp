@@ -1,0 +1,205 @@
+// An address plan against the switch simulator, without a window: every way
+// a switch can fail a plan, the words the page translates for each, a plan
+// sent while one runs, a plan that waits for the page's request, and a plan
+// the program refuses before any switch is asked.
+
+#include "device/address_plan_run.h"
+#include "device/orb_conn2device.h"
+#include "tools/drive/switch_simulator.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+QJsonObject sw(const QString& sn, const QString& ip, const QVariantMap& extra = {})
+{
+    QVariantMap s{{"sn", sn}, {"ip", ip}, {"password", "admin123"}, {"model", "GS2408P"}, {"active", true}};
+    s.insert(extra);
+    return QJsonObject::fromVariantMap(s);
+}
+
+// A plan entry as the page sends it: the switch now at ip is to take new_ip.
+QJsonObject step(const QString& sn, const QString& ip, const QString& new_ip, bool active = true)
+{
+    return {{"sn", sn},           {"ip", ip},    {"newIp", new_ip}, {"mask", "255.255.255.0"},
+            {"gateway", "10.7.0.1"}, {"dns", "10.7.0.1"}, {"active", active}};
+}
+
+QString plan(const QString& password, const QJsonArray& steps)
+{
+    return QString::fromUtf8(
+        QJsonDocument(QJsonObject{{"nic", "lo"}, {"password", password}, {"switches", steps}}).toJson());
+}
+
+} // namespace
+
+class TestAddressPlanRun : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString control_socket;
+    std::unique_ptr<SwitchSimulator> sim;
+    ORB_CONN2DEVICE* link = nullptr;
+    ORB_AddressPlanRun* run = nullptr;
+    QList<QJsonObject> told; // everything the page was told, in order
+
+    void control(const QString& command) { QCOMPARE(SwitchSimulator::control(control_socket, command), QString("ok")); }
+
+    // The last planStep of each switch in what the page was told.
+    QHash<QString, QJsonObject> last_steps() const
+    {
+        QHash<QString, QJsonObject> steps;
+        for (const QJsonObject& m : told)
+            if (m["command"] == QString("planStep"))
+                steps.insert(m["sn"].toString(), m);
+        return steps;
+    }
+
+    QList<QJsonObject> told_of(const QString& command) const
+    {
+        QList<QJsonObject> found;
+        for (const QJsonObject& m : told)
+            if (m["command"] == command)
+                found.append(m);
+        return found;
+    }
+
+    // state, and reason with its detail, as one text: "failed noAnswer".
+    QString outcome(const QString& sn) const
+    {
+        const QJsonObject s = last_steps().value(sn);
+        QString text = s["state"].toString();
+        for (const char* detail : {"reason", "at", "other"})
+            if (s.contains(detail))
+                text += " " + s[detail].toString();
+        return text;
+    }
+
+    int netcfg_requests()
+    {
+        int count = 0;
+        for (const QJsonObject& request : sim->requests())
+            count += request["text"].toString().contains(R"("callcmd":"netcfg")") ? 1 : 0;
+        return count;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        control_socket = dir.filePath("control");
+        const QJsonArray fleet{sw("NEW1", "10.7.0.21", {{"active", false}, {"password", ""}}),
+                               sw("NOPW", "10.7.0.22", {{"password", "nobody-knows"}}),
+                               sw("GONE", "10.7.0.23"),
+                               sw("KEEP", "10.7.0.24"),
+                               sw("LOCKED", "10.7.0.25", {{"mode", "refuses_settings"}}),
+                               sw("ACT", "10.7.0.26"),
+                               sw("LOST", "10.7.0.27"),
+                               sw("STAYS", "10.7.0.28"),
+                               sw("WRONG", "10.7.0.29", {{"password", "other-pass"}}),
+                               sw("PAGE", "10.7.0.30")};
+        sim = std::make_unique<SwitchSimulator>(
+            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1000), "--control", control_socket});
+        QVERIFY(sim->is_ready());
+        link = new ORB_CONN2DEVICE(this);
+        run = new ORB_AddressPlanRun(
+            link, [] { return QHash<QString, QString>{{"GONE", "admin123"}, {"KEEP", "admin123"}, {"LOCKED", "admin123"}}; },
+            this);
+        connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this, [this](const QJsonObject& m) { told.append(m); });
+        link->search_device(false, "lo");
+        QCOMPARE(link->last_search().size(), fleet.size());
+    }
+
+    void init() { told.clear(); }
+
+    // Without a typed password: a new switch cannot be activated, a switch
+    // whose password the project does not store cannot be logged in to, one
+    // that went quiet does not answer, one refuses its settings; the one
+    // that takes them is confirmed by the search.
+    void withoutATypedPassword()
+    {
+        control("mute GONE");
+        run->run(plan("", {step("NEW1", "10.7.0.21", "10.7.0.121", false), step("NOPW", "10.7.0.22", "10.7.0.122"),
+                           step("GONE", "10.7.0.23", "10.7.0.123"), step("KEEP", "10.7.0.24", "10.7.0.124"),
+                           step("LOCKED", "10.7.0.25", "10.7.0.125")}));
+        control("unmute GONE");
+        QCOMPARE(outcome("NEW1"), QString("failed needsPassword"));
+        QCOMPARE(outcome("NOPW"), QString("failed noPassword"));
+        QCOMPARE(outcome("GONE"), QString("failed noAnswer"));
+        QCOMPARE(outcome("KEEP"), QString("confirmed"));
+        QCOMPARE(outcome("LOCKED"), QString("failed settingsRefused"));
+        QCOMPARE(told_of("planDone"), (QList<QJsonObject>{{{"command", "planDone"}, {"total", 5}}}));
+        QCOMPARE(run->outcome_text(), QString("Address plan done: 1 of 5 switches answer at their new addresses."));
+        QCOMPARE(run->outcomes().value("KEEP")["oldIp"].toString(), QString("10.7.0.24"));
+    }
+
+    // With a typed password: an activation the switch refuses, a password it
+    // refuses, and two switches the confirming search does not find at their
+    // new address (one is gone, one still answers at its old one). A second
+    // plan sent meanwhile is not run, and the plan waits for the page's
+    // request that is under way when it comes.
+    void withATypedPassword()
+    {
+        const QString second = plan("admin123", {step("PAGE", "10.7.0.30", "10.7.0.130")});
+        bool second_sent = false;
+        const auto reactions = connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this, [&](const QJsonObject& m) {
+            if (m["state"] == QString("restarting") && m["sn"] == QString("LOST"))
+                control("mute LOST");
+            if (m["state"] == QString("restarting") && m["sn"] == QString("STAYS"))
+                control("move STAYS 10.7.0.28");
+            if (m["command"] == QString("planStep") && !second_sent) {
+                second_sent = true;
+                run->run(second);
+            }
+        });
+        control("hold PAGE");
+        QSignalSpy answers(link, &ORB_CONN2DEVICE::qt2html_udp);
+        const QString first =
+            plan("admin123", {step("ACT", "10.7.0.26", "10.7.0.126", false), step("WRONG", "10.7.0.29", "10.7.0.129"),
+                              step("LOST", "10.7.0.27", "10.7.0.127"), step("STAYS", "10.7.0.28", "10.7.0.128")});
+        QTimer::singleShot(0, this, [&] {
+            run->run(first); // the page's request waits: the plan follows it
+            QVERIFY(told.isEmpty());
+            control("release PAGE");
+        });
+        link->html2qt_udp(R"({"callcmd":"sysinfo","sn":"PAGE"})", "");
+        QCOMPARE(answers.size(), 1);
+        QCOMPARE(answers[0][0].toJsonObject()["data"].toObject()["sn"].toString(), QString("PAGE"));
+        QTRY_VERIFY_WITH_TIMEOUT(!told_of("planDone").isEmpty(), 30000);
+        disconnect(reactions);
+        control("unmute LOST");
+
+        QVERIFY(second_sent);
+        QCOMPARE(outcome("ACT"), QString("failed activationRefused"));
+        QCOMPARE(outcome("WRONG"), QString("failed passwordRefused"));
+        QCOMPARE(outcome("LOST"), QString("unconfirmed notFound"));
+        QCOMPARE(outcome("STAYS"), QString("unconfirmed elsewhere 10.7.0.28"));
+        QVERIFY(!last_steps().contains("PAGE"));
+        QCOMPARE(told_of("planDone").size(), 1);
+        QCOMPARE(told_of("planDone")[0]["total"].toInt(), 4);
+    }
+
+    // A step with no serial number makes the whole plan unsound: no switch
+    // is asked anything, and each is told why.
+    void aPlanTheProgramRefuses()
+    {
+        const int requests_before = sim->requests().size();
+        const int netcfg_before = netcfg_requests();
+        run->run(plan("admin123", {step("", "10.7.0.24", "10.7.0.150"), step("KEEP", "10.7.0.124", "10.7.0.151")}));
+        QCOMPARE(outcome(""), QString("failed invalidPlan"));
+        QCOMPARE(outcome("KEEP"), QString("failed planRefused"));
+        QCOMPARE(told_of("planDone"), (QList<QJsonObject>{{{"command", "planDone"}, {"total", 2}, {"refused", 1}}}));
+        QCOMPARE(sim->requests().size(), requests_before);
+        QCOMPARE(netcfg_requests(), netcfg_before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAddressPlanRun)
+#include "test_address_plan_run.moc"
