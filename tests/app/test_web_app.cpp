@@ -5,6 +5,7 @@
 #include "tools/drive/window_fixture.h"
 
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QTest>
 
@@ -14,6 +15,7 @@ class TestWebApp : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir control_dir;
     std::unique_ptr<WindowFixture> lan;
     PageDriver* page = nullptr;
     ORB_CONN2DEVICE* device_link = nullptr;
@@ -39,7 +41,7 @@ class TestWebApp : public QObject
 private slots:
     void initTestCase()
     {
-        lan = std::make_unique<WindowFixture>();
+        lan = std::make_unique<WindowFixture>(QStringList{"--control", control_dir.filePath("sim-control")});
         QVERIFY(lan->is_ready());
         page = lan->page.get();
         device_link = lan->window->findChild<ORB_CONN2DEVICE*>();
@@ -91,6 +93,22 @@ private slots:
         QVERIFY(page->wait_for("document.documentElement.lang === 'zh-CN'"));
         page->click(".tab[data-view='discovery']");
         QCOMPARE(page->text("#device-count"), QString::fromUtf8("共 7 台交换机"));
+    }
+
+    // A switch that answers with markup is listed as it typed it.
+    void outsideTextStaysText()
+    {
+        const QString model = "<b>x</b><a href=\"http://127.0.0.1/\">y</a>";
+        const QString added = "add {\"sn\":\"MARKUP\",\"ip\":\"10.0.0.9\",\"model\":\"<b>x</b>"
+                              "<a href=\\\"http://127.0.0.1/\\\">y</a>\"}";
+        QCOMPARE(SwitchSimulator::control(control_dir.filePath("sim-control"), added), QString("ok"));
+        page->run("document.getElementById('nic-select').value = 'lo'");
+        page->click("#search-button");
+        QVERIFY(page->wait_for("document.querySelector(\"#device-table tr[data-sn='MARKUP']\")"));
+        const QString cell = "#device-table tr[data-sn='MARKUP'] td:nth-child(5)";
+        QCOMPARE(page->text(cell), model);
+        QCOMPARE(page->run(QString("document.querySelector(%1).children.length").arg(PageDriver::quoted(cell))).toInt(),
+                 0);
     }
 };
 

@@ -1,26 +1,34 @@
 // A person's path through the local device tree, against the switch simulator
-// in the isolated namespace, under Xvfb (the window holds a web view): search,
-// open switches, password prompts, activation, an address change, its restart.
+// in the isolated namespace, on the offscreen platform: search, open switches,
+// password prompts, activation, an address change, its restart. The tree is
+// wired as the window wires it, without the page, so it also runs under the
+// sanitizers.
 
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "tests/support/test_files.h"
 #include "tools/drive/dialog_watcher.h"
-#include "tools/drive/window_fixture.h"
+#include "tools/drive/switch_simulator.h"
+#include "ui/local_device_tree.h"
+#include "ui/local_projects.h"
 #include "ui/orb_passwd_window.h"
+#include "ui/switch_opener.h"
+#include "ui/window_state.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -28,13 +36,47 @@ class TestLocalDeviceTree : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir control_dir;
-    std::unique_ptr<WindowFixture> lan;
-    ORB_Window* window = nullptr;
-    std::unique_ptr<DialogWatcher> watcher;
+    QTemporaryDir work;
+    std::unique_ptr<SwitchSimulator> sim;
+    std::unique_ptr<QWidget> window;
     QTreeWidget* tree = nullptr;
+    QComboBox* interfaces = nullptr;
+    QLineEdit* state = nullptr;
+    ORB_CONN2DEVICE* link = nullptr;
+    ORB_LocalProjects* projects = nullptr;
+    ORB_LocalDeviceTree* device_tree = nullptr;
+    ORB_WindowState shared;
+    std::unique_ptr<DialogWatcher> watcher;
     QList<QJsonObject> page_messages;
     QList<QUrl> browser;
+    QTranslator translator;
+
+    QString control_socket() const { return work.filePath("sim-control"); }
+
+    // The window's parts that a double-click and a search reach, wired as the
+    // window wires them.
+    void build_window()
+    {
+        window = std::make_unique<QWidget>();
+        tree = new QTreeWidget(window.get());
+        interfaces = new QComboBox(window.get());
+        state = new QLineEdit(window.get());
+        link = new ORB_CONN2DEVICE(window.get());
+        auto* loader = new ORB_Loader(window.get());
+        projects = new ORB_LocalProjects({tree, new QToolButton(window.get()), new QToolButton(window.get()),
+                                          new QToolButton(window.get()), state},
+                                         loader, link, shared, window.get());
+        device_tree = new ORB_LocalDeviceTree({window.get(), tree, interfaces, state}, link, window.get());
+        auto* opener = new ORB_SwitchOpener(window.get(), state, device_tree, loader, link, shared, window.get());
+        connect(tree, &QTreeWidget::itemDoubleClicked, opener, &ORB_SwitchOpener::local_device_selected);
+        device_tree->set_keeps_project([this] { return projects->holds_unsaved_changes(); });
+        device_tree->set_open_switch([opener](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
+            opener->open_local_device(device, passwd, notify, record);
+        });
+        interfaces->addItems({"lo"});
+        window->resize(900, 700);
+        window->show();
+    }
 
     QTreeWidgetItem* switch_item(const QString& sn)
     {
@@ -61,33 +103,24 @@ class TestLocalDeviceTree : public QObject
 
     static ORB_Passwd_Window* open_prompt() { return shown_window<ORB_Passwd_Window>(); }
 
-    // Requests that name a switch (and a command, if given): the page may
-    // still be asking an opened one.
+    // Requests that name a switch (and a command, if given).
     int requests_to(const QString& sn, const QString& command = QString())
     {
         int count = 0;
-        for (const QJsonObject& request : lan->sim->requests())
+        for (const QJsonObject& request : sim->requests())
             count += request["text"].toString().contains(sn) && request["text"].toString().contains(command);
         return count;
     }
 
-    // Waits for the n-th opening of a switch and for the page's question to it
-    // (its facts) to be answered: the link refuses a request while it waits.
-    void wait_opened(const QString& sn, int n)
-    {
-        QTRY_COMPARE_WITH_TIMEOUT(opened(sn), n, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(requests_to(sn, "sysinfo"), n, 10000);
-        QVERIFY(lan->page->wait_for("!document.querySelector('#sysinfo-panel button').disabled"));
-    }
+    void wait_opened(const QString& sn, int n) { QTRY_COMPARE_WITH_TIMEOUT(opened(sn), n, 10000); }
 
-    void search() { window->findChild<QPushButton*>("search_button")->click(); }
+    void search() { device_tree->search(); }
 
     // The fleet in the tree, expanded, for a test run on its own.
     void show_fleet()
     {
         if (switch_item("ORB24080001"))
             return;
-        window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
         search();
         tree->expandAll();
         watcher->boxes.clear();
@@ -96,12 +129,16 @@ class TestLocalDeviceTree : public QObject
 private slots:
     void initTestCase()
     {
-        lan = std::make_unique<WindowFixture>(
-            QStringList{"--restart-ms", "1000", "--control", control_dir.filePath("sim-control")});
-        QVERIFY(lan->is_ready());
-        window = lan->window.get();
-        tree = window->findChild<QTreeWidget*>("local_project_viewer");
-        connect(window->findChild<ORB_CONN2DEVICE*>(), &ORB_CONN2DEVICE::qt2html_device_udp, this,
+        QDir::setCurrent(work.path());
+        QDir().mkpath("config");
+        QDir().mkpath("log");
+        QVERIFY(write_file("config/device_info.json", R"({"ip":[],"sn":[],"mac":[],"model":[],"passwd":[],"active":[]})"));
+        sim = std::make_unique<SwitchSimulator>(QStringList{"--restart-ms", "1000", "--control", control_socket()});
+        QVERIFY(sim->is_ready());
+        QVERIFY(translator.load(":/languages/us_EN.qm")); // the texts as the program shows them
+        QCoreApplication::installTranslator(&translator);
+        build_window();
+        connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this,
                 [this](const QJsonObject& m) { page_messages.append(m); });
         QDesktopServices::setUrlHandler("http", this, "open_in_browser");
         watcher = std::make_unique<DialogWatcher>();
@@ -114,20 +151,21 @@ private slots:
     {
         QDesktopServices::unsetUrlHandler("http");
         watcher.reset();
-        lan.reset();
+        window.reset();
+        sim.reset();
+        QDir::setCurrent(QDir::tempPath());
     }
 
     void open_in_browser(const QUrl& url) { browser.append(url); }
 
     void searchShowsTheFleet()
     {
-        window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
-        QSignalSpy status(window->findChild<QLineEdit*>("state_text"), &QLineEdit::textChanged);
+        QSignalSpy status(state, &QLineEdit::textChanged);
         search();
         QVERIFY(status.contains({QString("Searching for switches on lo …")}));
         QCOMPARE(tree->topLevelItemCount(), 7);
         QCOMPARE(watcher->boxes, QStringList{"Tips: device search complete"});
-        QCOMPARE(window->findChild<QLineEdit*>("state_text")->text(), QString("7 switches found"));
+        QCOMPARE(state->text(), QString("7 switches found"));
 
         // A new switch's red button comes with its rows.
         QVERIFY(!tree->itemWidget(switch_item("ORB24080005")->child(5), 1));
@@ -224,7 +262,7 @@ private slots:
         QVERIFY(watcher->boxes.contains("Tips: IP changed successfully,device rebooting....."));
         // The one address change sent: the refused addresses before it sent none.
         QList<QJsonObject> changes;
-        for (const QJsonObject& request : lan->sim->requests())
+        for (const QJsonObject& request : sim->requests())
             if (const QJsonObject data = QJsonDocument::fromJson(request["text"].toString().toUtf8())["data"].toObject();
                 data["callcmd"] == QString("netcfg"))
                 changes.append(data["calldata"].toObject());
@@ -286,7 +324,7 @@ private slots:
         // Rows of a loaded project are no switches.
         QVERIFY(write_file("config/site.json", R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],)"
                                                R"("passwd":[""],"active":["active"]})"));
-        QMetaObject::invokeMethod(window, "local_project_selected", Q_ARG(QAction*, new QAction("site", this)));
+        QVERIFY(projects->load_local_project("site", true));
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
         double_click(tree->topLevelItem(0));
         double_click(tree->topLevelItem(0)->child(0));
@@ -307,33 +345,30 @@ private slots:
         // One answered after its tree was replaced sends nothing.
         double_click(switch_item("ORB24260003"));
         QTRY_VERIFY(open_prompt());
-        QMetaObject::invokeMethod(window, "on_new_project_button_clicked");
+        projects->new_project();
         const int requests = requests_to("ORB24260003");
         const int opens = opened("ORB24260003");
         watcher->passwords = QStringList{"admin123"};
         QTRY_VERIFY(!open_prompt());
         // What the prompt sent would have come before this login's reply.
-        window->findChild<ORB_CONN2DEVICE*>()->login_device("192.168.1.14", "admin123", "ORB54280004");
+        link->login_device("192.168.1.14", "admin123", "ORB54280004");
         QTRY_VERIFY(requests_to("ORB54280004") > 0);
         QCOMPARE(requests_to("ORB24260003"), requests);
         QCOMPARE(opened("ORB24260003"), opens);
     }
 
     // A switch that answers with markup is shown as it typed it: in the
-    // tree, in the page, and in the box that says it cannot be opened.
+    // tree, and in the box that says it cannot be opened.
     void outsideTextStaysText()
     {
         const QString model = "<b>x</b><a href=\"http://127.0.0.1/\">y</a>";
         const QString added = "add {\"sn\":\"MARKUP\",\"ip\":\"<i>10.0.0.9</i>\",\"model\":\"<b>x</b>"
                               "<a href=\\\"http://127.0.0.1/\\\">y</a>\"}";
-        QCOMPARE(SwitchSimulator::control(control_dir.filePath("sim-control"), added), QString("ok"));
-        window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
+        QCOMPARE(SwitchSimulator::control(control_socket(), added), QString("ok"));
         search();
         QTreeWidgetItem* item = switch_item("MARKUP");
         QVERIFY(item);
         QCOMPARE(item->child(3)->text(1), model);
-        QVERIFY(lan->page->wait_for("document.querySelector(\"#device-table tr[data-sn='MARKUP']\")"));
-        QCOMPARE(lan->page->text("#device-table tr[data-sn='MARKUP'] td:nth-child(5)"), model);
         watcher->boxes.clear();
         watcher->box_formats.clear();
         const int browsed = browser.size();
