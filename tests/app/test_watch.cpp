@@ -1,14 +1,13 @@
 // Watching a site being powered up, in the real window and page against the
 // switch simulator, whose fleet changes between rounds through its control
-// socket: switches added, muted, found again and moved are marked; what a
-// person asks during a round goes out once it ends; a plan runs with no
-// round in it; another interface stops watch.
+// socket: the page marks switches added, muted and moved, and exports them
+// marked; what the page asks during a round goes out once it ends; a plan
+// runs with no round in it; the page's toggle and another interface start and
+// stop watch in both places. The tree's side is tested without the page.
 
 #include "device/orb_conn2device.h"
-#include "tests/support/test_files.h"
 #include "tools/drive/dialog_watcher.h"
 #include "tools/drive/window_fixture.h"
-#include "ui/orb_passwd_window.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -20,7 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -34,7 +32,6 @@ class TestWatch : public QObject
     QString control_socket;
     std::unique_ptr<WindowFixture> lan;
     std::unique_ptr<DialogWatcher> watcher;
-    QTreeWidget* tree = nullptr;
     QLineEdit* status = nullptr;
     ORB_CONN2DEVICE* link = nullptr;
 
@@ -42,15 +39,6 @@ class TestWatch : public QObject
     {
         return QTest::qWaitFor(
             [&] { return status->text().startsWith(QString("Watch round %1 ").arg(round)); }, 30000);
-    }
-
-    // "sn:tooltip" of the tree's switches, in their order.
-    QStringList tree_marks()
-    {
-        QStringList marks;
-        for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            marks.append(tree->topLevelItem(i)->child(1)->text(1) + ":" + shown_tooltip(tree->topLevelItem(i)->toolTip(0)));
-        return marks;
     }
 
     // "sn:class" of the page's rows, by serial number.
@@ -87,7 +75,6 @@ private slots:
             QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1500), "--control", control_socket});
         QVERIFY(lan->is_ready());
         watcher = std::make_unique<DialogWatcher>();
-        tree = lan->window->findChild<QTreeWidget*>("local_project_viewer");
         status = lan->window->findChild<QLineEdit*>("state_text");
         link = lan->window->findChild<ORB_CONN2DEVICE*>();
         lan->choose_loopback();
@@ -110,20 +97,13 @@ private slots:
         button->click();
         QVERIFY(lan->page->wait_for("document.getElementById('watch-button').getAttribute('aria-pressed') === 'true'"));
         QVERIFY(wait_for_round(1));
-        QCOMPARE(status->text().section(": ", 1), QString("3 found, 0 new, 0 missing, 0 changed"));
-        QCOMPARE(tree_marks(), QStringList({"A:", "B:", "C:"}));
+        QCOMPARE(page_marks(), QString("A: B: C:"));
 
         // D comes up, B goes quiet, C restarts at another address.
         control(R"(add {"sn":"D","ip":"10.0.0.4","model":"GS2408P"})");
         control("mute B");
         control("move C 10.0.0.33");
         QVERIFY(wait_for_round(2));
-        QCOMPARE(status->text().section(": ", 1), QString("3 found, 1 new, 1 missing, 1 changed"));
-        const QStringList marks = tree_marks();
-        QCOMPARE(marks.size(), 4); // rows keep their place, the new one last
-        QVERIFY2(marks[1].startsWith("B:Missing: last seen at "), qPrintable(marks[1]));
-        QCOMPARE(marks[2], QString("C:Changed: was 10.0.0.3 (active)"));
-        QCOMPARE(marks[3], QString("D:New since the round before"));
         QVERIFY(lan->page->wait_for("document.querySelector(\"tr[data-sn='B'] input\").disabled"));
         QCOMPARE(page_marks(), QString("A: B:watch-missing C:watch-changed D:watch-new"));
         // The export keeps the missing switch, marked; the next round waits for the file dialog.
@@ -141,19 +121,16 @@ private slots:
                      && lines.value(3).endsWith(R"x(,"changed, was 10.0.0.3 (active)")x"),
                  qPrintable(lines.join('|')));
 
-        // B is found again. Logins asked for during the round, by a
-        // double-click in the tree and by the page, go out once it ends.
+        // B is found again. A login the page asks for during the round goes
+        // out once it ends.
         control("unmute B");
         bool asked_in_round = false;
-        QString status_in_round;
         QTimer during;
         connect(&during, &QTimer::timeout, this, [&] {
             if (!link->in_round())
                 return; // the round runs its own loop: this timer looks from inside it
             during.stop();
             asked_in_round = true;
-            emit tree->itemDoubleClicked(tree->topLevelItem(0), 0);
-            status_in_round = status->text();
             lan->window->findChild<QWebEngineView*>("webviewer")->page()->runJavaScript(
                 "window.loginAnswer = null; Bridge.request(JSON.stringify({callcmd: 'Security verification', "
                 "command: 'login', sn: 'A', password: 'admin123'})).then(r => window.loginAnswer = r)");
@@ -161,22 +138,13 @@ private slots:
         during.start(50);
         QVERIFY(wait_for_round(3));
         QVERIFY(asked_in_round);
-        QCOMPARE(status_in_round, QString("The switch opens once this watch round has ended"));
         QVERIFY(lan->page->wait_for("window.loginAnswer && window.loginAnswer.data.login === 'success'"));
-        // The double-click's prompt is open by now; answered, its login goes out.
-        QVERIFY(QTest::qWaitFor([] { return shown_window<ORB_Passwd_Window>() != nullptr; }));
-        watcher->passwords.append("admin123");
-        QVERIFY(QTest::qWaitFor([&] { return logins_to("A") == 2; }));
-        QCOMPARE(tree_marks()[1], QString("B:"));
+        QCOMPARE(logins_to("A"), 1);
 
         // A round that loses every answer marks no switch missing, and says so.
         qputenv("ORB_READER_QUEUE_BYTES", "1");
         QVERIFY(wait_for_round(4));
         qunsetenv("ORB_READER_QUEUE_BYTES");
-        QCOMPARE(status->text().section(": ", 1),
-                 QString("0 found, 0 new, 0 missing, 0 changed; 4 answers were lost: the PC could not read them in "
-                         "time. Search again."));
-        QCOMPARE(tree_marks(), QStringList({"A:", "B:", "C:", "D:"}));
         QVERIFY(lan->page->wait_for("document.getElementById('discovery-notice').textContent.endsWith("
                                     "'4 answers were lost: the PC could not read them in time. Search again.')"));
         QCOMPARE(page_marks(), QString("A: B: C: D:"));
@@ -212,18 +180,6 @@ private slots:
         QVERIFY(button->isChecked());
         lan->window->findChild<QPushButton*>("new_project_button")->click();
         QVERIFY(!button->isChecked());
-
-        // Stopped while a round runs: the round's progress takes the status
-        // line meanwhile, and its end says again that watch stopped.
-        auto* link = lan->window->findChild<ORB_CONN2DEVICE*>();
-        const auto stop_in_round = connect(link, &ORB_CONN2DEVICE::search_progress, this, [&] {
-            if (link->in_round() && button->isChecked())
-                button->click();
-        });
-        button->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!button->isChecked() && !link->in_round(), 15000);
-        disconnect(stop_in_round);
-        QCOMPARE(status->text(), QString("Watch stopped"));
     }
 };
 

@@ -7,28 +7,24 @@
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "tests/support/test_files.h"
+#include "tests/support/tree_bench.h"
 #include "tools/drive/dialog_watcher.h"
 #include "tools/drive/switch_simulator.h"
 #include "ui/local_device_tree.h"
 #include "ui/local_projects.h"
 #include "ui/orb_passwd_window.h"
-#include "ui/switch_opener.h"
-#include "ui/window_state.h"
 
-#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 
 #include <memory>
 
@@ -38,45 +34,16 @@ class TestLocalDeviceTree : public QObject
 
     QTemporaryDir work;
     std::unique_ptr<SwitchSimulator> sim;
-    std::unique_ptr<QWidget> window;
+    std::unique_ptr<TreeBench> bench;
     QTreeWidget* tree = nullptr;
-    QComboBox* interfaces = nullptr;
     QLineEdit* state = nullptr;
     ORB_CONN2DEVICE* link = nullptr;
     ORB_LocalProjects* projects = nullptr;
-    ORB_LocalDeviceTree* device_tree = nullptr;
-    ORB_WindowState shared;
     std::unique_ptr<DialogWatcher> watcher;
     QList<QJsonObject> page_messages;
     QList<QUrl> browser;
-    QTranslator translator;
 
     QString control_socket() const { return work.filePath("sim-control"); }
-
-    // The window's parts that a double-click and a search reach, wired as the
-    // window wires them.
-    void build_window()
-    {
-        window = std::make_unique<QWidget>();
-        tree = new QTreeWidget(window.get());
-        interfaces = new QComboBox(window.get());
-        state = new QLineEdit(window.get());
-        link = new ORB_CONN2DEVICE(window.get());
-        auto* loader = new ORB_Loader(window.get());
-        projects = new ORB_LocalProjects({tree, new QToolButton(window.get()), new QToolButton(window.get()),
-                                          new QToolButton(window.get()), state},
-                                         loader, link, shared, window.get());
-        device_tree = new ORB_LocalDeviceTree({window.get(), tree, interfaces, state}, link, window.get());
-        auto* opener = new ORB_SwitchOpener(window.get(), state, device_tree, loader, link, shared, window.get());
-        connect(tree, &QTreeWidget::itemDoubleClicked, opener, &ORB_SwitchOpener::local_device_selected);
-        device_tree->set_keeps_project([this] { return projects->holds_unsaved_changes(); });
-        device_tree->set_open_switch([opener](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
-            opener->open_local_device(device, passwd, notify, record);
-        });
-        interfaces->addItems({"lo"});
-        window->resize(900, 700);
-        window->show();
-    }
 
     QTreeWidgetItem* switch_item(const QString& sn)
     {
@@ -114,7 +81,7 @@ class TestLocalDeviceTree : public QObject
 
     void wait_opened(const QString& sn, int n) { QTRY_COMPARE_WITH_TIMEOUT(opened(sn), n, 10000); }
 
-    void search() { device_tree->search(); }
+    void search() { bench->device_tree->search(); }
 
     // The fleet in the tree, expanded, for a test run on its own.
     void show_fleet()
@@ -130,14 +97,13 @@ private slots:
     void initTestCase()
     {
         QDir::setCurrent(work.path());
-        QDir().mkpath("config");
-        QDir().mkpath("log");
-        QVERIFY(write_file("config/device_info.json", R"({"ip":[],"sn":[],"mac":[],"model":[],"passwd":[],"active":[]})"));
         sim = std::make_unique<SwitchSimulator>(QStringList{"--restart-ms", "1000", "--control", control_socket()});
         QVERIFY(sim->is_ready());
-        QVERIFY(translator.load(":/languages/us_EN.qm")); // the texts as the program shows them
-        QCoreApplication::installTranslator(&translator);
-        build_window();
+        bench = std::make_unique<TreeBench>();
+        tree = bench->tree;
+        state = bench->state;
+        link = bench->link;
+        projects = bench->projects;
         connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this,
                 [this](const QJsonObject& m) { page_messages.append(m); });
         QDesktopServices::setUrlHandler("http", this, "open_in_browser");
@@ -151,7 +117,7 @@ private slots:
     {
         QDesktopServices::unsetUrlHandler("http");
         watcher.reset();
-        window.reset();
+        bench.reset();
         sim.reset();
         QDir::setCurrent(QDir::tempPath());
     }
@@ -257,7 +223,7 @@ private slots:
         QElapsedTimer restart;
         restart.start();
         modify->click();
-        QVERIFY(!window->isEnabled());
+        QVERIFY(!bench->window->isEnabled());
         QCOMPARE(item->child(0)->text(1), QString("192.168.1.111"));
         QVERIFY(watcher->boxes.contains("Tips: IP changed successfully,device rebooting....."));
         // The one address change sent: the refused addresses before it sent none.
@@ -272,7 +238,7 @@ private slots:
         // The window waits out the restart (5 s, on a coarse timer that may
         // fire 5 % early), then logs in again.
         watcher->passwords = QStringList{"admin123"};
-        QTRY_VERIFY_WITH_TIMEOUT(window->isEnabled(), 12000);
+        QTRY_VERIFY_WITH_TIMEOUT(bench->window->isEnabled(), 12000);
         QVERIFY2(restart.elapsed() >= 4750, qPrintable(QString::number(restart.elapsed())));
         QVERIFY(watcher->boxes.contains("Device Restart: Device restart completed."));
         wait_opened("ORB24080001", opens + 1);
