@@ -6,7 +6,9 @@
 # mount namespace lets tests mount scratch file systems of their own, and
 # holds a private temporary folder: the X server's display lock and socket,
 # and the program's single-instance key files, are made there, so two runs on
-# one machine never see each other's.
+# one machine never see each other's. With ISOLATED_LAN_DISPLAY=1 the X
+# server sockets of the machine's own display stay reachable (tools/run.sh
+# sets it when it shows the program on a display).
 #
 #   tools/isolated-lan.sh COMMAND [ARG...]
 set -euo pipefail
@@ -33,6 +35,7 @@ ip route add 239.0.0.0/8 dev lo
 # script's checkout, the paths it is given) stay reachable through the new
 # /tmp: each is mounted again from the old /tmp, which fd 3 still holds.
 kept=("$PWD" "$(cd "$(dirname "$0")/.." && pwd)")
+[ "${ISOLATED_LAN_DISPLAY:-}" != 1 ] || kept+=(/tmp/.X11-unix)
 for arg in "$@"; do
     case $arg in /tmp/*) kept+=("$arg") ;; esac
 done

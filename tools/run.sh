@@ -15,4 +15,6 @@ mkdir -p "$run_dir"
 ln -sfn ../../app "$run_dir/app"
 # The web view's sandbox cannot run as root.
 [ "$(id -u)" != 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
+# On a display, its X socket stays reachable in the private /tmp.
+[ -z "${DISPLAY:-}" ] || export ISOLATED_LAN_DISPLAY=1
 exec tools/isolated-lan.sh tools/demo-lan.sh "$(pwd)/build/release" "$run_dir" "$@"
