@@ -50,13 +50,7 @@ class TestPageBoundary : public QObject
     bool page_stayed() { return page->run("window.stayedHere === true && window.orbReady === true").toBool(); }
 
     // Whether any request of the stranger reached a switch.
-    bool switches_heard_the_stranger()
-    {
-        for (const QJsonObject& request : lan->sim->requests())
-            if (request["text"].toString().contains("stranger"))
-                return true;
-        return false;
-    }
+    bool switches_heard_the_stranger() { return lan->sim->requests_with({"stranger"}) > 0; }
 
     QWidget* view_surface() { return lan->window->findChild<QWebEngineView*>("webviewer")->focusProxy(); }
 

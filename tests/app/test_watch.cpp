@@ -53,12 +53,7 @@ class TestWatch : public QObject
 
     int logins_to(const QString& sn)
     {
-        int count = 0;
-        for (const QJsonObject& request : lan->sim->requests()) {
-            const QString text = request["text"].toString();
-            count += text.contains(QString(R"("sn":"%1")").arg(sn)) && text.contains(R"("command":"login")");
-        }
-        return count;
+        return lan->sim->requests_with({QString(R"("sn":"%1")").arg(sn), R"("command":"login")"});
     }
 
     void control(const QString& command) { QCOMPARE(SwitchSimulator::control(control_socket, command), QString("ok")); }

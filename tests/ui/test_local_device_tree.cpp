@@ -71,13 +71,7 @@ class TestLocalDeviceTree : public QObject
     static ORB_Passwd_Window* open_prompt() { return shown_window<ORB_Passwd_Window>(); }
 
     // Requests that name a switch (and a command, if given).
-    int requests_to(const QString& sn, const QString& command = QString())
-    {
-        int count = 0;
-        for (const QJsonObject& request : sim->requests())
-            count += request["text"].toString().contains(sn) && request["text"].toString().contains(command);
-        return count;
-    }
+    int requests_to(const QString& sn, const QString& command = QString()) { return sim->requests_with({sn, command}); }
 
     void wait_opened(const QString& sn, int n) { QTRY_COMPARE_WITH_TIMEOUT(opened(sn), n, 10000); }
 

@@ -55,12 +55,7 @@ class TestWatchTree : public QObject
 
     int logins_to(const QString& sn)
     {
-        int count = 0;
-        for (const QJsonObject& request : sim->requests()) {
-            const QString text = request["text"].toString();
-            count += text.contains(QString(R"("sn":"%1")").arg(sn)) && text.contains(R"("command":"login")");
-        }
-        return count;
+        return sim->requests_with({QString(R"("sn":"%1")").arg(sn), R"("command":"login")"});
     }
 
     void control(const QString& command) { QCOMPARE(SwitchSimulator::control(control_socket, command), QString("ok")); }

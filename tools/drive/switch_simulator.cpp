@@ -1,5 +1,7 @@
 #include "switch_simulator.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QLocalSocket>
@@ -32,6 +34,16 @@ QList<QJsonObject> SwitchSimulator::requests()
     while (process.canReadLine())
         received.append(QJsonDocument::fromJson(process.readLine()).object());
     return received;
+}
+
+int SwitchSimulator::requests_with(const QStringList& texts)
+{
+    int count = 0;
+    for (const QJsonObject& request : requests()) {
+        const QString text = request["text"].toString();
+        count += std::all_of(texts.begin(), texts.end(), [&](const QString& part) { return text.contains(part); });
+    }
+    return count;
 }
 
 QString SwitchSimulator::write_fleet(const QTemporaryDir& dir, const QJsonArray& switches, int restart_ms,

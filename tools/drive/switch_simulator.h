@@ -21,6 +21,9 @@ public:
 
     // Every request received so far: {"bytes","crlf","text"} per datagram.
     QList<QJsonObject> requests();
+    // How many of them hold every one of these texts, as "sn":"A" and
+    // "command":"login".
+    int requests_with(const QStringList& texts);
 
     // Sends a command to a simulator started with --control socket; its answer.
     static QString control(const QString& socket, const QString& command);
