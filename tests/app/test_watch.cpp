@@ -29,7 +29,6 @@ class TestWatch : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    QString control_socket;
     std::unique_ptr<WindowFixture> lan;
     std::unique_ptr<DialogWatcher> watcher;
     QLineEdit* status = nullptr;
@@ -56,18 +55,15 @@ class TestWatch : public QObject
         return lan->sim->requests_with({QString(R"("sn":"%1")").arg(sn), R"("command":"login")"});
     }
 
-    void control(const QString& command) { QCOMPARE(SwitchSimulator::control(control_socket, command), QString("ok")); }
-
 private slots:
     void initTestCase()
     {
-        control_socket = dir.filePath("sim-control");
         QJsonArray fleet;
         for (const char* sn : {"A", "B", "C"})
             fleet.append(QJsonObject{{"sn", sn}, {"ip", QString("10.0.0.%1").arg(fleet.size() + 1)},
                                      {"model", "GS2408P"}, {"password", "admin123"}});
         lan = std::make_unique<WindowFixture>(
-            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1500), "--control", control_socket});
+            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1500), "--control", dir.filePath("sim-control")});
         QVERIFY(lan->is_ready());
         watcher = std::make_unique<DialogWatcher>();
         status = lan->window->findChild<QLineEdit*>("state_text");
@@ -84,8 +80,7 @@ private slots:
     void aSiteBeingPoweredUp()
     {
         // The interval is set in the page and kept.
-        lan->page->run("const i = document.getElementById('watch-interval'); i.value = '5';"
-                       "i.dispatchEvent(new Event('change'))");
+        lan->page->type("watch-interval", "5", "change");
         QVERIFY(QTest::qWaitFor([] { return QSettings("Settings.ini", QSettings::IniFormat).value("watch_interval") == 5; }));
 
         auto* button = lan->window->findChild<QPushButton*>("watch_button");
@@ -95,9 +90,9 @@ private slots:
         QCOMPARE(page_marks(), QString("A: B: C:"));
 
         // D comes up, B goes quiet, C restarts at another address.
-        control(R"(add {"sn":"D","ip":"10.0.0.4","model":"GS2408P"})");
-        control("mute B");
-        control("move C 10.0.0.33");
+        QVERIFY(lan->sim->tell(R"(add {"sn":"D","ip":"10.0.0.4","model":"GS2408P"})"));
+        QVERIFY(lan->sim->tell("mute B"));
+        QVERIFY(lan->sim->tell("move C 10.0.0.33"));
         QVERIFY(wait_for_round(2));
         QVERIFY(lan->page->wait_for("document.querySelector(\"tr[data-sn='B'] input\").disabled"));
         QCOMPARE(page_marks(), QString("A: B:watch-missing C:watch-changed D:watch-new"));
@@ -118,7 +113,7 @@ private slots:
 
         // B is found again. A login the page asks for during the round goes
         // out once it ends.
-        control("unmute B");
+        QVERIFY(lan->sim->tell("unmute B"));
         bool asked_in_round = false;
         QTimer during;
         connect(&during, &QTimer::timeout, this, [&] {

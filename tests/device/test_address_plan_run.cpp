@@ -45,13 +45,10 @@ class TestAddressPlanRun : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    QString control_socket;
     std::unique_ptr<SwitchSimulator> sim;
     ORB_CONN2DEVICE* link = nullptr;
     ORB_AddressPlanRun* run = nullptr;
     QList<QJsonObject> told; // everything the page was told, in order
-
-    void control(const QString& command) { QCOMPARE(SwitchSimulator::control(control_socket, command), QString("ok")); }
 
     // The last planStep of each switch in what the page was told.
     QHash<QString, QJsonObject> last_steps() const
@@ -86,7 +83,6 @@ class TestAddressPlanRun : public QObject
 private slots:
     void initTestCase()
     {
-        control_socket = dir.filePath("control");
         const QJsonArray fleet{sw("NEW1", "10.7.0.21", {{"active", false}, {"password", ""}}),
                                sw("NOPW", "10.7.0.22", {{"password", "nobody-knows"}}),
                                sw("GONE", "10.7.0.23"),
@@ -98,7 +94,7 @@ private slots:
                                sw("WRONG", "10.7.0.29", {{"password", "other-pass"}}),
                                sw("PAGE", "10.7.0.30")};
         sim = std::make_unique<SwitchSimulator>(
-            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1000), "--control", control_socket});
+            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1000), "--control", dir.filePath("control")});
         QVERIFY(sim->is_ready());
         link = new ORB_CONN2DEVICE(this);
         run = new ORB_AddressPlanRun(
@@ -117,11 +113,11 @@ private slots:
     // that takes them is confirmed by the search.
     void withoutATypedPassword()
     {
-        control("mute GONE");
+        QVERIFY(sim->tell("mute GONE"));
         run->run(plan("", {step("NEW1", "10.7.0.21", "10.7.0.121", false), step("NOPW", "10.7.0.22", "10.7.0.122"),
                            step("GONE", "10.7.0.23", "10.7.0.123"), step("KEEP", "10.7.0.24", "10.7.0.124"),
                            step("LOCKED", "10.7.0.25", "10.7.0.125")}));
-        control("unmute GONE");
+        QVERIFY(sim->tell("unmute GONE"));
         QCOMPARE(outcome("NEW1"), QString("failed needsPassword"));
         QCOMPARE(outcome("NOPW"), QString("failed noPassword"));
         QCOMPARE(outcome("GONE"), QString("failed noAnswer"));
@@ -143,15 +139,15 @@ private slots:
         bool second_sent = false;
         const auto reactions = connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this, [&](const QJsonObject& m) {
             if (m["state"] == QString("restarting") && m["sn"] == QString("LOST"))
-                control("mute LOST");
+                QVERIFY(sim->tell("mute LOST"));
             if (m["state"] == QString("restarting") && m["sn"] == QString("STAYS"))
-                control("move STAYS 10.7.0.28");
+                QVERIFY(sim->tell("move STAYS 10.7.0.28"));
             if (m["command"] == QString("planStep") && !second_sent) {
                 second_sent = true;
                 run->run(second);
             }
         });
-        control("hold PAGE");
+        QVERIFY(sim->tell("hold PAGE"));
         QSignalSpy answers(link, &ORB_CONN2DEVICE::qt2html_udp);
         const QString first =
             plan("admin123", {step("ACT", "10.7.0.26", "10.7.0.126", false), step("WRONG", "10.7.0.29", "10.7.0.129"),
@@ -159,14 +155,14 @@ private slots:
         QTimer::singleShot(0, this, [&] {
             run->run(first); // the page's request waits: the plan follows it
             QVERIFY(told.isEmpty());
-            control("release PAGE");
+            QVERIFY(sim->tell("release PAGE"));
         });
         link->html2qt_udp(R"({"callcmd":"sysinfo","sn":"PAGE"})", "");
         QCOMPARE(answers.size(), 1);
         QCOMPARE(answers[0][0].toJsonObject()["data"].toObject()["sn"].toString(), QString("PAGE"));
         QTRY_VERIFY_WITH_TIMEOUT(!told_of("planDone").isEmpty(), 30000);
         disconnect(reactions);
-        control("unmute LOST");
+        QVERIFY(sim->tell("unmute LOST"));
 
         QVERIFY(second_sent);
         QCOMPARE(outcome("ACT"), QString("failed activationRefused"));

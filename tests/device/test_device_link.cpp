@@ -324,9 +324,9 @@ private slots:
     // during the wait have been refused, whatever the machine's speed.
     void secondRequestDuringWait()
     {
-        const QString control = dir.filePath("control");
-        QVERIFY(start({"--fleet", SwitchSimulator::write_fleet(dir, {sw("LATE", "10.0.0.4")}), "--control", control}));
-        QCOMPARE(SwitchSimulator::control(control, "hold LATE"), QString("ok"));
+        QVERIFY(start({"--fleet", SwitchSimulator::write_fleet(dir, {sw("LATE", "10.0.0.4")}), "--control",
+                       dir.filePath("control")}));
+        QVERIFY(sim->tell("hold LATE"));
         QList<QJsonObject> at_inner_return;
         bool inner_reply_seen = true;
         QTimer::singleShot(0, this, [&] {
@@ -335,7 +335,7 @@ private slots:
             link->login_device("", "admin123", "LATE");
             at_inner_return = results;
             inner_reply_seen = link->last_reply_document() != nullptr;
-            QCOMPARE(SwitchSimulator::control(control, "release LATE"), QString("ok"));
+            QVERIFY(sim->tell("release LATE"));
         });
         timed([&] { link->login_device("", "admin123", "LATE"); });
         // The page's request and search are refused to the page; the
@@ -349,10 +349,10 @@ private slots:
 
         // While the page waits, the window's refused login tells the page
         // nothing: the first answer it hears is its own.
-        QCOMPARE(SwitchSimulator::control(control, "hold LATE"), QString("ok"));
+        QVERIFY(sim->tell("hold LATE"));
         QTimer::singleShot(0, this, [&] {
             link->login_device("", "admin123", "LATE");
-            QCOMPARE(SwitchSimulator::control(control, "release LATE"), QString("ok"));
+            QVERIFY(sim->tell("release LATE"));
         });
         timed([&] { link->html2qt_udp(request_text("sysinfo", "LATE"), ""); });
         QCOMPARE(results.size(), 1);
@@ -481,7 +481,9 @@ private slots:
     {
         QVERIFY(start({"--count", "2000", "--spread-ms", "0"}));
         QSignalSpy page(link, &ORB_CONN2DEVICE::qt2html_device_udp);
-        qputenv("ORB_RECEIVE_BUFFER_BYTES", "192000"); // about 300 answers
+        // Room for a few answers: the system drops most of the burst, and the
+        // link must count what it dropped.
+        qputenv("ORB_RECEIVE_BUFFER_BYTES", "4096");
         timed([&] { link->search_device(true, "lo"); });
         QCOMPARE(results.size(), 1);
         QCOMPARE(results[0]["device"].toArray().size() + link->answers_lost(), 2000);
@@ -512,6 +514,7 @@ private slots:
                 steps.append(m["state"].toString() + ":" + m["reason"].toString());
         QCOMPARE(steps, QStringList({"working:", "restarting:", "unconfirmed:answersLost"}));
         qunsetenv("ORB_READER_QUEUE_BYTES");
+        qunsetenv("ORB_RECEIVE_BUFFER_BYTES");
         link->search_device(true, "lo"); // the tests after this one get a reader that keeps what it reads
     }
 

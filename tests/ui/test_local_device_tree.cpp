@@ -43,8 +43,6 @@ class TestLocalDeviceTree : public QObject
     QList<QJsonObject> page_messages;
     QList<QUrl> browser;
 
-    QString control_socket() const { return work.filePath("sim-control"); }
-
     QTreeWidgetItem* switch_item(const QString& sn)
     {
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
@@ -91,7 +89,7 @@ private slots:
     void initTestCase()
     {
         QDir::setCurrent(work.path());
-        sim = std::make_unique<SwitchSimulator>(QStringList{"--restart-ms", "1000", "--control", control_socket()});
+        sim = std::make_unique<SwitchSimulator>(QStringList{"--restart-ms", "1000", "--control", work.filePath("sim-control")});
         QVERIFY(sim->is_ready());
         bench = std::make_unique<TreeBench>();
         tree = bench->tree;
@@ -324,7 +322,7 @@ private slots:
         const QString model = "<b>x</b><a href=\"http://127.0.0.1/\">y</a>";
         const QString added = "add {\"sn\":\"MARKUP\",\"ip\":\"<i>10.0.0.9</i>\",\"model\":\"<b>x</b>"
                               "<a href=\\\"http://127.0.0.1/\\\">y</a>\"}";
-        QCOMPARE(SwitchSimulator::control(control_socket(), added), QString("ok"));
+        QVERIFY(sim->tell(added));
         search();
         QTreeWidgetItem* item = switch_item("MARKUP");
         QVERIFY(item);

@@ -29,7 +29,6 @@ class TestWatchTree : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    QString control_socket;
     std::unique_ptr<SwitchSimulator> sim;
     std::unique_ptr<TreeBench> bench;
     std::unique_ptr<DialogWatcher> watcher;
@@ -58,19 +57,16 @@ class TestWatchTree : public QObject
         return sim->requests_with({QString(R"("sn":"%1")").arg(sn), R"("command":"login")"});
     }
 
-    void control(const QString& command) { QCOMPARE(SwitchSimulator::control(control_socket, command), QString("ok")); }
-
 private slots:
     void initTestCase()
     {
         QDir::setCurrent(dir.path());
-        control_socket = dir.filePath("sim-control");
         QJsonArray fleet;
         for (const char* sn : {"A", "B", "C"})
             fleet.append(QJsonObject{{"sn", sn}, {"ip", QString("10.0.0.%1").arg(fleet.size() + 1)},
                                      {"model", "GS2408P"}, {"password", "admin123"}});
         sim = std::make_unique<SwitchSimulator>(
-            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1500), "--control", control_socket});
+            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1500), "--control", dir.filePath("sim-control")});
         QVERIFY(sim->is_ready());
         bench = std::make_unique<TreeBench>();
         bench->watch->set_interval(5);
@@ -93,9 +89,9 @@ private slots:
         QCOMPARE(tree_marks(), QStringList({"A:", "B:", "C:"}));
 
         // D comes up, B goes quiet, C restarts at another address.
-        control(R"(add {"sn":"D","ip":"10.0.0.4","model":"GS2408P"})");
-        control("mute B");
-        control("move C 10.0.0.33");
+        QVERIFY(sim->tell(R"(add {"sn":"D","ip":"10.0.0.4","model":"GS2408P"})"));
+        QVERIFY(sim->tell("mute B"));
+        QVERIFY(sim->tell("move C 10.0.0.33"));
         QVERIFY(wait_for_round(2));
         QCOMPARE(counts(), QString("3 found, 1 new, 1 missing, 1 changed"));
         const QStringList marks = tree_marks();
@@ -106,7 +102,7 @@ private slots:
 
         // B is found again. A login asked for by a double-click during the
         // round goes out once it ends.
-        control("unmute B");
+        QVERIFY(sim->tell("unmute B"));
         QString status_in_round;
         QTimer during;
         connect(&during, &QTimer::timeout, this, [&] {

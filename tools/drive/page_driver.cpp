@@ -129,6 +129,13 @@ void PageDriver::click(const QString& selector)
             .arg(quoted(selector)));
 }
 
+void PageDriver::type(const QString& id, const QString& text, const QString& event)
+{
+    run(QString("(() => { const f = document.getElementById(%1); f.value = %2;"
+                " f.dispatchEvent(new Event(%3)); return true; })()")
+            .arg(quoted(id), quoted(text), quoted(event)));
+}
+
 void PageDriver::fail(const QString& script, const QString& what)
 {
     const QString message =

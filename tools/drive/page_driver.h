@@ -25,6 +25,9 @@ public:
     QString text(const QString& selector);
     // Clicks the first element matching a CSS selector; fails when none does.
     void click(const QString& selector);
+    // Types text into the form field with this id, as a person does: the
+    // field then tells the page (an "input" event, or the one named).
+    void type(const QString& id, const QString& text, const QString& event = "input");
     // A text as a JavaScript string literal, for a script.
     static QString quoted(const QString& text);
 

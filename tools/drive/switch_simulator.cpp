@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 SwitchSimulator::SwitchSimulator(const QStringList& arguments)
+    : control_socket(arguments.value(arguments.indexOf("--control") + 1))
 {
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.setReadChannel(QProcess::StandardOutput);
@@ -57,6 +58,14 @@ QString SwitchSimulator::write_fleet(const QTemporaryDir& dir, const QJsonArray&
                                          {"switches", switches}})
                    .toJson());
     return path;
+}
+
+bool SwitchSimulator::tell(const QString& command)
+{
+    const QString answer = control(control_socket, command);
+    if (answer != "ok")
+        qWarning("switch-sim answered %s to: %s", qPrintable(answer), qPrintable(command));
+    return answer == "ok";
 }
 
 QString SwitchSimulator::control(const QString& socket, const QString& command)

@@ -27,6 +27,9 @@ public:
 
     // Sends a command to a simulator started with --control socket; its answer.
     static QString control(const QString& socket, const QString& command);
+    // Sends a command to this simulator's control socket; false, with the
+    // answer said, unless it answers "ok".
+    bool tell(const QString& command);
 
     // Writes a fleet file with these switches into dir and returns its path.
     static QString write_fleet(const QTemporaryDir& dir, const QJsonArray& switches, int restart_ms = 8000,
@@ -34,6 +37,7 @@ public:
 
 private:
     QProcess process;
+    QString control_socket;
     bool ready = false;
     QList<QJsonObject> received;
 };

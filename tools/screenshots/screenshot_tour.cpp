@@ -197,13 +197,6 @@ QJsonArray site_fleet()
     return fleet;
 }
 
-void type(PageDriver& page, const char* id, const QString& text)
-{
-    page.run(QString("{ const f = document.getElementById('%1'); f.value = '%2'; "
-                     "f.dispatchEvent(new Event('input')); }")
-                 .arg(id, text));
-}
-
 // The site report after the plan: its preview, and the PDF file that
 // tools/screenshots.sh turns into pictures of its pages.
 void site_report(WindowFixture& lan, const QString& language)
@@ -212,8 +205,8 @@ void site_report(WindowFixture& lan, const QString& language)
     page.click("#plan-close");
     page.click("#site-report-button");
     expect(page.wait_for("!document.getElementById('report-view').hidden"), "the report's preview");
-    type(page, "report-site", "Harbour depot, hall 3");
-    type(page, "report-installer", "J. Lee");
+    page.type("report-site", "Harbour depot, hall 3");
+    page.type("report-installer", "J. Lee");
     snap("site-report-preview-" + language);
     DialogWatcher files;
     files.file_paths = QStringList{output_dir + "/site-report-" + language + ".pdf"};
@@ -240,10 +233,10 @@ void site_plan(const QString& language)
     page.click("#device-table th[data-key='sn']");
     page.click("#select-all");
     page.click("#plan-button");
-    type(page, "plan-gateway", "192.168.1.1");
-    type(page, "plan-first", "192.168.1.41");
+    page.type("plan-gateway", "192.168.1.1");
+    page.type("plan-first", "192.168.1.41");
     snap("site-plan-preview-" + language);
-    type(page, "plan-password", "admin123");
+    page.type("plan-password", "admin123");
     // The plan runs in the window's own loop, which holds any wait of ours until
     // its end; a timer fires inside it, before its restart wait (6 s) is over.
     QTimer::singleShot(3000, [&] { snap("site-plan-running-" + language); });
