@@ -50,16 +50,6 @@ class TestAddressPlanRun : public QObject
     ORB_AddressPlanRun* run = nullptr;
     QList<QJsonObject> told; // everything the page was told, in order
 
-    // The last planStep of each switch in what the page was told.
-    QHash<QString, QJsonObject> last_steps() const
-    {
-        QHash<QString, QJsonObject> steps;
-        for (const QJsonObject& m : told)
-            if (m["command"] == QString("planStep"))
-                steps.insert(m["sn"].toString(), m);
-        return steps;
-    }
-
     QList<QJsonObject> told_of(const QString& command) const
     {
         QList<QJsonObject> found;
@@ -67,6 +57,15 @@ class TestAddressPlanRun : public QObject
             if (m["command"] == command)
                 found.append(m);
         return found;
+    }
+
+    // The last planStep of each switch in what the page was told.
+    QHash<QString, QJsonObject> last_steps() const
+    {
+        QHash<QString, QJsonObject> steps;
+        for (const QJsonObject& m : told_of("planStep"))
+            steps.insert(m["sn"].toString(), m);
+        return steps;
     }
 
     // state, and reason with its detail, as one text: "failed noAnswer".

@@ -114,19 +114,21 @@ bool PageDriver::wait_for(const QString& expression, int timeout_ms)
     return false;
 }
 
-QString PageDriver::text(const QString& selector)
+QVariant PageDriver::on_element(const QString& selector, const QString& action)
 {
     return run(QString("(() => { const e = document.querySelector(%1);"
-                       " if (!e) throw new Error('nothing matches ' + %1); return e.textContent; })()")
-                   .arg(quoted(selector)))
-        .toString();
+                       " if (!e) throw new Error('nothing matches ' + %1); return %2; })()")
+                   .arg(quoted(selector), action));
+}
+
+QString PageDriver::text(const QString& selector)
+{
+    return on_element(selector, "e.textContent").toString();
 }
 
 void PageDriver::click(const QString& selector)
 {
-    run(QString("(() => { const e = document.querySelector(%1);"
-                " if (!e) throw new Error('nothing matches ' + %1); e.click(); return true; })()")
-            .arg(quoted(selector)));
+    on_element(selector, "(e.click(), true)");
 }
 
 void PageDriver::type(const QString& id, const QString& text, const QString& event)

@@ -34,6 +34,9 @@ public:
 private:
     // The page's answer to a script; answered false when none came in time.
     QVariant answer(const QString& script, bool* answered);
+    // The value of action, a JavaScript expression over the element e that
+    // matches selector; fails when none does.
+    QVariant on_element(const QString& selector, const QString& action);
     [[noreturn]] void fail(const QString& script, const QString& what);
 
     QWebEnginePage* page;

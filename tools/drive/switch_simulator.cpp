@@ -62,21 +62,16 @@ QString SwitchSimulator::write_fleet(const QTemporaryDir& dir, const QJsonArray&
 
 bool SwitchSimulator::tell(const QString& command)
 {
-    const QString answer = control(control_socket, command);
-    if (answer != "ok")
-        qWarning("switch-sim answered %s to: %s", qPrintable(answer), qPrintable(command));
-    return answer == "ok";
-}
-
-QString SwitchSimulator::control(const QString& socket, const QString& command)
-{
     QLocalSocket link;
-    link.connectToServer(socket);
-    if (!link.waitForConnected(3000))
-        return "error: no simulator at " + socket;
-    link.write(command.toUtf8() + "\n");
-    QByteArray answer;
-    while (!answer.endsWith('\n') && link.waitForReadyRead(3000))
-        answer += link.readAll();
-    return QString::fromUtf8(answer).trimmed();
+    link.connectToServer(control_socket);
+    QByteArray answer = "error: no simulator at " + control_socket.toUtf8();
+    if (link.waitForConnected(3000)) {
+        link.write(command.toUtf8() + "\n");
+        answer.clear();
+        while (!answer.endsWith('\n') && link.waitForReadyRead(3000))
+            answer += link.readAll();
+    }
+    if (answer.trimmed() != "ok")
+        qWarning("switch-sim answered %s to: %s", answer.trimmed().constData(), qPrintable(command));
+    return answer.trimmed() == "ok";
 }

@@ -25,10 +25,8 @@ public:
     // "command":"login".
     int requests_with(const QStringList& texts);
 
-    // Sends a command to a simulator started with --control socket; its answer.
-    static QString control(const QString& socket, const QString& command);
-    // Sends a command to this simulator's control socket; false, with the
-    // answer said, unless it answers "ok".
+    // Sends a command to the control socket this simulator was started with
+    // (--control); false, with its answer said, unless it answers "ok".
     bool tell(const QString& command);
 
     // Writes a fleet file with these switches into dir and returns its path.

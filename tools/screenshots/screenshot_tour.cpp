@@ -250,11 +250,10 @@ void site_plan(const QString& language)
 void watch_mode(const QString& language)
 {
     QTemporaryDir dir;
-    const QString control = dir.filePath("sim-control");
     QJsonArray fleet;
     for (int i = 7; i <= 14; ++i) // the site's switches that have addresses of their own
         fleet.append(site_fleet()[i - 1]);
-    WindowFixture lan({"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1000), "--control", control});
+    WindowFixture lan({"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1000), "--control", dir.filePath("sim-control")});
     if (!expect(lan.is_ready(), "starting the window"))
         return;
     if (language == "chinese")
@@ -267,7 +266,7 @@ void watch_mode(const QString& language)
     lan.window->findChild<QPushButton*>("watch_button")->click();
     expect(QTest::qWaitFor([&] { return rounds == 1; }, 30000), "the first round");
     for (const char* command : {R"(add {"sn":"NEW99","ip":"10.0.0.99"})", "mute NEW08", "move NEW10 10.0.0.110"})
-        expect(SwitchSimulator::control(control, command) == "ok", command);
+        expect(lan.sim->tell(command), command);
     expect(QTest::qWaitFor([&] { return rounds == 2; }, 30000), "the second round");
     snap("watch-marks-" + language);
     lan.window->findChild<QPushButton*>("watch_button")->click();

@@ -143,7 +143,8 @@ QString SimFleet::control(const QString& command)
         return "error: no switch " + rest.section(' ', 0, 0);
     const int index = int(sw - switches.data());
     if (verb == "hold") {
-        held.insert(index, held.value(index));
+        if (!held.contains(index))
+            held.insert(index, {});
     } else if (verb == "release") {
         return release(index);
     } else if (verb == "move") {
