@@ -3,9 +3,12 @@
 #include "codec/cjson_util.h"
 #include "codec/text_prefix.h"
 #include "device/address_plan_check.h"
+#include "device/change_journal.h"
+#include "device/journal_plans.h"
 #include "device/network_settings.h"
 #include "device/orb_conn2device.h"
 
+#include <QDateTime>
 #include <QEventLoop>
 #include <QJsonDocument>
 #include <QTimer>
@@ -27,10 +30,11 @@ QJsonObject with_detail(QJsonObject object, const QJsonObject& detail)
 } // namespace
 
 ORB_AddressPlanRun::ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPasswords stored_passwords,
-                                       QObject* parent)
+                                       ORB_ChangeJournal* journal, QObject* parent)
     : QObject(parent)
     , device_link(device_link)
     , stored_passwords(std::move(stored_passwords))
+    , journal(journal)
 {
 }
 
@@ -53,12 +57,17 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
     }
     done = confirmed = refused = 0;
     total = steps.size();
-    if (passes_check(steps))
-        apply(steps, plan["password"].toString(), stored, plan["nic"].toString());
+    journal_problem.clear();
+    plan_nic = plan["nic"].toString();
+    if (passes_check(steps, plan["undoes"].toString()) && journal_start(plan, steps))
+        apply(steps, plan["password"].toString(), stored, plan_nic);
+    journal_end();
     device_link->set_silent(false); // later requests of the window show their time-outs again
     QJsonObject ended{{"command", "planDone"}, {"total", total}};
     if (refused > 0)
         ended.insert("refused", refused);
+    if (!journal_problem.isEmpty())
+        ended.insert("journalProblem", journal_problem);
     device_link->tell_page(ended);
     running = false;
     emit finished();
@@ -66,6 +75,11 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
 
 QString ORB_AddressPlanRun::outcome_text() const
 {
+    if (!journal_problem.isEmpty())
+        return tr("The address plan stopped after %1 of %2 switches: the journal cannot be written (%3).")
+            .arg(done)
+            .arg(total)
+            .arg(journal_problem);
     if (refused > 0)
         return tr("The address plan was refused: %n switch(es) cannot be given their addresses. No switch was "
                   "changed.",
@@ -75,7 +89,7 @@ QString ORB_AddressPlanRun::outcome_text() const
 
 // The page checks the plan; what reaches the switches is checked again here,
 // and a plan with one unsound address changes no switch at all.
-bool ORB_AddressPlanRun::passes_check(const QList<Step>& steps)
+bool ORB_AddressPlanRun::passes_check(const QList<Step>& steps, const QString& undoes)
 {
     QVector<ORB_AddressPlanCheck::Entry> entries;
     for (const Step& step : steps)
@@ -83,7 +97,18 @@ bool ORB_AddressPlanRun::passes_check(const QList<Step>& steps)
     QMultiHash<QString, QString> listed;
     for (const QJsonValue& device : device_link->last_search())
         listed.insert(device["ip"].toString(), device["sn"].toString());
-    const QVector<ORB_AddressPlanCheck::Problem> problems = ORB_AddressPlanCheck::check(entries, listed);
+    QVector<ORB_AddressPlanCheck::Problem> problems = ORB_AddressPlanCheck::check(entries, listed);
+    if (!undoes.isEmpty()) {
+        const QVector<ORB_JournalPlan> plans =
+            ORB_JournalPlans::read(journal ? journal->read().entries : QVector<QJsonObject>());
+        const ORB_JournalPlan* undone = ORB_JournalPlans::find(plans, undoes);
+        for (int i = 0; i < steps.size(); ++i) {
+            if (problems[i].reason == "duplicate") // they shared it before the plan, as the undo's preview says
+                problems[i].reason.clear();
+            if (const QString problem = undo_problem(steps[i], undone); !problem.isEmpty())
+                problems[i] = {problem, QString()};
+        }
+    }
     for (const ORB_AddressPlanCheck::Problem& problem : problems)
         refused += problem.reason.isEmpty() ? 0 : 1;
     if (refused == 0)
@@ -98,11 +123,71 @@ bool ORB_AddressPlanRun::passes_check(const QList<Step>& steps)
     return false;
 }
 
+// An undo's addresses are the ones its plan took the switches from, as the
+// journal holds them: two switches of an undo share one only when they
+// shared it before.
+QString ORB_AddressPlanRun::undo_problem(const Step& step, const ORB_JournalPlan* undone)
+{
+    const ORB_JournalPlan::Switch* planned = undone ? undone->planned(step.sn) : nullptr;
+    if (!planned || !undone->readdressed.contains(step.sn) || planned->ip != step.new_ip)
+        return "notInUndonePlan";
+    return QString();
+}
+
+bool ORB_AddressPlanRun::journal_start(const QJsonObject& plan, const QList<Step>& steps)
+{
+    plan_id.clear();
+    if (!journal)
+        return true;
+    QJsonArray planned;
+    for (const Step& step : steps)
+        planned.append(QJsonObject{{"sn", step.sn}, {"ip", step.ip}, {"newIp", step.new_ip}, {"mask", step.mask},
+                                   {"gateway", step.gateway}, {"dns", step.dns}, {"active", step.active}});
+    const QString id = QDateTime::currentDateTime().toString("yyyyMMdd-hhmmss-zzz");
+    QJsonObject started{{"kind", "plan"}, {"phase", "started"}, {"plan", id}, {"nic", plan_nic},
+                        {"total", total}, {"switches", planned}};
+    for (const char* link : {"undoes", "resumes"})
+        if (plan.contains(link))
+            started.insert(link, plan[link].toString());
+    if (!journal->note(started)) {
+        stop_at(steps, 0);
+        return false;
+    }
+    plan_id = id;
+    if (plan.contains("resumes"))
+        journal->note({{"kind", "plan"}, {"phase", "resumed"}, {"plan", plan["resumes"].toString()}, {"by", id}});
+    device_link->set_journal_plan(id);
+    return true;
+}
+
+void ORB_AddressPlanRun::journal_end()
+{
+    if (plan_id.isEmpty())
+        return;
+    journal->note({{"kind", "plan"}, {"phase", "ended"}, {"plan", plan_id}, {"nic", plan_nic},
+                   {"confirmed", confirmed}, {"total", total}});
+    device_link->set_journal_plan(QString());
+    plan_id.clear();
+}
+
+// What a switch went through in an earlier plan stays its outcome.
+void ORB_AddressPlanRun::stop_at(const QList<Step>& steps, int index)
+{
+    journal_problem = journal->problem();
+    for (int i = index; i < steps.size(); ++i)
+        tell_step(steps[i], "failed", {{"reason", "notJournaled"}});
+}
+
 void ORB_AddressPlanRun::apply(const QList<Step>& steps, const QString& typed_password,
                                const QHash<QString, QString>& stored, const QString& nic)
 {
     QList<Step> restarting;
-    for (const Step& step : steps) {
+    for (int i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        if (journal && !journal->problem().isEmpty()) { // the last write failed: no switch more
+            stop_at(steps, i);
+            break;
+        }
         report(step, "working");
         const QString reason = configure(step, typed_password, stored.value(step.sn));
         ++done;
@@ -131,6 +216,8 @@ QString ORB_AddressPlanRun::log_in(const Step& step, const QString& typed_passwo
         if (typed_password.isEmpty())
             return "needsPassword";
         device_link->activate_device(step.ip, typed_password, step.sn);
+        if (!device_link->journal_refusal().isEmpty())
+            return "notJournaled";
         if (!device_link->last_reply_document())
             return "noAnswer";
         return begins_with_word(data_text(device_link->last_reply_document(), "activate"), "success")
@@ -154,8 +241,9 @@ QString ORB_AddressPlanRun::log_in(const Step& step, const QString& typed_passwo
 
 QString ORB_AddressPlanRun::send_settings(const Step& step)
 {
-    const ORB_NetworkSettings settings{step.new_ip, step.gateway, step.mask, step.dns};
-    device_link->send_request(step.ip, settings.request(step.sn).release(), true);
+    device_link->send_settings(step.ip, {step.new_ip, step.gateway, step.mask, step.dns}, step.sn, true);
+    if (!device_link->journal_refusal().isEmpty())
+        return "notJournaled";
     const cJSON* reply = device_link->last_reply_document();
     if (!reply)
         return "noAnswer";
@@ -189,6 +277,11 @@ void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& n
 void ORB_AddressPlanRun::report(const Step& step, const QString& state, const QJsonObject& detail)
 {
     last_steps.insert(step.sn, with_detail({{"oldIp", step.ip}, {"newIp", step.new_ip}, {"state", state}}, detail));
+    // "working" needs no entry: what the switch is asked is written down.
+    if (!plan_id.isEmpty() && state != "working")
+        journal->note(with_detail(
+            {{"kind", "planStep"}, {"plan", plan_id}, {"nic", plan_nic}, {"sn", step.sn}, {"state", state}},
+            detail));
     tell_step(step, state, detail);
 }
 

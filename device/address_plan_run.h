@@ -6,8 +6,13 @@
 // happens ({"command":"planStep"}), the end as {"command":"planDone"}.
 //
 // A plan: {"nic":…,"password":…,"switches":[{"sn","ip","newIp","mask",
-// "gateway","dns","active"}]}. The typed password is tried after the one the
-// open local project stores; passwords never go back to the page.
+// "gateway","dns","active"}]}, and "undoes" or "resumes" with the id of the
+// plan it undoes or carries on. The typed password is tried after the one
+// the open local project stores; passwords never go back to the page.
+//
+// With a journal, the plan is written down as it starts, each step as it
+// happens, and its end; a switch whose change cannot be written down is not
+// changed, and the plan stops there.
 
 #include <QHash>
 #include <QJsonArray>
@@ -19,6 +24,8 @@
 #include <functional>
 
 class ORB_CONN2DEVICE;
+class ORB_ChangeJournal;
+struct ORB_JournalPlan;
 
 class ORB_AddressPlanRun : public QObject
 {
@@ -33,7 +40,9 @@ public:
     // How often a plan looks again whether the link is free to start it.
     static constexpr int BUSY_RETRY_MS = 200;
 
-    ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPasswords stored_passwords, QObject* parent);
+    // journal may be null: nothing is written down.
+    ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPasswords stored_passwords, ORB_ChangeJournal* journal,
+                       QObject* parent);
 
     void run(const QString& plan_text);
     // From a plan's start to its end, restart waits included.
@@ -55,8 +64,16 @@ private:
     };
 
     // False, with every switch told why, when one address of the plan
-    // cannot be given: "planRefused" for the switches that could.
-    bool passes_check(const QList<Step>& steps);
+    // cannot be given: "planRefused" for the switches that could. An undo
+    // gives only the addresses its plan took, and switches may share again
+    // an address they shared before it.
+    bool passes_check(const QList<Step>& steps, const QString& undoes);
+    static QString undo_problem(const Step& step, const ORB_JournalPlan* undone);
+    // Writes down the plan's start; false when it cannot be.
+    bool journal_start(const QJsonObject& plan, const QList<Step>& steps);
+    void journal_end();
+    // Tells the switches from the index on that the plan stopped.
+    void stop_at(const QList<Step>& steps, int index);
     void apply(const QList<Step>& steps, const QString& typed_password, const QHash<QString, QString>& stored,
                const QString& nic);
     // Empty when the switch took its new settings, else why not, as a word
@@ -73,7 +90,10 @@ private:
 
     ORB_CONN2DEVICE* device_link;
     StoredPasswords stored_passwords;
+    ORB_ChangeJournal* journal;
+    QString plan_id, plan_nic; // the running plan's, as the journal knows it
     QHash<QString, QJsonObject> last_steps;
     bool running = false;
     int done = 0, total = 0, confirmed = 0, refused = 0;
+    QString journal_problem; // why the last plan stopped: its journal could not be written
 };

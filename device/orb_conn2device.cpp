@@ -96,9 +96,8 @@ QByteArray ORB_CONN2DEVICE::make_syn()
 
 void ORB_CONN2DEVICE::activate_device(QString ip, QString password, QString sn)
 {
-    Q_UNUSED(ip);
-    send_and_wait(security_request(password, sn, "activate"), &ORB_CONN2DEVICE::readingLogin, std::nullopt,
-                  Asker::Program);
+    send_change(journaling.activation(sn, ip, journal_target(sn)), security_request(password, sn, "activate"),
+                std::nullopt, false);
 }
 
 void ORB_CONN2DEVICE::login_device(QString ip, QString password, QString sn)
@@ -108,10 +107,34 @@ void ORB_CONN2DEVICE::login_device(QString ip, QString password, QString sn)
                   Asker::Program);
 }
 
-void ORB_CONN2DEVICE::send_request(QString ip, cJSON* request, bool quietly)
+void ORB_CONN2DEVICE::send_settings(QString ip, const ORB_NetworkSettings& settings, QString sn, bool quietly)
 {
-    Q_UNUSED(ip);
-    send_and_wait(CJsonPtr(request), &ORB_CONN2DEVICE::readingLogin, quietly, Asker::Program, true);
+    send_change(journaling.settings(sn, ip, settings, journal_target(sn)), settings.request(sn), quietly, true);
+}
+
+// The ip is not sent: the request names its switch by sn.
+void ORB_CONN2DEVICE::send_change(const ORB_RequestJournal::Asked& asked, CJsonPtr request,
+                                  std::optional<bool> silence, bool log_envelope)
+{
+    journal_refused = asked.refused ? journaling.problem() : QString();
+    if (asked.refused) { // a change that cannot be written down is not made
+        last_reply.reset();
+        return;
+    }
+    const bool sent =
+        send_and_wait(std::move(request), &ORB_CONN2DEVICE::readingLogin, silence, Asker::Program, log_envelope);
+    journaling.outcome(asked, sent, last_reply.get());
+}
+
+ORB_RequestJournal::Target ORB_CONN2DEVICE::journal_target(const QString& sn) const
+{
+    ORB_RequestJournal::Target target{last_search_nic, {}};
+    if (!journaling.enabled())
+        return target;
+    for (const QJsonValue& device : last_search_devices)
+        if (device["sn"].toString() == sn)
+            target.listed = device.toObject();
+    return target;
 }
 
 bool ORB_CONN2DEVICE::held_for_round(std::function<void()> request)
@@ -162,8 +185,11 @@ void ORB_CONN2DEVICE::html2qt_udp(QString send_data, QString send_address)
     if (held_for_round([=] { html2qt_udp(send_data, send_address); }))
         return;
     // A text that is not JSON leaves "data" out of the envelope.
-    send_and_wait(CJsonPtr(cJSON_Parse(send_data.toUtf8().constData())), &ORB_CONN2DEVICE::readingDatagrams,
-                  true, Asker::Page);
+    CJsonPtr request(cJSON_Parse(send_data.toUtf8().constData()));
+    const ORB_RequestJournal::Asked asked =
+        journaling.page_request(request.get(), journal_target(cjson_string_member(request.get(), "sn")));
+    const bool sent = send_and_wait(std::move(request), &ORB_CONN2DEVICE::readingDatagrams, true, Asker::Page);
+    journaling.outcome(asked, sent, last_reply.get());
 }
 
 void ORB_CONN2DEVICE::device2local(QString device_data)
@@ -265,14 +291,14 @@ QNetworkInterface ORB_CONN2DEVICE::interface_named(const QString& name)
     return QNetworkInterface();
 }
 
-void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
+bool ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence,
                                     Asker asker, bool log_envelope)
 {
     // Before the first search there is no socket; while a request waits, a
     // second one would share its socket, loop and tag.
     if (!reader->is_open() || busy) {
         refuse_request(asker);
-        return;
+        return false;
     }
     busy = true;
     replied = false;
@@ -291,7 +317,7 @@ void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::
     if (datagram.isEmpty()) {
         qDebug() << "encrypt failed!";
         busy = false;
-        return;
+        return false;
     }
 
     if (receive == &ORB_CONN2DEVICE::readingSearch)
@@ -303,6 +329,7 @@ void ORB_CONN2DEVICE::send_and_wait(CJsonPtr request, ReceiveSlot receive, std::
     // Last: a box or a receiver of the result may have run requests of
     // their own, and this request's caller reads its own reply.
     last_reply = std::move(reply);
+    return true;
 }
 
 // The reply is read as it comes, inside the wait loop: the wait ends at the

@@ -6,6 +6,8 @@
 // collects for its whole window and reports its progress.
 
 #include "codec/cjson_util.h"
+#include "device/network_settings.h"
+#include "device/request_journal.h"
 #include "device/search_collection.h"
 
 #include <QElapsedTimer>
@@ -24,6 +26,7 @@
 #include <memory>
 #include <optional>
 
+class ORB_ChangeJournal;
 class ORB_DatagramReader;
 class QTimer;
 
@@ -39,9 +42,17 @@ public:
     // not sent: every request goes to the group and names its switch by sn.
     void activate_device(QString ip, QString password, QString sn);
     void login_device(QString ip, QString password, QString sn);
-    // Takes ownership of request (the network configuration request). Quietly:
-    // a time-out opens no box, as for the page's requests.
-    void send_request(QString ip, cJSON* request, bool quietly = false);
+    // The switch's new network settings. Quietly: a time-out opens no box,
+    // as for the page's requests.
+    void send_settings(QString ip, const ORB_NetworkSettings& settings, QString sn, bool quietly = false);
+    // With a journal, activations and settings are made only once written
+    // down in it, and the page's requests are written down as they go.
+    void set_journal(ORB_ChangeJournal* journal) { journaling.set_journal(journal); }
+    // The plan whose steps the next activations and settings are; empty: none.
+    void set_journal_plan(const QString& plan_id) { journaling.set_plan(plan_id); }
+    // Why the last activation or settings were not sent: the journal could
+    // not be written. Empty when they were.
+    QString journal_refusal() const { return journal_refused; }
     // Whether a time-out of the next logins and activations opens a box.
     void set_silent(bool quiet) { silent = quiet; }
 
@@ -118,6 +129,10 @@ signals:
     void site_report_requested();
     void site_report_lines_changed(QString site, QString installer);
     void site_report_output_requested(QString how);
+    // The page's History view and its offer to resume a plan that did not end.
+    void history_requested();
+    void interrupted_plan_requested();
+    void plan_dismissal_requested(QString plan_id);
 
 public slots:
     void html2qt_udp(QString send_data, QString send_address);
@@ -136,6 +151,9 @@ public slots:
     void site_report() { emit site_report_requested(); }
     void site_report_lines(QString site, QString installer) { emit site_report_lines_changed(site, installer); }
     void output_site_report(QString how) { emit site_report_output_requested(how); }
+    void journal_history() { emit history_requested(); }
+    void interrupted_plan() { emit interrupted_plan_requested(); }
+    void dismiss_plan(QString plan_id) { emit plan_dismissal_requested(plan_id); }
     void apply_address_plan(QString plan)
     {
         if (!held_for_round([=] { apply_address_plan(plan); }))
@@ -177,8 +195,12 @@ private:
     // Says once in the log when the system gave a smaller receive buffer than asked.
     static void note_receive_buffer(int asked, int given);
     static QNetworkInterface interface_named(const QString& name);
-    void send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence, Asker asker,
+    // False when the request was refused and not sent.
+    bool send_and_wait(CJsonPtr request, ReceiveSlot receive, std::optional<bool> silence, Asker asker,
                        bool log_envelope = false);
+    // Sends a change of the program's once the journal holds it.
+    void send_change(const ORB_RequestJournal::Asked& asked, CJsonPtr request, std::optional<bool> silence, bool log_envelope);
+    ORB_RequestJournal::Target journal_target(const QString& sn) const;
     void wait_for_reply(const QByteArray& datagram, ReceiveSlot receive);
     void wait_for_search(const QByteArray& datagram);
     // Tells the result, or the time-out, and hands back the reply for the
@@ -241,4 +263,6 @@ private:
     bool rows_reported = false; // the running search has told its first rows
     QElapsedTimer burst_wait;   // since when the search waits for a burst to end
     Outcome outcome;
+    ORB_RequestJournal journaling;
+    QString journal_refused;
 };

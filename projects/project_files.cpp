@@ -1,6 +1,7 @@
 #include "project_files.h"
 
 #include "codec/cjson_util.h"
+#include "device/change_journal.h"
 #include "projects/orb_loader.h"
 #include "projects/private_files.h"
 #include "projects/project_name.h"
@@ -77,6 +78,10 @@ bool ORB_ProjectFiles::save(const QString& name, const QVector<ORB_DeviceRecord>
     const CJsonPtr document = project_document(records);
     if (!loader->write_json(document.get(), ORB_ProjectName::file_path(name)))
         return false;
+    // Renamed: the project takes its history along; the old name's file
+    // stays, and so does its journal.
+    if (!opened_name.isEmpty() && opened_name != name)
+        ORB_ChangeJournal(ORB_ChangeJournal::default_folder(), nullptr).copy_history(opened_name, name);
     make_open(name);
     *log_line = QDateTime::currentDateTime().toString(Qt::TextDate) + " saved Project " + name + ":"
                 + QString::fromUtf8(cjson_print(document.get())) + "\n";

@@ -4,6 +4,8 @@
 
 #include "cloud/orb_conn2server.h"
 #include "device/address_plan_run.h"
+#include "device/change_journal.h"
+#include "device/journal_page.h"
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "projects/private_files.h"
@@ -28,6 +30,7 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QDir>
+#include <QLineEdit>
 #include <QFile>
 #include <QMenu>
 #include <QSettings>
@@ -75,8 +78,9 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     cloud_account = new ORB_CloudAccount(
         {this, ui->usr_name_text, ui->state_text}, shared, [this](const QString& name) { show_login_state(name); },
         conn2server, cloud_tree);
+    setup_journal();
     plan_run = new ORB_AddressPlanRun(
-        conn2device, [this] { return local_projects->stored_passwords(); }, this);
+        conn2device, [this] { return local_projects->stored_passwords(); }, journal, this);
     listed_switches = std::make_unique<ORB_ListedSwitches>(conn2device, local_projects, plan_run);
     csv_files = new ORB_CsvFiles(this, ui->state_text, conn2device, local_projects, listed_switches.get(), this);
     site_report = new ORB_SiteReport({this, ui->webviewer->page(), ui->state_text}, conn2device, local_projects,
@@ -167,6 +171,28 @@ void ORB_Window::setup_server_tree()
     tree->setColumnWidth(0, 55);
     tree->header()->setFont(QFont("Segoe UI", 11));
     tree->setFont(QFont("Segoe UI", 11));
+}
+
+// Every change asked of a switch is written down in the open project's
+// journal; the page reads it for its History view and its offer to resume.
+void ORB_Window::setup_journal()
+{
+    journal = new ORB_ChangeJournal(
+        ORB_ChangeJournal::default_folder(), [this] { return local_projects->open_project_name(); }, this);
+    conn2device->set_journal(journal);
+    connect(journal, &ORB_ChangeJournal::write_failed, this, [this](const QString& reason) {
+        ui->state_text->setText(tr("Changes are not written to the journal: %1. Switches are not changed; the "
+                                   "page's own requests still go.")
+                                    .arg(reason));
+    });
+    journal_page = new ORB_JournalPage(journal, conn2device, this);
+    connect(journal_page, &ORB_JournalPage::interrupted_found, ui->state_text, &QLineEdit::setText);
+    connect(conn2device, &ORB_CONN2DEVICE::history_requested, journal_page, &ORB_JournalPage::tell_history);
+    connect(conn2device, &ORB_CONN2DEVICE::interrupted_plan_requested, this, [this] {
+        if (!plan_run->is_running()) // the running plan has not ended, and was not interrupted
+            journal_page->tell_interrupted();
+    });
+    connect(conn2device, &ORB_CONN2DEVICE::plan_dismissal_requested, journal_page, &ORB_JournalPage::dismiss);
 }
 
 void ORB_Window::connect_links()

@@ -111,6 +111,7 @@ private:
     void setup_language_menu();
     void setup_server_tree();
     void connect_links();
+    void setup_journal();
     static QString app_page_path();
     void setup_web_view();
     void setup_web_channel();
@@ -145,6 +146,8 @@ private:
     std::unique_ptr<class ORB_ListedSwitches> listed_switches;
     class ORB_SiteReport* site_report;
     class ORB_AddressPlanRun* plan_run;
+    class ORB_ChangeJournal* journal;
+    class ORB_JournalPage* journal_page;
     ORB_CloudProjectTree* cloud_tree;
     ORB_CloudAccount* cloud_account;
     class ORB_SearchWatch* search_watch;

@@ -481,6 +481,10 @@ void ORB_LocalDeviceTree::activation_result(const QString& sn, const QString& pa
     QTreeWidgetItem* device = ask(sn, [&](const QString& ip) { device_link->activate_device(ip, passwd, sn); });
     if (!device)
         return;
+    if (const QString refusal = device_link->journal_refusal(); !refusal.isEmpty()) {
+        critical(tr("The switch was not activated: the change cannot be written to the journal (%1).").arg(refusal));
+        return;
+    }
     const cJSON* reply = device_link->last_reply_document();
     set_cell_text(device, ACTIVE_ROW, tr("activate"));
     if (reply && begins_with_word(reply_text(reply, "activate"), "success")) {
@@ -532,7 +536,11 @@ void ORB_LocalDeviceTree::change_ip(const QString& sn, const QString& new_ip)
         return;
     }
     const ORB_NetworkSettings settings{new_ip, new_ip.section('.', 0, 2) + ".1", mask, dns};
-    device_link->send_request(value(device, IP_ROW), settings.request(sn).release());
+    device_link->send_settings(value(device, IP_ROW), settings, sn);
+    if (const QString refusal = device_link->journal_refusal(); !refusal.isEmpty()) {
+        critical(tr("The address was not changed: the change cannot be written to the journal (%1).").arg(refusal));
+        return;
+    }
     if (!ORB_NetworkSettings::accepted(device_link->last_reply_document()))
         return;
     ui.window->setEnabled(false);

@@ -423,7 +423,9 @@ void ORB_LocalProjects::update_from_page()
             device_link->activate_device(d.ip, d.passwd, d.sn);
         const cJSON* reply = device_link->last_reply_document();
         QTreeWidgetItem* project = project_item(); // found again: the tree may have changed meanwhile
-        if (!reply) {
+        if (!device_link->journal_refusal().isEmpty() && !login) {
+            fail(d.ip, d.sn, "journal not written!");
+        } else if (!reply) {
             fail(d.ip, d.sn, "device not open!");
         } else if (!begins_with_word(cjson_string_member(cJSON_GetObjectItemCaseSensitive(reply, "data"),
                                                          login ? "login" : "activate"),

@@ -11,6 +11,9 @@ const AddressPlan = (() => {
   let entries = [];     // {sn, device, newIp, mask, gateway, dns, problem, state, reason, row}
   let entryOf = new Map();  // entries by serial number (a plan holds each switch once)
   let imported = null;  // rows of a plan file, or null: the form's sequence for the selection
+  // What the plan undoes or resumes ({undoes} or {resumes}: a plan's id), and
+  // the addresses its switches may share again: they shared them before.
+  let linked = {}, sharedBefore = new Set();
   let running = false;
   let table = null;     // draws only the preview rows in view
   // What the list held at its last search, taken again by the first preview
@@ -60,7 +63,7 @@ const AddressPlan = (() => {
     if (network(ip, mask) !== network(gateway, mask) || ip % (hosts + 1) === 0 || ip % (hosts + 1) === hosts)
       return ["leavesSubnet"];
     if (ip === gateway) return ["isGateway"];
-    if (planned.addresses.get(entry.newIp) > 1) return ["duplicate"];
+    if (planned.addresses.get(entry.newIp) > 1 && !sharedBefore.has(entry.newIp)) return ["duplicate"];
     const other = (listedAt.get(entry.newIp) || []).find((sn) => sn !== entry.sn);
     return other ? ["collides", { sn: other }] : null;
   }
@@ -71,7 +74,8 @@ const AddressPlan = (() => {
     const dns = $("plan-dns").value.trim() || gateway;
     if (imported) {
       entries = imported.map((row) => ({ sn: row.sn, device: listedBySn.get(row.sn), newIp: row.newIp,
-                                         mask: row.mask || mask, gateway: row.gateway || gateway, dns }));
+                                         mask: row.mask || mask, gateway: row.gateway || gateway,
+                                         dns: row.dns || dns }));
     } else {
       // Past 255.255.255.255 there is no next address.
       const first = toInt($("plan-first").value.trim());
@@ -160,8 +164,17 @@ const AddressPlan = (() => {
     listChanged = false;
   }
 
-  function open(rows) {
+  // rows: a plan's switches and addresses ({sn, newIp[, mask, gateway, dns]});
+  // without, the form's sequence for the selection. options: {link, shared,
+  // hint, mask, gateway, dns} for an undo or a resumed plan.
+  function open(rows, options = {}) {
     imported = rows || null;
+    linked = options.link || {};
+    sharedBefore = new Set(options.shared || []);
+    $("plan-linked").hidden = !options.hint;
+    $("plan-linked").textContent = options.hint || "";
+    for (const [id, value] of [["plan-mask", options.mask], ["plan-gateway", options.gateway], ["plan-dns", options.dns]])
+      if (value !== undefined) $(id).value = value;
     listChanged = true;
     $("plan-first").closest("label").hidden = Boolean(imported);
     $("plan-progress").hidden = true;
@@ -177,7 +190,7 @@ const AddressPlan = (() => {
     $("plan-progress").value = 0;
     render();
     Bridge.applyPlan({
-      nic: $("nic-select").value, password: $("plan-password").value,
+      ...linked, nic: $("nic-select").value, password: $("plan-password").value,
       switches: chosen.map((e) => ({ sn: e.sn, ip: e.device.ip, newIp: e.newIp, mask: e.mask, gateway: e.gateway,
                                      dns: e.dns, active: e.device.active === "active" })),
     });
@@ -198,6 +211,7 @@ const AddressPlan = (() => {
       const confirmed = entries.filter((e) => e.state === "confirmed").length;
       render();
       $("plan-summary").textContent = message.refused > 0 ? I18n.t("planRefusedByProgram", { n: message.refused })
+        : message.journalProblem ? I18n.t("planJournalStopped", { reason: message.journalProblem })
         : I18n.t("planDone", { ok: confirmed, n: entries.length });
     } else if (message.command === "planImported") {
       if (message.rows) open(message.rows);
@@ -214,6 +228,7 @@ const AddressPlan = (() => {
     table = VirtualRows.create($("plan-scroll"), document.querySelector("#plan-preview tbody"), 4, rowFor,
                                (entry) => entry.sn);
     $("plan-button").addEventListener("click", () => open(null));
+    $("plan-close").addEventListener("click", () => { if (!running) linked = {}; });
     $("import-plan-button").addEventListener("click", () => Bridge.importPlan());
     $("export-list-button").addEventListener("click", () => Bridge.exportCsv("discovery"));
     $("export-project-button").addEventListener("click", () => Bridge.exportCsv("project"));
@@ -228,5 +243,5 @@ const AddressPlan = (() => {
     I18n.onChange(render);
   }
 
-  return { init, stepText };
+  return { init, open, stepText };
 })();

@@ -33,6 +33,7 @@ const App = (() => {
       Discovery.init();
       AddressPlan.init();
       SiteReport.init();
+      History.init();
       SwitchView.init();
       Console.init();
       CloudView.init();

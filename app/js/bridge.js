@@ -88,6 +88,10 @@ const Bridge = (() => {
     siteReport: () => device.site_report(),
     siteReportLines: (site, installer) => device.site_report_lines(site, installer),
     outputSiteReport: (how) => device.output_site_report(how),
+    // Answered with {"command":"history"}, {"command":"planInterrupted"}.
+    history: () => device.journal_history(),
+    interruptedPlan: () => device.interrupted_plan(),
+    dismissPlan: (id) => device.dismiss_plan(id),
     askSignInState: () => cloud && cloud.getLogin_uid_key(),
     refreshCloudProjects: () => cloud && cloud.emitRefreshServerProjectDataSignal(),
   };

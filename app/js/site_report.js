@@ -155,11 +155,11 @@ const SiteReport = (() => {
 
   // A column of a sheet's rows as lines of one text, the marked rows' lines
   // in spans: printing costs by the box, so a sheet has a few, not a box a cell.
-  function columnOf(rows, cells, c) {
+  function columnOf(rows, cells, c, marks) {
     const column = element("div");
     let text = "";
     rows.forEach((row, r) => {
-      const mark = markOf(row, c);
+      const mark = marks(row, c);
       if (!mark) {
         text += cells[r][c] + "\n";
         return;
@@ -171,24 +171,43 @@ const SiteReport = (() => {
     return column;
   }
 
-  function rowsSheet(rows, number, total) {
-    const head = element("div", "report-rows-head");
-    const body = element("div", "report-rows-body");
-    const cells = rows.map(rowCells);
-    COLUMNS.forEach((key, c) => {
+  function columnsBlock(keys, rows, cells, kind, marks) {
+    const head = element("div", kind + "-head");
+    const body = element("div", kind + "-body");
+    keys.forEach((key, c) => {
       head.append(element("div", "", I18n.t(key)));
-      body.append(columnOf(rows, cells, c));
+      body.append(columnOf(rows, cells, c, marks));
     });
-    return sheet(number, total, head, body);
+    return [head, body];
+  }
+
+  function rowsSheet(rows, number, total) {
+    return sheet(number, total, ...columnsBlock(COLUMNS, rows, rows.map(rowCells), "report-rows", markOf));
+  }
+
+  const CHANGE_COLUMNS = ["historyTime", "historySwitch", "historyChange", "historyOutcome"];
+
+  // The changes of the report's day, one row a change, after the switches.
+  function changesSheet(changes, first, number, total) {
+    const cells = changes.map((c) => [c.time, c.sn, c.change, c.outcome].map(oneLine));
+    const heading = first ? [element("h2", "", I18n.t("reportChanges", { date: report.title.date.slice(0, 10) }))] : [];
+    const empty = changes.length === 0 ? [element("p", "", I18n.t("reportNoChanges"))] : [];
+    return sheet(number, total, ...heading, ...columnsBlock(CHANGE_COLUMNS, changes, cells, "report-changes", () => ""),
+                 ...empty);
   }
 
   function render() {
     if (!report) return;
-    const total = 1 + Math.ceil(report.rows.length / ROWS_PER_PAGE);
+    const changes = History.changesSince(new Date(report.title.date.slice(0, 10) + "T00:00:00"));
+    const rowSheets = Math.ceil(report.rows.length / ROWS_PER_PAGE);
+    const total = 2 + rowSheets + Math.max(0, Math.ceil(changes.length / ROWS_PER_PAGE) - 1);
     const sheets = document.createDocumentFragment();
     sheets.append(coverSheet(total));
     for (let i = 0; i < report.rows.length; i += ROWS_PER_PAGE)
       sheets.append(rowsSheet(report.rows.slice(i, i + ROWS_PER_PAGE), 2 + i / ROWS_PER_PAGE, total));
+    for (let i = 0; i === 0 || i < changes.length; i += ROWS_PER_PAGE)
+      sheets.append(changesSheet(changes.slice(i, i + ROWS_PER_PAGE), i === 0, 2 + rowSheets + i / ROWS_PER_PAGE,
+                                 total));
     $("report-sheets").replaceChildren(sheets);
   }
 
@@ -236,7 +255,11 @@ const SiteReport = (() => {
   }
 
   function init() {
-    $("site-report-button").addEventListener("click", () => Bridge.siteReport());
+    // The history first: the report's Changes come from it.
+    $("site-report-button").addEventListener("click", () => {
+      Bridge.history();
+      Bridge.siteReport();
+    });
     $("report-close").addEventListener("click", close);
     $("report-pdf").addEventListener("click", () => output("pdf"));
     $("report-print").addEventListener("click", () => output("print"));

@@ -108,6 +108,10 @@
         <source>Address plan done: %1 of %2 switches answer at their new addresses.</source>
         <translation>地址规划完成：%2 台中有 %1 台交换机在新地址应答。</translation>
     </message>
+    <message>
+        <source>The address plan stopped after %1 of %2 switches: the journal cannot be written (%3).</source>
+        <translation>地址规划在 %2 台中完成 %1 台后停止：无法写入日志（%3）。</translation>
+    </message>
 </context>
 <context>
     <name>ORB_CONN2DEVICE</name>
@@ -130,6 +134,17 @@
     <message>
         <source>%L1 answers were lost: the PC could not read them in time. Search again.</source>
         <translation>%L1 个应答丢失：电脑未能及时读取。请重新搜索。</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_ChangeJournal</name>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>the journal could not be written to disk (%1)</source>
+        <translation>日志无法写入磁盘（%1）</translation>
     </message>
 </context>
 <context>
@@ -228,6 +243,13 @@
     <message>
         <source>The CSV file %1 could not be written: %2</source>
         <translation>无法写入 CSV 文件 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ORB_JournalPage</name>
+    <message>
+        <source>The address plan of %1 on %2 was interrupted after %3 of %4 switches: the page offers to resume it.</source>
+        <translation>%1 在 %2 上的地址规划在 %4 台中完成 %3 台后中断：可在页面中继续。</translation>
     </message>
 </context>
 <context>
@@ -393,6 +415,14 @@
     <message>
         <source>The switches found are in the page: the shown project has unsaved changes</source>
         <translation>找到的交换机显示在网页中：当前项目有未保存的修改</translation>
+    </message>
+    <message>
+        <source>The switch was not activated: the change cannot be written to the journal (%1).</source>
+        <translation>交换机未激活：该更改无法写入日志（%1）。</translation>
+    </message>
+    <message>
+        <source>The address was not changed: the change cannot be written to the journal (%1).</source>
+        <translation>地址未更改：该更改无法写入日志（%1）。</translation>
     </message>
 </context>
 <context>
@@ -1146,6 +1176,10 @@
     <message>
         <source>The page may not open %1: only its own page is shown here</source>
         <translation>页面不能打开 %1：这里只显示程序自己的页面</translation>
+    </message>
+    <message>
+        <source>Changes are not written to the journal: %1. Switches are not changed; the page&apos;s own requests still go.</source>
+        <translation>更改无法写入日志：%1。交换机不会被更改；页面自己的请求照常发送。</translation>
     </message>
 </context>
 <context>

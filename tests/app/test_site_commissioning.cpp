@@ -395,7 +395,10 @@ private slots:
         QCOMPARE(line_with(english, "Not activated"), QString("Not activated 0"));
         QCOMPARE(line_with(english, "Sharing an address"), QString("Sharing an address 0"));
         QCOMPARE(line_with(english, "Not seen"), QString("Not seen 1"));
-        QVERIFY(english.contains("page 1 of 2") && english.contains("page 2 of 2"));
+        // The switches, then the changes of the day in the open project: none, the plan ran outside it.
+        QVERIFY(english.contains("page 1 of 3") && english.contains("page 2 of 3") && english.contains("page 3 of 3"));
+        QVERIFY(english.contains("Changes on " + QDate::currentDate().toString("yyyy-MM-dd")));
+        QVERIFY(english.contains("No switch was changed on this day."));
         // Every switch with its new address and the plan's result, in address order.
         for (int i = 1; i <= 20; ++i) {
             const QString sn = QString("NEW%1").arg(i, 2, 10, QChar('0'));

@@ -98,7 +98,7 @@ private slots:
         link = new ORB_CONN2DEVICE(this);
         run = new ORB_AddressPlanRun(
             link, [] { return QHash<QString, QString>{{"GONE", "admin123"}, {"KEEP", "admin123"}, {"LOCKED", "admin123"}}; },
-            this);
+            nullptr, this);
         connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this, [this](const QJsonObject& m) { told.append(m); });
         link->search_device(false, "lo");
         QCOMPARE(link->last_search().size(), fleet.size());

@@ -34,13 +34,9 @@ QString request_text(const QString& command, const QString& sn)
     return QString(R"({"callcmd":"%1","sn":"%2"})").arg(command, sn);
 }
 
-cJSON* netcfg_request(const QString& sn, const QString& ip)
+ORB_NetworkSettings settings_for(const QString& ip)
 {
-    return cJSON_Parse(QString(R"({"callcmd":"netcfg","sn":"%1","calldata":{"dhcp":0,"ip":"%2",)"
-                               R"("gw":"192.168.1.1","mask":"255.255.255.0","dns":"8.8.8.8"}})")
-                           .arg(sn, ip)
-                           .toUtf8()
-                           .constData());
+    return {ip, "192.168.1.1", "255.255.255.0", "8.8.8.8"};
 }
 
 QString reply_member(const cJSON* reply, const char* name)
@@ -244,7 +240,7 @@ private slots:
         QCOMPARE(reply_member(link->last_reply_document(), "login"), QString("success"));
 
         // The address change is answered, then the switch restarts and says nothing.
-        link->send_request("192.168.1.11", netcfg_request("ORB24080001", "192.168.1.111"));
+        link->send_settings("192.168.1.11", settings_for("192.168.1.111"), "ORB24080001");
         const cJSON* calldata = cJSON_GetObjectItemCaseSensitive(
             cJSON_GetObjectItemCaseSensitive(link->last_reply_document(), "data"), "calldata");
         QCOMPARE(QString(cjson_string_member(calldata, "netcfg")), QString("ok"));
@@ -309,7 +305,7 @@ private slots:
         QVERIFY(results.isEmpty());
         QVERIFY(ms >= 3000);
 
-        ms = timed([&] { link->send_request("", netcfg_request("MUTE", "10.0.0.30")); });
+        ms = timed([&] { link->send_settings("", settings_for("10.0.0.30"), "MUTE"); });
         QVERIFY2(ms >= 3150 && ms < 4500, qPrintable(QString::number(ms)));
         QVERIFY(results.isEmpty());
         QCOMPARE(alerts, 1);
@@ -372,7 +368,7 @@ private slots:
             if (o["data"].toObject()["ports"].isDouble()) // the sysinfo answer
                 link->html2qt_udp(request_text("portstatus", "A"), "");
         });
-        timed([&] { link->send_request("", netcfg_request("MUTE", "10.0.0.30")); });
+        timed([&] { link->send_settings("", settings_for("10.0.0.30"), "MUTE"); });
         during_alert = nullptr;
         QCOMPARE(alerts, 1);
         QCOMPARE(inner_login, QString("success"));
@@ -504,7 +500,7 @@ private slots:
         qunsetenv("ORB_READER_QUEUE_BYTES");
         link->search_device(true, "lo");
         qputenv("ORB_READER_QUEUE_BYTES", "1");
-        ORB_AddressPlanRun plan(link, [] { return QHash<QString, QString>(); }, nullptr);
+        ORB_AddressPlanRun plan(link, [] { return QHash<QString, QString>(); }, nullptr, nullptr);
         page.clear();
         plan.run(R"({"nic":"lo","password":"admin123","switches":[{"sn":"SIM000002000","ip":"10.20.7.250",)"
                  R"("newIp":"10.30.0.1","mask":"255.0.0.0","gateway":"10.0.0.1","dns":"10.0.0.1","active":true}]})");

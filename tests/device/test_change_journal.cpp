@@ -1,0 +1,282 @@
+// The change journal: what a power loss or a full disk leaves of it, and the
+// story it tells of a plan and of its undo, against the switch simulator.
+
+#include "device/address_plan_run.h"
+#include "device/change_journal.h"
+#include "device/journal_plans.h"
+#include "device/orb_conn2device.h"
+#include "tests/support/scratch_filesystem.h"
+#include "tools/drive/switch_simulator.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QJsonObject sw(const QString& sn, const QString& ip, bool active = true)
+{
+    return {{"sn", sn}, {"ip", ip}, {"password", active ? "Typed-pass2" : ""}, {"model", "GS2408P"},
+            {"active", active}};
+}
+
+QJsonObject step(const QString& sn, const QString& ip, const QString& new_ip, bool active = true)
+{
+    const QString gateway = new_ip.section('.', 0, 2) + ".1";
+    return {{"sn", sn},         {"ip", ip},    {"newIp", new_ip}, {"mask", "255.255.255.0"},
+            {"gateway", gateway}, {"dns", gateway}, {"active", active}};
+}
+
+QString plan_text(const QJsonArray& steps, const QJsonObject& extra = {})
+{
+    QJsonObject plan{{"nic", "lo"}, {"password", "Typed-pass2"}, {"switches", steps}};
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        plan.insert(it.key(), it.value());
+    return QString::fromUtf8(QJsonDocument(plan).toJson());
+}
+
+QByteArray read_all(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool append(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::Append) && file.write(bytes) == bytes.size();
+}
+
+// An entry's kind and phase (or state), and its switch: "address asked S01".
+QString story_line(const QJsonObject& e)
+{
+    return QString("%1 %2 %3").arg(e["kind"].toString(), e["phase"].toString() + e["state"].toString(),
+                                   e["sn"].toString());
+}
+
+// Takes up every byte, the rest of the journal file's last page too: a line
+// that fits there would still be written.
+void fill_up(ScratchFilesystem* disk, const QString& journal_file)
+{
+    disk->fill();
+    QFile file(journal_file);
+    file.open(QIODevice::Append | QIODevice::Unbuffered);
+    while (file.write("\n") == 1) {
+    }
+}
+
+} // namespace
+
+class TestChangeJournal : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+
+private slots:
+    // A line cut by a power loss and a line of garbage are set aside whole;
+    // what comes before and after them is read, and a new entry after a cut
+    // line starts a line of its own.
+    void linesALossLeaves()
+    {
+        const QString folder = dir.filePath("cut");
+        ORB_ChangeJournal before(folder, [] { return QString("Depot"); });
+        QVERIFY(before.note({{"kind", "plan"}, {"phase", "started"}, {"plan", "p1"}}));
+        QVERIFY(!before.asked({{"kind", "address"}, {"sn", "S01"}, {"plan", "p1"}}).isEmpty());
+        const QString path = before.file_for("Depot");
+        QVERIFY(append(path, "not json at all\n{\"kind\":\"planStep\",\"sn\":\"S01\",\"state\":\"restarting\"}\n"
+                             "{\"kind\":\"address\",\"phase\":\"ask"));
+        const QByteArray cut = read_all(path);
+
+        ORB_ChangeJournal after(folder, [] { return QString("Depot"); }); // the program started again
+        ORB_JournalReading reading = after.read();
+        QCOMPARE(reading.entries.size(), 3);
+        QCOMPARE(reading.set_aside, 2);
+        QVERIFY(after.note({{"kind", "plan"}, {"phase", "ended"}, {"plan", "p1"}}));
+        QVERIFY2(read_all(path).startsWith(cut + "\n"), read_all(path).constData());
+        reading = after.read();
+        QCOMPARE(reading.set_aside, 2);
+        QStringList story;
+        for (const QJsonObject& e : reading.entries)
+            story << story_line(e);
+        QCOMPARE(story, (QStringList{"plan started ", "address asked S01", "planStep restarting S01", "plan ended "}));
+        QVERIFY(!reading.entries[1]["user"].toString().isEmpty());
+        QCOMPARE(reading.entries[1]["host"].toString(), QSysInfo::machineHostName());
+        QVERIFY(QDateTime::fromString(reading.entries[1]["time"].toString(), Qt::ISODateWithMs).isValid());
+        QVERIFY(reading.entries[1]["time"].toString().contains(QRegularExpression("[+-]\\d\\d:\\d\\d$")));
+        QCOMPARE(QFile(path).permissions() & 0x0077, QFileDevice::Permissions());
+        // The plan did not end until its end entry.
+        QCOMPARE(ORB_JournalPlans::read(reading.entries).first().ended, true);
+        QCOMPARE(ORB_JournalPlans::read(reading.entries.mid(0, 3)).first().unknown, QSet<QString>{"S01"});
+    }
+
+    // Past 8 MiB a new file starts; nothing is lost and reading goes across
+    // both, oldest first. A renamed project takes its history along.
+    void rollsOverAndFollowsARename()
+    {
+        const QString folder = dir.filePath("roll");
+        QString project = "Site 1/2";
+        ORB_ChangeJournal journal(folder, [&] { return project; });
+        const QString padding(900, 'x');
+        int written = 0;
+        while (journal.files_for(project).size() < 2 || written % 10 != 0)
+            QVERIFY(journal.note({{"kind", "request"}, {"n", ++written}, {"pad", padding}}));
+        const QStringList files = journal.files_for(project);
+        QCOMPARE(files, (QStringList{journal.file_for(project) + ".1", journal.file_for(project)}));
+        QVERIFY(QFileInfo(files[0]).size() <= ORB_ChangeJournal::ROLL_BYTES);
+        const ORB_JournalReading reading = journal.read();
+        QCOMPARE(reading.entries.size(), written);
+        QCOMPARE(reading.entries.first()["n"].toInt(), 1);
+        QCOMPARE(reading.entries.last()["n"].toInt(), written);
+
+        journal.copy_history(project, "Site 3");
+        project = "Site 3";
+        QCOMPARE(journal.read().entries.size(), written);
+        QVERIFY(journal.note({{"kind", "request"}, {"n", ++written}}));
+        QCOMPARE(journal.read().entries.last()["n"].toInt(), written);
+        project = "Site 1/2";
+        QCOMPARE(journal.read().entries.size(), written - 1);
+    }
+
+    // A full disk: the asked entry is refused, so the change is not made; it
+    // is said once, and what was written before stays readable.
+    void aFullDisk()
+    {
+        ScratchFilesystem small(dir.filePath("full"), 64 * 1024);
+        QVERIFY(small.is_mounted());
+        ORB_ChangeJournal journal(small.path() + "/journal", [] { return QString(); });
+        QSignalSpy said(&journal, &ORB_ChangeJournal::write_failed);
+        QVERIFY(!journal.asked({{"kind", "activate"}, {"sn", "S01"}}).isEmpty());
+        fill_up(&small, journal.file_for(QString()));
+        QVERIFY(journal.asked({{"kind", "activate"}, {"sn", "S02"}}).isEmpty());
+        QCOMPARE(journal.problem(), QString("No space left on device"));
+        QVERIFY(!journal.note({{"kind", "planStep"}, {"sn", "S02"}}));
+        QCOMPARE(said.size(), 1);
+        QCOMPARE(said[0][0].toString(), QString("No space left on device"));
+        const ORB_JournalReading reading = journal.read();
+        QCOMPARE(reading.entries.size(), 1);
+        QCOMPARE(reading.entries[0]["sn"].toString(), QString("S01"));
+    }
+
+    // A plan of ten switches and its undo, each step written down in order;
+    // the page's own requests are written down without their members; no
+    // password is anywhere in the journal.
+    void aPlanAndItsUndo()
+    {
+        QJsonArray fleet{sw("S01", "10.8.0.21", false)};
+        for (int i = 2; i <= 8; ++i)
+            fleet.append(sw(QString("S%1").arg(i, 2, 10, QChar('0')), QString("10.8.0.%1").arg(20 + i)));
+        fleet.append(sw("S09", "10.8.0.30")); // two switches that share an address
+        fleet.append(sw("S10", "10.8.0.30"));
+        SwitchSimulator sim({"--fleet", SwitchSimulator::write_fleet(dir, fleet, 500)});
+        QVERIFY(sim.is_ready());
+        ORB_CONN2DEVICE link;
+        ORB_ChangeJournal journal(dir.filePath("plan"), [] { return QString("Depot"); });
+        link.set_journal(&journal);
+        ORB_AddressPlanRun run(&link, [] { return QHash<QString, QString>{{"S02", "Stored-pass3"}}; }, &journal,
+                               nullptr);
+        link.search_device(false, "lo");
+        QCOMPARE(link.last_search().size(), 10);
+
+        QJsonArray steps, back;
+        for (const QJsonValue& s : fleet) {
+            const QString sn = s["sn"].toString(), old_ip = s["ip"].toString();
+            const QString new_ip = "10.8.1." + QString::number(20 + sn.mid(1).toInt());
+            steps.append(step(sn, old_ip, new_ip, s["active"].toBool()));
+            back.append(step(sn, new_ip, old_ip));
+        }
+        run.run(plan_text(steps));
+        QCOMPARE(run.outcome_text(), QString("Address plan done: 10 of 10 switches answer at their new addresses."));
+        link.html2qt_udp(R"({"callcmd":"Security verification","sn":"S03","password":"Page-pass4","command":"login"})",
+                         "");
+
+        QVector<ORB_JournalPlan> plans = ORB_JournalPlans::read(journal.read().entries);
+        QCOMPARE(plans.size(), 1);
+        run.run(plan_text(back, {{"undoes", plans[0].id}}));
+        QCOMPARE(run.outcome_text(), QString("Address plan done: 10 of 10 switches answer at their new addresses."));
+        for (const QJsonValue& s : fleet)
+            QCOMPARE(run.outcomes().value(s["sn"].toString())["state"].toString(), QString("confirmed"));
+
+        const QVector<QJsonObject> entries = journal.read().entries;
+        plans = ORB_JournalPlans::read(entries);
+        QCOMPARE(plans.size(), 2);
+        QCOMPARE(plans[1].undoes, plans[0].id);
+        QVERIFY(plans[0].ended && plans[1].ended && plans[0].unknown.isEmpty());
+        QStringList s01, s03;
+        for (const QJsonObject& e : entries) {
+            if (e["sn"] == "S01")
+                s01 << story_line(e);
+            if (e["sn"] == "S03" && e["kind"] == "request" && e["phase"] == "asked")
+                s03 << QString::fromUtf8(QJsonDocument(e).toJson(QJsonDocument::Compact));
+        }
+        QCOMPARE(s01, (QStringList{"activate asked S01", "activate answered S01", "address asked S01",
+                                   "address answered S01", "planStep restarting S01", "planStep confirmed S01",
+                                   "address asked S01", "address answered S01", "planStep restarting S01",
+                                   "planStep confirmed S01"}));
+        QCOMPARE(s03.size(), 1);
+        const QJsonObject request = QJsonDocument::fromJson(s03[0].toUtf8()).object();
+        QCOMPARE(QStringList(request.keys()), (QStringList{"callcmd", "host", "id", "kind", "mac", "nic", "phase",
+                                                           "sn", "time", "user"}));
+        QCOMPARE(request["mac"].toString(), link.last_search()[2].toObject()["mac"].toString());
+        const QByteArray everything = read_all(journal.file_for("Depot"));
+        for (const char* secret : {"Typed-pass2", "Stored-pass3", "Page-pass4", "password"})
+            QVERIFY2(!everything.contains(secret), secret);
+
+        // An undo gives only what its plan took.
+        const int netcfg_before = sim.requests_with({"netcfg"});
+        QSignalSpy told(&link, &ORB_CONN2DEVICE::qt2html_device_udp);
+        run.run(plan_text({step("S04", "10.8.0.24", "10.8.0.99")}, {{"undoes", plans[0].id}}));
+        QCOMPARE(told.first()[0].toJsonObject()["reason"].toString(), QString("notInUndonePlan"));
+        QCOMPARE(sim.requests_with({"netcfg"}), netcfg_before);
+    }
+
+    // A journal that cannot be written stops the plan before its next switch:
+    // the switch whose change could not be written down is not changed.
+    void aFailedWriteStopsThePlan()
+    {
+        SwitchSimulator sim({"--fleet", SwitchSimulator::write_fleet(dir, {sw("T1", "10.9.0.21"), sw("T2", "10.9.0.22"),
+                                                                          sw("T3", "10.9.0.23")},
+                                                                     500)});
+        QVERIFY(sim.is_ready());
+        ScratchFilesystem small(dir.filePath("stop"), 64 * 1024);
+        QVERIFY(small.is_mounted());
+        ORB_CONN2DEVICE link;
+        ORB_ChangeJournal journal(small.path(), [] { return QString(); });
+        link.set_journal(&journal);
+        ORB_AddressPlanRun run(&link, [] {
+            return QHash<QString, QString>{{"T1", "wrong"}, {"T2", "Typed-pass2"}, {"T3", "Typed-pass2"}};
+        }, &journal, nullptr);
+        link.search_device(false, "lo");
+        QList<QJsonObject> told;
+        connect(&link, &ORB_CONN2DEVICE::qt2html_device_udp, this, [&](const QJsonObject& m) {
+            told.append(m);
+            if (m["sn"] == "T2" && m["state"] == "working")
+                fill_up(&small, journal.file_for(QString()));
+        });
+        QJsonObject wrong_password = step("T1", "10.9.0.21", "10.9.1.21");
+        run.run(plan_text({wrong_password, step("T2", "10.9.0.22", "10.9.1.22"), step("T3", "10.9.0.23", "10.9.1.23")},
+                          {{"password", ""}}));
+        QHash<QString, QString> reasons;
+        for (const QJsonObject& m : told)
+            if (m["command"] == "planStep")
+                reasons.insert(m["sn"].toString(), m["reason"].toString());
+        QCOMPARE(reasons, (QHash<QString, QString>{{"T1", "passwordRefused"}, {"T2", "notJournaled"},
+                                                   {"T3", "notJournaled"}}));
+        QCOMPARE(told.last()["journalProblem"].toString(), QString("No space left on device"));
+        QCOMPARE(run.outcome_text(), QString("The address plan stopped after 2 of 3 switches: the journal cannot be "
+                                             "written (No space left on device)."));
+        QCOMPARE(sim.requests_with({"netcfg"}), 0);
+        QCOMPARE(sim.requests_with({"T3"}), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChangeJournal)
+#include "test_change_journal.moc"
