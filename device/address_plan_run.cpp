@@ -253,7 +253,11 @@ QString ORB_AddressPlanRun::send_settings(const Step& step)
 void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& nic)
 {
     QEventLoop restart;
-    QTimer::singleShot(RESTART_WAIT_MS, &restart, &QEventLoop::quit);
+    // For tests and benchmarks: a shorter wait, for switches that restart quickly.
+    const int wait_ms = qEnvironmentVariableIsSet("ORB_PLAN_RESTART_WAIT_MS")
+        ? qEnvironmentVariableIntValue("ORB_PLAN_RESTART_WAIT_MS")
+        : RESTART_WAIT_MS;
+    QTimer::singleShot(wait_ms, &restart, &QEventLoop::quit);
     restart.exec();
     device_link->confirming_search(nic);
     QHash<QString, QString> found_at;

@@ -137,9 +137,9 @@ const History = (() => {
     const times = new Map();
     for (const s of back) times.set(s.ip, (times.get(s.ip) || 0) + 1);
     const shared = [...times].filter(([, n]) => n > 1).map(([ip]) => ip);
-    const first = back[0] || {};
+    // The plan's own gateway and DNS belong to the new addresses: the person types the old ones.
     AddressPlan.open(back.map((s) => ({ sn: s.sn, newIp: s.ip })), {
-      link: { undoes: plan.id }, shared, mask: first.mask, gateway: first.gateway, dns: first.dns,
+      link: { undoes: plan.id }, shared, mask: (back[0] || {}).mask, gateway: "", dns: "",
       hint: [I18n.t("undoHint", { time: clock(plan.time) }),
              shared.length ? I18n.t("undoShared", { list: shared.join(", ") }) : ""].filter(Boolean).join(" "),
     });

@@ -63,6 +63,13 @@ WindowFixture::~WindowFixture()
     QDir::setCurrent(QDir::tempPath());
 }
 
+void WindowFixture::reopen_window()
+{
+    page.reset();
+    window.reset();
+    open_window(ORB_Window::LOCAL_MODE);
+}
+
 void WindowFixture::choose_loopback()
 {
     window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
