@@ -433,8 +433,8 @@ private slots:
         QVERIFY(page->wait_for("document.getElementById('report-notice').textContent !== ''", 30000));
         QCOMPARE(page->text("#report-notice"), QString("The site report went to the printer."));
         QCOMPARE(status->text(), QString("Site report printed"));
-        // A printer gets pictures of the pages, no text: the printer's file has both pages.
-        QVERIFY(line_with(pdf_tool("pdfinfo", printed), "Pages:").endsWith(" 2"));
+        // A printer gets pictures of the pages, no text: the printer's file has all three pages.
+        QVERIFY(line_with(pdf_tool("pdfinfo", printed), "Pages:").endsWith(" 3"));
         page->click("#report-close");
 
         // In Chinese, with the CJK font in the file.
@@ -442,7 +442,7 @@ private slots:
         QVERIFY(page->wait_for("document.documentElement.lang === 'zh-CN'"));
         const QString chinese = saved_report("site-zh.pdf");
         QVERIFY2(line_with(chinese, QString::fromUtf8("序列号")).contains(QString::fromUtf8("原地址")), qPrintable(chinese));
-        QVERIFY(chinese.contains(QString::fromUtf8("第 1 页，共 2 页")));
+        QVERIFY(chinese.contains(QString::fromUtf8("第 1 页，共 3 页")));
         QVERIFY(line_with(chinese, "NEW14 ").endsWith(QString::fromUtf8("失败：密码被拒绝")));
         QVERIFY(holds_no_password(chinese));
         // pdffonts: name, type, encoding, then whether it is embedded, subset, with Unicode, and its object.

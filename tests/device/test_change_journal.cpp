@@ -222,6 +222,10 @@ private slots:
                                    "address asked S01", "address answered S01", "planStep restarting S01",
                                    "planStep confirmed S01"}));
         QCOMPARE(s03.size(), 1);
+        int asked = 0;
+        for (const QJsonObject& e : entries)
+            asked += e["phase"] == "asked" ? 1 : 0;
+        QCOMPARE(journal.sync_times().size(), asked); // each asked entry reached the disk before its request
         const QJsonObject request = QJsonDocument::fromJson(s03[0].toUtf8()).object();
         QCOMPARE(QStringList(request.keys()), (QStringList{"callcmd", "host", "id", "kind", "mac", "nic", "phase",
                                                            "sn", "time", "user"}));
