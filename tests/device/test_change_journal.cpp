@@ -82,6 +82,9 @@ class TestChangeJournal : public QObject
     QTemporaryDir dir;
 
 private slots:
+    // The simulated switches restart in half a second.
+    void initTestCase() { qputenv("ORB_PLAN_RESTART_WAIT_MS", "1500"); }
+
     // A line cut by a power loss and a line of garbage are set aside whole;
     // what comes before and after them is read, and a new entry after a cut
     // line starts a line of its own.
