@@ -10,7 +10,6 @@
 
 #include <QDateTime>
 #include <QEventLoop>
-#include <QJsonDocument>
 #include <QTimer>
 
 namespace {
@@ -48,7 +47,7 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
     }
     running = true;
     const QHash<QString, QString> stored = stored_passwords();
-    const QJsonObject plan = QJsonDocument::fromJson(plan_text.toUtf8()).object();
+    const QJsonObject plan = qjson_object_from_text(plan_text.toUtf8());
     QList<Step> steps;
     for (const QJsonValue& entry : plan["switches"].toArray()) {
         const QJsonObject s = entry.toObject();
