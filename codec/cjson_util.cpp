@@ -71,8 +71,12 @@ QJsonObject cjson_to_qjson_object(const cJSON* item)
 
 QJsonObject qjson_object_from_text(const QByteArray& text)
 {
-    // The terminator QByteArray keeps counts as the end: trailing text refuses the parse.
-    const CJsonPtr document(cJSON_ParseWithLengthOpts(text.constData(), size_t(text.size()) + 1, nullptr, true));
+    // Parsed within its size: a QByteArray over raw data has no terminator.
+    const char* end = nullptr;
+    const CJsonPtr document(cJSON_ParseWithLengthOpts(text.constData(), size_t(text.size()), &end, false));
+    // Trailing text other than white space refuses the parse.
+    if (!document || !text.mid(int(end - text.constData())).trimmed().isEmpty())
+        return QJsonObject();
     return cjson_to_qjson_object(document.get());
 }
 

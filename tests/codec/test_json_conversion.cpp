@@ -43,6 +43,8 @@ private slots:
         for (const char* text : {R"({"a":1} trailing)", "[1,2]", "", R"({"a":)"})
             QVERIFY2(qjson_object_from_text(text).isEmpty(), text);
         QCOMPARE(qjson_object_from_text(" {\"a\":1}\r\n")["a"].toInt(), 1);
+        // A line of a larger buffer ends at its size, with no terminator.
+        QCOMPARE(qjson_object_from_text(QByteArray::fromRawData("{\"a\":true}X", 10))["a"].toBool(), true);
     }
 
     void secretsAreMaskedForTheLog()
