@@ -118,7 +118,7 @@ signals:
     // What the page asks of the program's windows: a CSV file of the
     // discovery list ("discovery") or of the open local project ("project"),
     // an address plan read from a CSV file, an address plan to apply.
-    void csv_export_requested(QString which);
+    void csv_export_requested(QString which, QString changes);
     void plan_import_requested();
     void address_plan_requested(QString plan);
     // The page's watch toggle and interval, for the window's watch.
@@ -142,7 +142,8 @@ public slots:
     // slot does while the page waits for it reaches the page only when it
     // returns, and a search's progress would come all at once at its end.
     void start_search(QString selectedText);
-    void export_csv(QString which) { emit csv_export_requested(which); }
+    // changes: the journal's changes as the page words them, JSON text, or empty.
+    void export_csv(QString which, QString changes) { emit csv_export_requested(which, changes); }
     void import_address_plan() { emit plan_import_requested(); }
     void watch(bool on, QString nic) { emit watch_requested(on, nic); }
     // Whether one of the page's dialogs (passwords, a plan, a question) is open.

@@ -1,5 +1,6 @@
 #include "csv_files.h"
 
+#include "codec/cjson_util.h"
 #include "codec/csv_table.h"
 #include "device/orb_conn2device.h"
 #include "projects/site_rows.h"
@@ -21,6 +22,10 @@ const QList<QStringList> PLAN_COLUMNS = {{"sn", "serial number", "serial"},
                                          {"gateway", "gw"}};
 const char* const PLAN_KEYS[] = {"sn", "newIp", "mask", "gateway"};
 
+// The journal's changes, after the table.
+const QStringList CHANGE_HEADER = {"time", "serial number", "change", "outcome"};
+const char* const CHANGE_KEYS[] = {"time", "sn", "change", "outcome"};
+
 // Where each plan column is in a header row; all -1 when it is no header.
 QList<int> plan_columns(const QStringList& first_row)
 {
@@ -33,6 +38,25 @@ QList<int> plan_columns(const QStringList& first_row)
         at.append(found);
     }
     return at;
+}
+
+// The table's rows, then a blank row and the changes with their own header.
+QList<QStringList> with_changes(QList<QStringList> rows, const QByteArray& changes)
+{
+    const CJsonPtr list(cJSON_Parse(changes.constData()));
+    if (!cJSON_IsArray(list.get()))
+        return rows;
+    rows.append(QStringList());
+    rows.append(CHANGE_HEADER);
+    const cJSON* change = nullptr;
+    cJSON_ArrayForEach(change, list.get())
+    {
+        QStringList row;
+        for (const char* key : CHANGE_KEYS)
+            row.append(QString::fromUtf8(cjson_string_member(change, key)));
+        rows.append(row);
+    }
+    return rows;
 }
 
 } // namespace
@@ -53,7 +77,7 @@ ORB_CsvFiles::ORB_CsvFiles(QWidget* window, QLineEdit* state_text, ORB_CONN2DEVI
             Qt::QueuedConnection);
 }
 
-void ORB_CsvFiles::export_table(const QString& which)
+void ORB_CsvFiles::export_table(const QString& which, const QString& changes)
 {
     const bool project = which == "project";
     const QJsonArray rows = project ? switches->project_rows() : switches->list_rows(false);
@@ -65,7 +89,8 @@ void ORB_CsvFiles::export_table(const QString& which)
         tell_page(message);
         return;
     }
-    const QByteArray table = ORB_CsvTable::write(ORB_SiteRows::csv_header(rows), ORB_SiteRows::csv_rows(rows));
+    const QByteArray table = ORB_CsvTable::write(ORB_SiteRows::csv_header(rows),
+                                                 with_changes(ORB_SiteRows::csv_rows(rows), changes.toUtf8()));
     if (const QString problem = ORB_WholeFile::write(path, table); problem.isEmpty()) {
         message.insert("file", path);
         message.insert("rows", rows.size());

@@ -224,20 +224,29 @@ const AddressPlan = (() => {
     }
   }
 
+  // The table, and when asked the journal's changes after it, as the page words them.
+  async function exportCsv(which) {
+    const changes = $("export-changes").checked ? await History.allChanges() : null;
+    Bridge.exportCsv(which, changes ? JSON.stringify(changes) : "");
+  }
+
   function init() {
     table = VirtualRows.create($("plan-scroll"), document.querySelector("#plan-preview tbody"), 4, rowFor,
                                (entry) => entry.sn);
     $("plan-button").addEventListener("click", () => open(null));
-    $("plan-close").addEventListener("click", () => { if (!running) linked = {}; });
     $("import-plan-button").addEventListener("click", () => Bridge.importPlan());
-    $("export-list-button").addEventListener("click", () => Bridge.exportCsv("discovery"));
-    $("export-project-button").addEventListener("click", () => Bridge.exportCsv("project"));
+    $("export-list-button").addEventListener("click", () => exportCsv("discovery"));
+    $("export-project-button").addEventListener("click", () => exportCsv("project"));
     for (const id of ["plan-first", "plan-mask", "plan-gateway", "plan-dns"])
       $(id).addEventListener("input", () => { for (const e of entries) e.state = undefined; build(); });
     $("plan-apply").addEventListener("click", () => apply(entries));
     $("plan-retry").addEventListener("click", () =>
       apply(entries.filter((e) => e.state === "failed" || e.state === "unconfirmed")));
-    $("plan-close").addEventListener("click", () => { if (!running) $("plan-dialog").hidden = true; });
+    $("plan-close").addEventListener("click", () => {
+      if (running) return;
+      linked = {};
+      $("plan-dialog").hidden = true;
+    });
     Bridge.on("deviceMessage", onMessage);
     Bridge.on("search", () => { listChanged = true; });
     I18n.onChange(render);

@@ -79,7 +79,7 @@ const Bridge = (() => {
     // The program answers these with device messages of their own.
     applyPlan: (plan) => device.apply_address_plan(JSON.stringify(plan)),
     importPlan: () => device.import_address_plan(),
-    exportCsv: (which) => device.export_csv(which),
+    exportCsv: (which, changes) => device.export_csv(which, changes),
     // Answered with {"command":"watchState"}.
     watch: (on, nic) => device.watch(on, nic),
     setWatchInterval: (seconds) => device.set_watch_interval(seconds),

@@ -14,6 +14,7 @@ const History = (() => {
   let setAside = 0;
   let table = null;
   let wantedPlan = null;  // the plan to show once the history has come
+  let awaited = [];       // what waits for the history to come afresh
 
   const clock = (time) => String(time || "").replace("T", " ").replace(/\.\d+/, "");
 
@@ -46,6 +47,7 @@ const History = (() => {
     rows.reverse();
     fillPlanChoice();
     render();
+    for (const resolve of awaited.splice(0)) resolve();
   }
 
   function planLabel(plan) {
@@ -212,5 +214,12 @@ const History = (() => {
     .reverse().map((row) => ({ time: clock(row.entry.time), sn: row.entry.sn, change: changeText(row.entry),
                                outcome: outcomeText(row) }));
 
-  return { init, changesSince };
+  // Every change, once the program has sent the history afresh.
+  function allChanges() {
+    const fresh = new Promise((resolve) => awaited.push(resolve));
+    Bridge.history();
+    return fresh.then(() => changesSince(new Date(0)));
+  }
+
+  return { init, changesSince, allChanges };
 })();

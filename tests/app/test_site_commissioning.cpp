@@ -5,6 +5,7 @@
 // list and a plan as CSV files, files on a full disk, and the site report
 // handed over as a PDF file in both languages.
 
+#include "codec/csv_table.h"
 #include "device/address_plan_run.h"
 #include "device/orb_conn2device.h"
 #include "tests/support/scratch_filesystem.h"
@@ -50,6 +51,16 @@ QJsonArray site()
     fleet.append(QJsonObject{{"sn", "OLD01"}, {"ip", "192.168.1.30"}, {"active", true}, {"password", "admin123"},
                              {"model", "<b>X</b>\nY"}});
     return fleet;
+}
+
+// The rows whose cell at column starts with text.
+ORB_CsvTable::Rows rows_where(const ORB_CsvTable::Rows& rows, int column, const QString& text)
+{
+    ORB_CsvTable::Rows found;
+    for (const QStringList& row : rows)
+        if (row.value(column).startsWith(text))
+            found.append(row);
+    return found;
 }
 
 } // namespace
@@ -163,6 +174,8 @@ class TestSiteCommissioning : public QObject
 private slots:
     void initTestCase()
     {
+        // The simulated switches restart in a second.
+        qputenv("ORB_PLAN_RESTART_WAIT_MS", "2500");
         lan = std::make_unique<WindowFixture>(
             QStringList{"--fleet", SwitchSimulator::write_fleet(dir, site(), 1000)});
         QVERIFY(lan->is_ready());
@@ -341,6 +354,24 @@ private slots:
         QVERIFY(file.startsWith("\xEF\xBB\xBF" "address,serial number,MAC,model,firmware,state,conflict,local project\r\n"));
         QVERIFY(file.contains("\r\n192.168.1.41,NEW01,"));
         QCOMPARE(file.count("\r\n"), 22);
+
+        // With the changes: the same table, then the journal's, one row each.
+        page->run("document.getElementById('export-changes').checked = true;"
+                  "document.getElementById('discovery-notice').textContent = ''");
+        watcher->file_paths = QStringList{dir.filePath("changes.csv")};
+        page->click("#export-list-button");
+        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 21')"));
+        page->run("document.getElementById('export-changes').checked = false");
+        const QByteArray with_changes = read_file(dir.filePath("changes.csv"));
+        QVERIFY(with_changes.startsWith(file + "\r\ntime,serial number,change,outcome\r\n"));
+        QString error;
+        const ORB_CsvTable::Rows changes = ORB_CsvTable::read(with_changes.mid(file.size()), &error).mid(1);
+        const ORB_CsvTable::Rows addresses = rows_where(changes, 2, "address ");
+        QCOMPARE(addresses.size(), 19); // NEW14's password was refused twice
+        QCOMPARE(rows_where(addresses, 3, "answered").size(), 19);
+        QCOMPARE(rows_where(changes, 2, "activation").size(), 2);
+        QCOMPARE(rows_where(addresses, 1, "NEW13").value(0).value(2),
+                 QString("address 10.0.0.13 → 192.168.1.53, mask 255.255.255.0, gateway 192.168.1.1, DNS 192.168.1.1"));
 
         // The open local project, as saved: never its passwords.
         QVERIFY(write_file("config/site.json", R"({"ip":["192.168.1.41"],"sn":["NEW01"],"mac":["m"],)"
