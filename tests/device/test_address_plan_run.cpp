@@ -82,6 +82,8 @@ class TestAddressPlanRun : public QObject
 private slots:
     void initTestCase()
     {
+        // The simulated switches restart in a second.
+        qputenv("ORB_PLAN_RESTART_WAIT_MS", "2500");
         const QJsonArray fleet{sw("NEW1", "10.7.0.21", {{"active", false}, {"password", ""}}),
                                sw("NOPW", "10.7.0.22", {{"password", "nobody-knows"}}),
                                sw("GONE", "10.7.0.23"),

@@ -128,10 +128,15 @@ private slots:
         const QString folder = dir.filePath("roll");
         QString project = "Site 1/2";
         ORB_ChangeJournal journal(folder, [&] { return project; });
-        const QString padding(900, 'x');
+        // Lines of its own up to 16 KiB short of the limit, then entries until it rolls.
+        const QByteArray padding(8000, 'x');
+        QByteArray lines;
         int written = 0;
+        while (lines.size() < ORB_ChangeJournal::ROLL_BYTES - 16 * 1024)
+            lines += "{\"kind\":\"request\",\"n\":" + QByteArray::number(++written) + ",\"pad\":\"" + padding + "\"}\n";
+        QVERIFY(QDir().mkpath(QFileInfo(journal.file_for(project)).path()) && append(journal.file_for(project), lines));
         while (journal.files_for(project).size() < 2 || written % 10 != 0)
-            QVERIFY(journal.note({{"kind", "request"}, {"n", ++written}, {"pad", padding}}));
+            QVERIFY(journal.note({{"kind", "request"}, {"n", ++written}, {"pad", QString(padding)}}));
         const QStringList files = journal.files_for(project);
         QCOMPARE(files, (QStringList{journal.file_for(project) + ".1", journal.file_for(project)}));
         QVERIFY(QFileInfo(files[0]).size() <= ORB_ChangeJournal::ROLL_BYTES);

@@ -500,6 +500,7 @@ private slots:
         qunsetenv("ORB_READER_QUEUE_BYTES");
         link->search_device(true, "lo");
         qputenv("ORB_READER_QUEUE_BYTES", "1");
+        qputenv("ORB_PLAN_RESTART_WAIT_MS", "1000"); // no answer comes through, restarted or not
         ORB_AddressPlanRun plan(link, [] { return QHash<QString, QString>(); }, nullptr, nullptr);
         page.clear();
         plan.run(R"({"nic":"lo","password":"admin123","switches":[{"sn":"SIM000002000","ip":"10.20.7.250",)"
@@ -511,6 +512,7 @@ private slots:
         QCOMPARE(steps, QStringList({"working:", "restarting:", "unconfirmed:answersLost"}));
         qunsetenv("ORB_READER_QUEUE_BYTES");
         qunsetenv("ORB_RECEIVE_BUFFER_BYTES");
+        qunsetenv("ORB_PLAN_RESTART_WAIT_MS");
         link->search_device(true, "lo"); // the tests after this one get a reader that keeps what it reads
     }
 
