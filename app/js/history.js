@@ -97,6 +97,7 @@ const History = (() => {
                         who]) {
       const td = document.createElement("td");
       td.textContent = text;
+      td.title = text;
       tr.appendChild(td);
     }
     return tr;

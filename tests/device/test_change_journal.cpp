@@ -135,8 +135,10 @@ private slots:
         while (lines.size() < ORB_ChangeJournal::ROLL_BYTES - 16 * 1024)
             lines += "{\"kind\":\"request\",\"n\":" + QByteArray::number(++written) + ",\"pad\":\"" + padding + "\"}\n";
         QVERIFY(QDir().mkpath(QFileInfo(journal.file_for(project)).path()) && append(journal.file_for(project), lines));
-        while (journal.files_for(project).size() < 2 || written % 10 != 0)
+        for (int more = 0; journal.files_for(project).size() < 2 || written % 10 != 0; ++more) {
+            QVERIFY2(more < 100, "the journal did not roll over");
             QVERIFY(journal.note({{"kind", "request"}, {"n", ++written}, {"pad", QString(padding)}}));
+        }
         const QStringList files = journal.files_for(project);
         QCOMPARE(files, (QStringList{journal.file_for(project) + ".1", journal.file_for(project)}));
         QVERIFY(QFileInfo(files[0]).size() <= ORB_ChangeJournal::ROLL_BYTES);

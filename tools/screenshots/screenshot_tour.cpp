@@ -215,6 +215,22 @@ void site_report(WindowFixture& lan, const QString& language)
     page.click("#report-close");
 }
 
+// The plan in the History view, and the preview of its undo.
+void site_history(WindowFixture& lan, const QString& language)
+{
+    PageDriver& page = *lan.page;
+    page.click(".tab[data-view='history']");
+    expect(page.wait_for("document.querySelectorAll('#history-table tbody tr').length > 10"), "the history");
+    snap("site-history-" + language);
+    page.run("const choice = document.getElementById('history-plan');"
+             "choice.value = choice.options[1].value; choice.dispatchEvent(new Event('change'))");
+    page.click("#history-undo");
+    expect(page.wait_for("!document.getElementById('plan-dialog').hidden", 30000), "the undo's preview");
+    page.type("plan-gateway", "192.168.1.254");
+    snap("site-undo-preview-" + language);
+    page.click("#plan-close");
+}
+
 // The page's shared-address marks and an address plan from preview to results.
 void site_plan(const QString& language)
 {
@@ -244,6 +260,7 @@ void site_plan(const QString& language)
     expect(page.wait_for("!document.getElementById('plan-first').disabled", 90000), "the plan's end");
     snap("site-plan-results-" + language);
     site_report(lan, language);
+    site_history(lan, language);
 }
 
 // A watched site after a switch came up, one went quiet and one moved.
