@@ -196,12 +196,13 @@ private slots:
         link.search_device(false, "lo");
         QCOMPARE(link.last_search().size(), 10);
 
-        QJsonArray steps, back;
+        QJsonArray steps, back, again;
         for (const QJsonValue& s : fleet) {
             const QString sn = s["sn"].toString(), old_ip = s["ip"].toString();
             const QString new_ip = "10.8.1." + QString::number(20 + sn.mid(1).toInt());
             steps.append(step(sn, old_ip, new_ip, s["active"].toBool()));
             back.append(step(sn, new_ip, old_ip));
+            again.append(step(sn, old_ip, new_ip));
         }
         run.run(plan_text(steps));
         QCOMPARE(run.outcome_text(), QString("Address plan done: 10 of 10 switches answer at their new addresses."));
@@ -250,6 +251,10 @@ private slots:
         run.run(plan_text({step("S04", "10.8.0.24", "10.8.0.99")}, {{"undoes", plans[0].id}}));
         QCOMPARE(told.first()[0].toJsonObject()["reason"].toString(), QString("notInUndonePlan"));
         QCOMPARE(sim.requests_with({"netcfg"}), netcfg_before);
+
+        // The undo is undone in turn: every switch is back at its planned address.
+        run.run(plan_text(again, {{"undoes", plans[1].id}}));
+        QCOMPARE(run.outcome_text(), QString("Address plan done: 10 of 10 switches answer at their new addresses."));
     }
 
     // A journal that cannot be written stops the plan before its next switch:
