@@ -218,6 +218,12 @@ ORB_DatagramReader::Opening ORB_DatagramReader::open(quint16 port, const QHostAd
     return opening;
 }
 
+bool ORB_DatagramReader::has_queued() const
+{
+    QMutexLocker lock(&queue_mutex);
+    return !queue.empty();
+}
+
 void ORB_DatagramReader::send(const QByteArray& datagram, const QHostAddress& to, quint16 port,
                               bool burst_expected)
 {

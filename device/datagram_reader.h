@@ -53,6 +53,8 @@ public:
     // Whether what is read is kept for the link: only while a request waits.
     // Meanwhile the reader reads and forgets, so nothing stale piles up.
     void keep(bool on) { keeping = on; }
+    // Whether a datagram waits to be taken.
+    bool has_queued() const;
     // The oldest datagram read and not taken yet; false when there is none,
     // and the next datagram read then signals arrived() again.
     bool take(Datagram* datagram);

@@ -442,7 +442,8 @@ bool ORB_CONN2DEVICE::take_datagram(QByteArray* datagram)
 
 CJsonPtr ORB_CONN2DEVICE::take_matching_reply(ReceiveSlot receive)
 {
-    if (!first_datagram_seen) {
+    // A call left over from an earlier request may come before any datagram.
+    if (!first_datagram_seen && reader->has_queued()) {
         first_datagram_seen = true;
         reply_deadline->start(REPLY_WINDOW_MS);
     }
@@ -504,7 +505,9 @@ void ORB_CONN2DEVICE::readingSearch()
 {
     if (!mutex.tryLock())
         return;
-    if (!replied && collection) {
+    // A call left over from an earlier search (a burst's pause, a slice put
+    // off) may come before any answer: the window opens with the first one.
+    if (!replied && collection && (search_window->isValid() || reader->has_queued())) {
         if (!search_window->isValid()) {
             search_window->start();
             search_deadline->start(SEARCH_WINDOW_MS);
