@@ -2,6 +2,7 @@
 
 #include "codec/cjson_util.h"
 #include "codec/text_prefix.h"
+#include "device/address_check.h"
 #include "device/address_plan_check.h"
 #include "device/change_journal.h"
 #include "device/journal_plans.h"
@@ -10,6 +11,7 @@
 
 #include <QDateTime>
 #include <QEventLoop>
+#include <QSet>
 #include <QTimer>
 
 namespace {
@@ -111,6 +113,8 @@ bool ORB_AddressPlanRun::passes_check(const QList<Step>& steps, const QString& u
     for (const ORB_AddressPlanCheck::Problem& problem : problems)
         refused += problem.reason.isEmpty() ? 0 : 1;
     if (refused == 0)
+        refused = refuse_in_use(steps, &problems);
+    if (refused == 0)
         return true;
     for (int i = 0; i < steps.size(); ++i) {
         const ORB_AddressPlanCheck::Problem& problem = problems[i];
@@ -120,6 +124,34 @@ bool ORB_AddressPlanRun::passes_check(const QList<Step>& steps, const QString& u
         tell_step(steps[i], "failed", detail); // what a switch went through before stays its outcome
     }
     return false;
+}
+
+// What answers may be one of the plan's own switches: one that keeps its
+// address, or two that swap.
+int ORB_AddressPlanRun::refuse_in_use(const QList<Step>& steps, QVector<ORB_AddressPlanCheck::Problem>* problems)
+{
+    if (!address_check)
+        return 0;
+    QStringList addresses;
+    QSet<QString> planned;
+    for (const Step& step : steps) {
+        addresses.append(step.new_ip);
+        planned.insert(step.sn);
+    }
+    QSet<QString> own_hardware;
+    for (const QJsonValue& device : device_link->last_search())
+        if (planned.contains(device["sn"].toString()))
+            own_hardware.insert(device["mac"].toString().toUpper());
+    const ORB_AddressCheck::Findings findings = address_check->check_before_change(plan_nic, addresses);
+    int in_use = 0;
+    for (int i = 0; i < steps.size(); ++i) {
+        const ORB_AddressProbe::Result found = findings.by_address.value(steps[i].new_ip);
+        if (found.state == ORB_AddressProbe::State::InUse && !own_hardware.contains(found.mac)) {
+            (*problems)[i] = {"inUse", found.mac};
+            ++in_use;
+        }
+    }
+    return in_use;
 }
 
 // An undo's addresses are the ones its plan took the switches from, as the

@@ -14,6 +14,8 @@
 // happens, and its end; a switch whose change cannot be written down is not
 // changed, and the plan stops there.
 
+#include "device/address_plan_check.h"
+
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -23,6 +25,7 @@
 
 #include <functional>
 
+class ORB_AddressCheck;
 class ORB_CONN2DEVICE;
 class ORB_ChangeJournal;
 struct ORB_JournalPlan;
@@ -43,6 +46,10 @@ public:
     // journal may be null: nothing is written down.
     ORB_AddressPlanRun(ORB_CONN2DEVICE* device_link, StoredPasswords stored_passwords, ORB_ChangeJournal* journal,
                        QObject* parent);
+
+    // Addresses are checked on the wire before any switch is asked; without,
+    // only against the listed switches.
+    void set_address_check(ORB_AddressCheck* check) { address_check = check; }
 
     void run(const QString& plan_text);
     // From a plan's start to its end, restart waits included.
@@ -69,6 +76,9 @@ private:
     // an address they shared before it.
     bool passes_check(const QList<Step>& steps, const QString& undoes);
     static QString undo_problem(const Step& step, const ORB_JournalPlan* undone);
+    // Refuses the addresses another host answers at, with its hardware
+    // address; says how many.
+    int refuse_in_use(const QList<Step>& steps, QVector<ORB_AddressPlanCheck::Problem>* problems);
     // Writes down the plan's start; false when it cannot be.
     bool journal_start(const QJsonObject& plan, const QList<Step>& steps);
     void journal_end();
@@ -91,6 +101,7 @@ private:
     ORB_CONN2DEVICE* device_link;
     StoredPasswords stored_passwords;
     ORB_ChangeJournal* journal;
+    ORB_AddressCheck* address_check = nullptr;
     QString plan_id, plan_nic; // the running plan's, as the journal knows it
     QHash<QString, QJsonObject> last_steps;
     bool running = false;

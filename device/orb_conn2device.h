@@ -121,6 +121,8 @@ signals:
     void csv_export_requested(QString which, QString changes);
     void plan_import_requested();
     void address_plan_requested(QString plan);
+    // Whether other hosts answer at a plan's addresses, for its preview.
+    void address_check_requested(QString request);
     // The page's watch toggle and interval, for the window's watch.
     void watch_requested(bool on, QString nic);
     void watch_interval_requested(int seconds);
@@ -155,6 +157,7 @@ public slots:
     void journal_history() { emit history_requested(); }
     void interrupted_plan() { emit interrupted_plan_requested(); }
     void dismiss_plan(QString plan_id) { emit plan_dismissal_requested(plan_id); }
+    void check_addresses(QString request) { emit address_check_requested(request); }
     void apply_address_plan(QString plan)
     {
         if (!held_for_round([=] { apply_address_plan(plan); }))

@@ -3,6 +3,7 @@
 #include "ui_orb_window.h"
 
 #include "cloud/orb_conn2server.h"
+#include "device/address_check.h"
 #include "device/address_plan_run.h"
 #include "device/change_journal.h"
 #include "device/journal_page.h"
@@ -81,6 +82,11 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     setup_journal();
     plan_run = new ORB_AddressPlanRun(
         conn2device, [this] { return local_projects->stored_passwords(); }, journal, this);
+    address_check = new ORB_AddressCheck(conn2device, this);
+    plan_run->set_address_check(address_check);
+    device_tree->set_address_check(address_check);
+    connect(conn2device, &ORB_CONN2DEVICE::address_check_requested, address_check,
+            &ORB_AddressCheck::check_for_page);
     listed_switches = std::make_unique<ORB_ListedSwitches>(conn2device, local_projects, plan_run);
     csv_files = new ORB_CsvFiles(this, ui->state_text, conn2device, local_projects, listed_switches.get(), this);
     site_report = new ORB_SiteReport({this, ui->webviewer->page(), ui->state_text}, conn2device, local_projects,

@@ -146,6 +146,7 @@ private:
     std::unique_ptr<class ORB_ListedSwitches> listed_switches;
     class ORB_SiteReport* site_report;
     class ORB_AddressPlanRun* plan_run;
+    class ORB_AddressCheck* address_check;
     class ORB_ChangeJournal* journal;
     class ORB_JournalPage* journal_page;
     ORB_CloudProjectTree* cloud_tree;

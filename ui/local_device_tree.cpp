@@ -1,6 +1,7 @@
 #include "local_device_tree.h"
 
 #include "codec/text_prefix.h"
+#include "device/address_check.h"
 #include "device/network_settings.h"
 #include "device/orb_conn2device.h"
 #include "codec/ipv4_text.h"
@@ -535,6 +536,10 @@ void ORB_LocalDeviceTree::change_ip(const QString& sn, const QString& new_ip)
         information(tr("The new IP address is the same as the original IP address."), tr("Same IP Address"));
         return;
     }
+    if (address_in_use(new_ip, value(device, MAC_ROW)))
+        return;
+    if (!(device = find_switch(sn))) // the check let a search replace the tree
+        return;
     const ORB_NetworkSettings settings{new_ip, new_ip.section('.', 0, 2) + ".1", mask, dns};
     device_link->send_settings(value(device, IP_ROW), settings, sn);
     if (const QString refusal = device_link->journal_refusal(); !refusal.isEmpty()) {
@@ -552,6 +557,32 @@ void ORB_LocalDeviceTree::change_ip(const QString& sn, const QString& new_ip)
     information(tr("IP changed successfully,device rebooting....."));
     // Counted from the box's closing, so the restart never finishes behind it.
     QTimer::singleShot(RESTART_WAIT_MS, this, [this, sn] { restart_done(sn); });
+}
+
+// Another host that answers at the address keeps it: the switch is not asked.
+bool ORB_LocalDeviceTree::address_in_use(const QString& new_ip, const QString& own_mac)
+{
+    if (!address_check)
+        return false;
+    ui.window->setEnabled(false);
+    ui.state_text->setText(tr("Checking whether another host answers at %1 …").arg(new_ip));
+    const ORB_AddressCheck::Findings findings =
+        address_check->check_before_change(ui.interfaces->currentText(), {new_ip});
+    ui.window->setEnabled(true);
+    const ORB_AddressProbe::Result found = findings.by_address.value(new_ip);
+    if (found.state == ORB_AddressProbe::State::InUse && found.mac != own_mac.toUpper()) {
+        ui.state_text->clear();
+        critical(tr("The address was not changed: %1.").arg(ORB_AddressCheck::in_use_text(new_ip, found.mac)));
+        return true;
+    }
+    if (found.state == ORB_AddressProbe::State::Silent)
+        ui.state_text->setText(tr("No host answered at %1 at %2.").arg(new_ip, found.at.toString("HH:mm")));
+    else if (findings.unavailable != ORB_AddressProbe::Unavailable::None)
+        ui.state_text->setText(ORB_AddressCheck::unavailable_text(findings.unavailable, findings.detail));
+    else if (found.state == ORB_AddressProbe::State::NotChecked)
+        ui.state_text->setText(tr("%1 was not checked: this PC has no address in its subnet on %2.")
+                                   .arg(new_ip, ui.interfaces->currentText()));
+    return false;
 }
 
 void ORB_LocalDeviceTree::restart_done(const QString& sn)

@@ -17,6 +17,7 @@
 
 #include <functional>
 
+class ORB_AddressCheck;
 class ORB_CONN2DEVICE;
 class ORB_Passwd_Window;
 class QComboBox;
@@ -47,6 +48,8 @@ public:
     void set_open_switch(OpenSwitch open) { open_switch = std::move(open); }
     // Whether the tree shows a project with unsaved changes, which no search may take the place of.
     void set_keeps_project(std::function<bool()> keeps) { keeps_project = std::move(keeps); }
+    // A new address is checked on the wire before the switch is asked.
+    void set_address_check(ORB_AddressCheck* check) { address_check = check; }
 
     void search();
     void fill(const cJSON* devices);
@@ -93,6 +96,9 @@ private:
     void activation_result(const QString& sn, const QString& passwd);
     void change_ip(const QString& sn, const QString& new_ip);
     void restart_done(const QString& sn);
+    // Whether another host than the switch answers at new_ip: then the
+    // person is told, and the switch is not asked.
+    bool address_in_use(const QString& new_ip, const QString& own_mac);
     void set_cell_text(QTreeWidgetItem* device, Row row, const QString& text);
     QHash<QString, QTreeWidgetItem*> switches_by_serial() const;
     // The entries of marked that the tree has no row for.
@@ -104,6 +110,7 @@ private:
 
     Widgets ui;
     ORB_CONN2DEVICE* device_link;
+    ORB_AddressCheck* address_check = nullptr;
     OpenSwitch open_switch;
     int switches_filled = 0;
     bool own_search = false; // the Search button's search is running

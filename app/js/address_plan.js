@@ -21,6 +21,12 @@ const AddressPlan = (() => {
   // listedAt: serial numbers by address.
   let listedBySn = new Map(), listedAt = new Map(), chosen = [];
   let listChanged = true;
+  // What the program found on the wire at the plan's addresses, for one
+  // interface: results by address {state, mac, at}, and why nothing could
+  // be checked, or which subnets the PC holds no address in.
+  const WIRE_QUIET_MS = 1000;  // the plan has been still this long: probe
+  let wire = { nic: "", results: new Map(), checking: false, unavailable: "", detail: "", unheld: [] };
+  let wireTimer = null, wireId = 0;
 
   function toInt(ip) {
     const parts = String(ip).split(".");
@@ -65,7 +71,16 @@ const AddressPlan = (() => {
     if (ip === gateway) return ["isGateway"];
     if (planned.addresses.get(entry.newIp) > 1 && !sharedBefore.has(entry.newIp)) return ["duplicate"];
     const other = (listedAt.get(entry.newIp) || []).find((sn) => sn !== entry.sn);
-    return other ? ["collides", { sn: other }] : null;
+    if (other) return ["collides", { sn: other }];
+    return wireProblem(entry, planned.macs);
+  }
+
+  // What answers may be one of the plan's own switches: one that keeps its
+  // address, or two that swap.
+  function wireProblem(entry, plannedMacs) {
+    const found = wire.results.get(entry.newIp);
+    if (!found || found.state !== "inUse" || (found.mac && plannedMacs.has(found.mac))) return null;
+    return found.mac ? ["inUse", { ip: entry.newIp, mac: found.mac }] : ["inUseUnknown", { ip: entry.newIp }];
   }
 
   function build() {
@@ -84,33 +99,95 @@ const AddressPlan = (() => {
         return { sn: device.sn, device, mask, gateway, dns, ipInt, newIp: ipInt === null ? "" : toIp(ipInt) };
       });
     }
-    const planned = { serials: new Map(), addresses: new Map() };
+    entryOf = new Map(entries.map((e) => [e.sn, e]));
+    evaluate();
+    render();
+    clearTimeout(wireTimer);
+    wireTimer = setTimeout(checkOnWire, WIRE_QUIET_MS);
+  }
+
+  function evaluate() {
+    const planned = { serials: new Map(), addresses: new Map(), macs: new Set() };
     for (const e of entries) {
       planned.serials.set(e.sn, (planned.serials.get(e.sn) || 0) + 1);
       planned.addresses.set(e.newIp, (planned.addresses.get(e.newIp) || 0) + 1);
+      if (e.device && e.device.mac) planned.macs.add(String(e.device.mac).toUpperCase());
     }
     const read = { ip: cachedReader(toInt), mask: cachedReader(maskInt) };
     for (const e of entries) e.problem = problemOf(e, planned, read);
-    entryOf = new Map(entries.map((e) => [e.sn, e]));
+  }
+
+  // The program is asked whether other hosts answer at the addresses the
+  // plan gives, and at its gateways; what it finds stays until the next answer.
+  function checkOnWire() {
+    if ($("plan-dialog").hidden || running) return;
+    const nic = $("nic-select").value;
+    if (nic !== wire.nic) wire = { nic, results: new Map(), unavailable: "", detail: "", unheld: [] };
+    const sound = entries.filter((e) => !e.problem || e.problem[0] === "inUse" || e.problem[0] === "inUseUnknown");
+    const addresses = new Set(), subnets = new Map();
+    for (const e of sound) {
+      addresses.add(e.newIp);
+      addresses.add(e.gateway);
+      subnets.set(toIp(network(toInt(e.newIp), maskInt(e.mask))) + "/" + e.mask, { ip: e.newIp, mask: e.mask });
+    }
+    if (addresses.size === 0) return;
+    wire.checking = true;
+    renderWire();
+    Bridge.checkAddresses({ id: ++wireId, nic, addresses: [...addresses], subnets: [...subnets.values()] });
+  }
+
+  function onWireChecked(message) {
+    if (message.id !== wireId || message.nic !== wire.nic) return; // a newer check is under way
+    for (const result of message.results) wire.results.set(result.ip, result);
+    Object.assign(wire, { checking: false, unavailable: message.unavailable || "", detail: message.detail || "",
+                          unheld: message.unheld });
+    $("plan-wire").dataset.checked = message.id; // which check the lines are of
+    evaluate();
     render();
+  }
+
+  // The lines under the summary: what could not be checked and why, and what
+  // the plan leaves the PC unable to reach. Warnings, not refusals.
+  function renderWire() {
+    const lines = [];
+    if (wire.checking) lines.push(I18n.t("wireChecking", { nic: wire.nic }));
+    else if (wire.unavailable) lines.push(I18n.t("wireUnavailable_" + wire.unavailable, { detail: wire.detail }));
+    for (const subnet of wire.checking ? [] : wire.unheld) lines.push(I18n.t("wireUnheld", { subnet, nic: wire.nic }));
+    const gateways = new Set(entries.filter((e) => !e.problem).map((e) => e.gateway));
+    for (const gateway of gateways) {
+      const found = wire.results.get(gateway);
+      if (!wire.checking && found && found.state === "silent")
+        lines.push(I18n.t("wireGatewaySilent", { ip: gateway, at: found.at }));
+    }
+    const box = $("plan-wire");
+    box.replaceChildren(...lines.map((line) => Object.assign(document.createElement("div"), { textContent: line })));
+    box.hidden = lines.length === 0;
+  }
+
+  // A switch's address as the wire showed it, when nothing else is to be said.
+  function wireText(entry) {
+    const found = wire.results.get(entry.newIp);
+    return found && found.state === "silent" ? I18n.t("wireSilent", { ip: entry.newIp, at: found.at }) : "";
   }
 
   // The program checks a plan again before it asks any switch; it refuses
   // one with the preview's own words.
   const PREVIEW_WORDS = new Set(["twice", "badAddress", "badMask", "badGateway", "badDns", "leavesSubnet",
-                                 "isGateway", "duplicate", "collides"]);
+                                 "isGateway", "duplicate", "collides", "inUse"]);
 
   // What became of a switch in a run, {state, reason, at, other}, in the page's words.
   function stepText(step) {
     if (!step.state) return "";
+    const inUseUnknown = step.reason === "inUse" && !step.other;
     const reason = !step.reason ? ""
-      : PREVIEW_WORDS.has(step.reason) ? I18n.t("plan_" + step.reason, { sn: step.other })
+      : inUseUnknown ? I18n.t("plan_inUseUnknown", { ip: step.newIp })
+      : PREVIEW_WORDS.has(step.reason) ? I18n.t("plan_" + step.reason, { sn: step.other, mac: step.other, ip: step.newIp })
       : I18n.t("planReason_" + step.reason, { at: step.at });
     return I18n.t("planState_" + step.state, { reason });
   }
 
   function resultText(entry) {
-    return entry.problem ? I18n.t("plan_" + entry.problem[0], entry.problem[1]) : stepText(entry);
+    return entry.problem ? I18n.t("plan_" + entry.problem[0], entry.problem[1]) : stepText(entry) || wireText(entry);
   }
 
   // A row that is not drawn now gets its text when it is.
@@ -149,6 +226,7 @@ const AddressPlan = (() => {
     $("plan-apply").disabled = running || Bridge.busy() || entries.length === 0 || refused > 0;
     $("plan-retry").hidden = running || !entries.some((e) => e.state === "failed" || e.state === "unconfirmed");
     for (const id of ["plan-first", "plan-mask", "plan-gateway", "plan-dns"]) $(id).disabled = running;
+    renderWire();
   }
 
   // A switch a watch misses is not there to plan.
@@ -213,6 +291,8 @@ const AddressPlan = (() => {
       $("plan-summary").textContent = message.refused > 0 ? I18n.t("planRefusedByProgram", { n: message.refused })
         : message.journalProblem ? I18n.t("planJournalStopped", { reason: message.journalProblem })
         : I18n.t("planDone", { ok: confirmed, n: entries.length });
+    } else if (message.command === "addressCheck") {
+      onWireChecked(message);
     } else if (message.command === "planImported") {
       if (message.rows) open(message.rows);
       else if (message.error) Discovery.notice(I18n.t("importFailed", message), "error");

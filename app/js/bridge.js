@@ -78,6 +78,8 @@ const Bridge = (() => {
     addToProject: (devices) => start("add", () => device.device2local(JSON.stringify(devices))),
     // The program answers these with device messages of their own.
     applyPlan: (plan) => device.apply_address_plan(JSON.stringify(plan)),
+    // Answered with {"command":"addressCheck"}.
+    checkAddresses: (request) => device.check_addresses(JSON.stringify(request)),
     importPlan: () => device.import_address_plan(),
     exportCsv: (which, changes) => device.export_csv(which, changes),
     // Answered with {"command":"watchState"}.

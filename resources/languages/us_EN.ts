@@ -97,6 +97,33 @@
     </message>
 </context>
 <context>
+    <name>ORB_AddressCheck</name>
+    <message>
+        <source>%1 is in use by a host that did not give its hardware address</source>
+        <translation>%1 is in use by a host that did not give its hardware address</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2</source>
+        <translation>%1 is in use by %2</translation>
+    </message>
+    <message>
+        <source>The addresses could not be checked: this system allows no unprivileged ping (net.ipv4.ping_group_range).</source>
+        <translation>The addresses could not be checked: this system allows no unprivileged ping (net.ipv4.ping_group_range).</translation>
+    </message>
+    <message>
+        <source>The addresses could not be checked: this program cannot probe addresses on this system.</source>
+        <translation>The addresses could not be checked: this program cannot probe addresses on this system.</translation>
+    </message>
+    <message>
+        <source>The addresses could not be checked: the interface has no IPv4 address.</source>
+        <translation>The addresses could not be checked: the interface has no IPv4 address.</translation>
+    </message>
+    <message>
+        <source>The addresses could not be checked: %1.</source>
+        <translation>The addresses could not be checked: %1.</translation>
+    </message>
+</context>
+<context>
     <name>ORB_AddressPlanRun</name>
     <message numerus="yes">
         <source>The address plan was refused: %n switch(es) cannot be given their addresses. No switch was changed.</source>
@@ -430,6 +457,22 @@
     <message>
         <source>The address was not changed: the change cannot be written to the journal (%1).</source>
         <translation>The address was not changed: the change cannot be written to the journal (%1).</translation>
+    </message>
+    <message>
+        <source>Checking whether another host answers at %1 …</source>
+        <translation>Checking whether another host answers at %1 …</translation>
+    </message>
+    <message>
+        <source>The address was not changed: %1.</source>
+        <translation>The address was not changed: %1.</translation>
+    </message>
+    <message>
+        <source>No host answered at %1 at %2.</source>
+        <translation>No host answered at %1 at %2.</translation>
+    </message>
+    <message>
+        <source>%1 was not checked: this PC has no address in its subnet on %2.</source>
+        <translation>%1 was not checked: this PC has no address in its subnet on %2.</translation>
     </message>
 </context>
 <context>

@@ -97,6 +97,33 @@
     </message>
 </context>
 <context>
+    <name>ORB_AddressCheck</name>
+    <message>
+        <source>%1 is in use by a host that did not give its hardware address</source>
+        <translation>%1 已被一台未给出硬件地址的主机使用</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2</source>
+        <translation>%1 已被 %2 使用</translation>
+    </message>
+    <message>
+        <source>The addresses could not be checked: this system allows no unprivileged ping (net.ipv4.ping_group_range).</source>
+        <translation>无法检查这些地址：本系统不允许非特权 ping（net.ipv4.ping_group_range）。</translation>
+    </message>
+    <message>
+        <source>The addresses could not be checked: this program cannot probe addresses on this system.</source>
+        <translation>无法检查这些地址：本程序在此系统上无法探测地址。</translation>
+    </message>
+    <message>
+        <source>The addresses could not be checked: the interface has no IPv4 address.</source>
+        <translation>无法检查这些地址：该网卡没有 IPv4 地址。</translation>
+    </message>
+    <message>
+        <source>The addresses could not be checked: %1.</source>
+        <translation>无法检查这些地址：%1。</translation>
+    </message>
+</context>
+<context>
     <name>ORB_AddressPlanRun</name>
     <message numerus="yes">
         <source>The address plan was refused: %n switch(es) cannot be given their addresses. No switch was changed.</source>
@@ -423,6 +450,22 @@
     <message>
         <source>The address was not changed: the change cannot be written to the journal (%1).</source>
         <translation>地址未更改：该更改无法写入日志（%1）。</translation>
+    </message>
+    <message>
+        <source>Checking whether another host answers at %1 …</source>
+        <translation>正在检查是否有其他主机在 %1 上应答……</translation>
+    </message>
+    <message>
+        <source>The address was not changed: %1.</source>
+        <translation>地址未更改：%1。</translation>
+    </message>
+    <message>
+        <source>No host answered at %1 at %2.</source>
+        <translation>%2 时没有主机在 %1 上应答。</translation>
+    </message>
+    <message>
+        <source>%1 was not checked: this PC has no address in its subnet on %2.</source>
+        <translation>%1 未检查：本电脑在 %2 上没有该子网内的地址。</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "tree_bench.h"
 
+#include "device/address_check.h"
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
 #include "tests/support/test_files.h"
@@ -40,6 +41,7 @@ TreeBench::TreeBench()
     watch = new ORB_SearchWatch({watch_button, state}, link, device_tree, shared, [] { return false; }, w);
     QObject::connect(tree, &QTreeWidget::itemDoubleClicked, opener, &ORB_SwitchOpener::local_device_selected);
     device_tree->set_keeps_project([this] { return projects->holds_unsaved_changes(); });
+    device_tree->set_address_check(new ORB_AddressCheck(link, w));
     device_tree->set_open_switch([opener](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {
         opener->open_local_device(device, passwd, notify, record);
     });

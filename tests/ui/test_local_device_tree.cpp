@@ -6,6 +6,7 @@
 
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
+#include "tests/support/second_hosts.h"
 #include "tests/support/test_files.h"
 #include "tests/support/tree_bench.h"
 #include "tools/drive/dialog_watcher.h"
@@ -210,6 +211,13 @@ private slots:
         modify->click();
         QCOMPARE(watcher->take_box(),
                  QString("Same IP Address: The new IP address is the same as the original IP address."));
+
+        // Another host answers there (on loopback, the PC itself): the switch is not asked.
+        QVERIFY(SecondHosts::allow_ping(true));
+        address->setText("127.0.0.5");
+        modify->click();
+        QCOMPARE(watcher->take_box(), QString("Tips: The address was not changed: 127.0.0.5 is in use by a host that "
+                                              "did not give its hardware address."));
 
         address->setText("192.168.1.111");
         QElapsedTimer restart;

@@ -72,6 +72,11 @@ void WindowFixture::reopen_window()
 
 void WindowFixture::choose_loopback()
 {
-    window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
-    page->run("document.getElementById('nic-select').value = 'lo'");
+    choose_interface("lo");
+}
+
+void WindowFixture::choose_interface(const QString& name)
+{
+    window->findChild<QComboBox*>("NIC_select_box")->setCurrentText(name);
+    page->run("document.getElementById('nic-select').value = " + PageDriver::quoted(name));
 }

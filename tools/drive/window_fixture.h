@@ -27,6 +27,7 @@ public:
     bool is_ready() const { return ready; }
     // Chooses the simulated LAN's interface, "lo", in the window and in the page.
     void choose_loopback();
+    void choose_interface(const QString& name);
     // Closes the window and starts it again on the same folder and simulator,
     // as a person starts the program after it stopped.
     void reopen_window();
