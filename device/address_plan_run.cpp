@@ -60,6 +60,7 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
     total = steps.size();
     journal_problem.clear();
     plan_nic = plan["nic"].toString();
+    on_sight = plan["sight"].toBool();
     if (passes_check(steps, plan["undoes"].toString()) && journal_start(plan, steps))
         apply(steps, plan["password"].toString(), stored, plan_nic);
     journal_end();
@@ -69,6 +70,8 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
         ended.insert("refused", refused);
     if (!journal_problem.isEmpty())
         ended.insert("journalProblem", journal_problem);
+    if (on_sight)
+        ended.insert("sight", true);
     device_link->tell_page(ended);
     running = false;
     emit finished();
@@ -229,7 +232,10 @@ void ORB_AddressPlanRun::apply(const QList<Step>& steps, const QString& typed_pa
             report(step, "failed", {{"reason", reason}});
         }
     }
-    if (!restarting.isEmpty())
+    if (restarting.isEmpty())
+        return;
+    wait_for_restart();
+    if (!on_sight) // commission on sight confirms with the watch's next round
         confirm(restarting, nic);
 }
 
@@ -281,7 +287,7 @@ QString ORB_AddressPlanRun::send_settings(const Step& step)
     return ORB_NetworkSettings::accepted(reply) ? QString() : "settingsRefused";
 }
 
-void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& nic)
+void ORB_AddressPlanRun::wait_for_restart()
 {
     QEventLoop restart;
     // For tests and benchmarks: a shorter wait, for switches that restart quickly.
@@ -290,6 +296,10 @@ void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& n
         : RESTART_WAIT_MS;
     QTimer::singleShot(wait_ms, &restart, &QEventLoop::quit);
     restart.exec();
+}
+
+void ORB_AddressPlanRun::confirm(const QList<Step>& restarting, const QString& nic)
+{
     device_link->confirming_search(nic);
     QHash<QString, QString> found_at;
     for (const QJsonValue& device : device_link->last_search())
@@ -322,7 +332,9 @@ void ORB_AddressPlanRun::report(const Step& step, const QString& state, const QJ
 
 void ORB_AddressPlanRun::tell_step(const Step& step, const QString& state, const QJsonObject& detail)
 {
-    device_link->tell_page(with_detail({{"command", "planStep"}, {"sn", step.sn}, {"newIp", step.new_ip},
-                                        {"state", state}, {"done", done}, {"total", total}},
-                                       detail));
+    QJsonObject message{{"command", "planStep"}, {"sn", step.sn}, {"newIp", step.new_ip},
+                        {"state", state},        {"done", done}, {"total", total}};
+    if (on_sight) // the page's plan form is not the one running
+        message.insert("sight", true);
+    device_link->tell_page(with_detail(message, detail));
 }

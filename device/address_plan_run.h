@@ -7,8 +7,10 @@
 //
 // A plan: {"nic":…,"password":…,"switches":[{"sn","ip","newIp","mask",
 // "gateway","dns","active"}]}, and "undoes" or "resumes" with the id of the
-// plan it undoes or carries on. The typed password is tried after the one
-// the open local project stores; passwords never go back to the page.
+// plan it undoes or carries on, or "sight": true for commission on sight,
+// which the watch's next round confirms (its messages say "sight" too). The
+// typed password is tried after the one the open local project stores;
+// passwords never go back to the page.
 //
 // With a journal, the plan is written down as it starts, each step as it
 // happens, and its end; a switch whose change cannot be written down is not
@@ -91,6 +93,7 @@ private:
     QString configure(const Step& step, const QString& typed_password, const QString& stored_password);
     QString log_in(const Step& step, const QString& typed_password, const QString& stored_password);
     QString send_settings(const Step& step);
+    void wait_for_restart();
     void confirm(const QList<Step>& restarting, const QString& nic);
     // detail: "reason", and "at" (where the confirming search found a switch
     // that is not at its new address) or "other" (the switch that uses it).
@@ -105,6 +108,7 @@ private:
     QString plan_id, plan_nic; // the running plan's, as the journal knows it
     QHash<QString, QJsonObject> last_steps;
     bool running = false;
+    bool on_sight = false; // commission on sight: the watch's next round confirms
     int done = 0, total = 0, confirmed = 0, refused = 0;
     QString journal_problem; // why the last plan stopped: its journal could not be written
 };

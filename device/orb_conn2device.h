@@ -123,6 +123,9 @@ signals:
     void address_plan_requested(QString plan);
     // Whether other hosts answer at a plan's addresses, for its preview.
     void address_check_requested(QString request);
+    // Commission on sight armed, disarmed, its failed switches retried, or
+    // its state asked for.
+    void sight_requested(QString request);
     // The page's watch toggle and interval, for the window's watch.
     void watch_requested(bool on, QString nic);
     void watch_interval_requested(int seconds);
@@ -158,6 +161,7 @@ public slots:
     void interrupted_plan() { emit interrupted_plan_requested(); }
     void dismiss_plan(QString plan_id) { emit plan_dismissal_requested(plan_id); }
     void check_addresses(QString request) { emit address_check_requested(request); }
+    void commission_on_sight(QString request) { emit sight_requested(request); }
     void apply_address_plan(QString plan)
     {
         if (!held_for_round([=] { apply_address_plan(plan); }))

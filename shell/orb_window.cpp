@@ -24,6 +24,7 @@
 #include "ui/local_device_tree.h"
 #include "ui/local_projects.h"
 #include "ui/search_watch.h"
+#include "ui/sight_commissioning.h"
 #include "ui/site_report.h"
 #include "ui/switch_opener.h"
 
@@ -100,6 +101,11 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
     search_watch = new ORB_SearchWatch(
         {ui->watch_button, ui->state_text}, conn2device, device_tree, shared,
         [this] { return plan_run->is_running(); }, this);
+    sight_commissioning = new ORB_SightCommissioning(
+        {conn2device, plan_run, search_watch, device_tree, ui->state_text,
+         [this] { return local_projects->open_project_name(); },
+         [this] { return shared.watching ? shared.watch_nic : QString(); }},
+        this);
     listed_switches->set_watched_list([this] { return search_watch->marked_list(); });
     device_tree->set_keeps_project([this] { return local_projects->holds_unsaved_changes(); });
     device_tree->set_open_switch([this](QTreeWidgetItem* device, const QString& passwd, bool notify, bool record) {

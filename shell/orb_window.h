@@ -147,6 +147,7 @@ private:
     class ORB_SiteReport* site_report;
     class ORB_AddressPlanRun* plan_run;
     class ORB_AddressCheck* address_check;
+    class ORB_SightCommissioning* sight_commissioning;
     class ORB_ChangeJournal* journal;
     class ORB_JournalPage* journal_page;
     ORB_CloudProjectTree* cloud_tree;

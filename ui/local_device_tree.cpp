@@ -251,6 +251,12 @@ void ORB_LocalDeviceTree::show_watch_mark(QTreeWidgetItem* device, const QJsonOb
         device->child(r)->setForeground(1, brush);
 }
 
+void ORB_LocalDeviceTree::show_commission_mark(const QString& sn, const QString& text)
+{
+    if (QTreeWidgetItem* device = find_switch(sn))
+        device->setText(1, text);
+}
+
 void ORB_LocalDeviceTree::prepare_tree()
 {
     QTreeWidget* tree = ui.tree;

@@ -48,6 +48,8 @@ public:
     void set_open_switch(OpenSwitch open) { open_switch = std::move(open); }
     // Whether the tree shows a project with unsaved changes, which no search may take the place of.
     void set_keeps_project(std::function<bool()> keeps) { keeps_project = std::move(keeps); }
+    // Commission on sight's word for a planned switch, beside its address.
+    void show_commission_mark(const QString& sn, const QString& text);
     // A new address is checked on the wire before the switch is asked.
     void set_address_check(ORB_AddressCheck* check) { address_check = check; }
 

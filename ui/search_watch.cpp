@@ -57,6 +57,7 @@ void ORB_SearchWatch::set_on(bool on, const QString& nic)
             ui.state_text->setText(tr("Watch stopped"));
     }
     tell_page_state();
+    emit switched(on, shared.watch_nic);
 }
 
 void ORB_SearchWatch::stop()
@@ -115,6 +116,7 @@ void ORB_SearchWatch::run_round()
     device_tree->show_watch_round(rounds.marked_list());
     show_round(counts, start.toString("HH:mm:ss"));
     next_round.start(shared.watch_interval_s * 1000);
+    emit round_done(device_link->last_search(), device_link->answers_lost() == 0, shared.watch_nic);
 }
 
 void ORB_SearchWatch::show_round(const ORB_WatchRounds::Counts& counts, const QString& time)

@@ -49,10 +49,18 @@ public:
     void tell_page_state();
     // Every switch seen since watch started, marked; empty while watch is off.
     QJsonArray marked_list() const;
+    // A plan, a request of a person's, a prompt or a question is under way:
+    // nothing of watch's own may run now.
+    bool must_wait() const;
+
+signals:
+    // Watch started (on the interface) or stopped.
+    void switched(bool on, QString nic);
+    // A round ended: its "device" list, whether it lost no answer, and where it ran.
+    void round_done(QJsonArray devices, bool whole, QString nic);
 
 private:
     void run_round();
-    bool must_wait() const;
     void show_round(const ORB_WatchRounds::Counts& counts, const QString& time);
 
     Widgets ui;

@@ -27,6 +27,7 @@ const AddressPlan = (() => {
   const WIRE_QUIET_MS = 1000;  // the plan has been still this long: probe
   let wire = { nic: "", results: new Map(), checking: false, unavailable: "", detail: "", unheld: [] };
   let wireTimer = null, wireId = 0;
+  let sightBySn = new Map();  // commission on sight's state of each planned switch
 
   function toInt(ip) {
     const parts = String(ip).split(".");
@@ -100,6 +101,7 @@ const AddressPlan = (() => {
       });
     }
     entryOf = new Map(entries.map((e) => [e.sn, e]));
+    for (const e of entries) e.sight = sightBySn.get(e.sn);
     evaluate();
     render();
     clearTimeout(wireTimer);
@@ -186,7 +188,14 @@ const AddressPlan = (() => {
     return I18n.t("planState_" + step.state, { reason });
   }
 
+  // What commission on sight made of a switch, {state, reason, at}.
+  function sightText(sight) {
+    if (sight.state !== "failed") return I18n.t("sightState_" + sight.state);
+    return stepText({ state: "failed", reason: sight.reason, at: sight.at, other: sight.at, newIp: sight.newIp });
+  }
+
   function resultText(entry) {
+    if (entry.sight) return sightText(entry.sight);
     return entry.problem ? I18n.t("plan_" + entry.problem[0], entry.problem[1]) : stepText(entry) || wireText(entry);
   }
 
@@ -260,6 +269,31 @@ const AddressPlan = (() => {
     build();
   }
 
+  // A switch not seen yet, for commission on sight: the plan becomes a
+  // list of its own, the form's mask, gateway and DNS for each.
+  function addSwitch(sn, newIp) {
+    if (!imported) imported = entries.map((e) => ({ sn: e.sn, newIp: e.newIp }));
+    imported = imported.filter((row) => row.sn !== sn).concat([{ sn, newIp }]);
+    $("plan-first").closest("label").hidden = true;
+    build();
+  }
+
+  // Commission on sight's states by serial number, or null: the preview's own again.
+  function showSight(states) {
+    sightBySn = new Map((states || []).map((state) => [state.sn, state]));
+    for (const e of entries) {
+      e.sight = sightBySn.get(e.sn);
+      showRow(e);
+    }
+  }
+
+  // The plan as commission on sight takes it: each switch with its settings
+  // and what the preview found wrong, a switch not listed yet aside.
+  function rows() {
+    return entries.map((e) => ({ sn: e.sn, newIp: e.newIp, mask: e.mask, gateway: e.gateway, dns: e.dns,
+                                 problem: e.problem && e.problem[0] !== "notListed" ? e.problem[0] : null }));
+  }
+
   function apply(chosen) {
     running = true;
     for (const e of chosen) { e.state = "waiting"; e.reason = e.at = e.other = undefined; }
@@ -275,6 +309,7 @@ const AddressPlan = (() => {
   }
 
   function onMessage(message) {
+    if (message.sight) return; // commission on sight's, which shows its own states
     if (message.command === "planStep") {
       // One row changes: a plan of thousands of switches is not redrawn whole each step.
       const entry = entryOf.get(message.sn);
@@ -320,6 +355,12 @@ const AddressPlan = (() => {
     for (const id of ["plan-first", "plan-mask", "plan-gateway", "plan-dns"])
       $(id).addEventListener("input", () => { for (const e of entries) e.state = undefined; build(); });
     $("plan-apply").addEventListener("click", () => apply(entries));
+    $("plan-add").addEventListener("click", () => {
+      const sn = $("plan-add-sn").value.trim(), newIp = $("plan-add-ip").value.trim();
+      if (!sn || !newIp) return;
+      addSwitch(sn, newIp);
+      $("plan-add-sn").value = $("plan-add-ip").value = "";
+    });
     $("plan-retry").addEventListener("click", () =>
       apply(entries.filter((e) => e.state === "failed" || e.state === "unconfirmed")));
     $("plan-close").addEventListener("click", () => {
@@ -332,5 +373,5 @@ const AddressPlan = (() => {
     I18n.onChange(render);
   }
 
-  return { init, open, stepText };
+  return { init, open, stepText, addSwitch, showSight, rows };
 })();

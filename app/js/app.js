@@ -32,6 +32,7 @@ const App = (() => {
     Bridge.connect(() => {
       Discovery.init();
       AddressPlan.init();
+      Sight.init();
       SiteReport.init();
       History.init();
       SwitchView.init();

@@ -80,6 +80,8 @@ const Bridge = (() => {
     applyPlan: (plan) => device.apply_address_plan(JSON.stringify(plan)),
     // Answered with {"command":"addressCheck"}.
     checkAddresses: (request) => device.check_addresses(JSON.stringify(request)),
+    // Answered with {"command":"sightState"}.
+    commissionOnSight: (request) => device.commission_on_sight(JSON.stringify(request)),
     importPlan: () => device.import_address_plan(),
     exportCsv: (which, changes) => device.export_csv(which, changes),
     // Answered with {"command":"watchState"}.

@@ -14,6 +14,7 @@ const Discovery = (() => {
   let byAddress = new Map(); // address -> the devices answering on it, while live
   let projectSerials = new Set(); // the open local project's switches
   let table = null;          // the table's rows, drawn as they come into view
+  let sightMarks = new Map(); // commission on sight's {state, text} of each planned switch
   let watchOn = false;       // the search repeats by itself; the program marks each round
   let answersLost = 0;       // answers the last search lost: its list is not whole
   const $ = (id) => document.getElementById(id);
@@ -65,6 +66,13 @@ const Discovery = (() => {
 
   function addressCell(device) {
     const td = cell(device.ip);
+    const sight = sightMarks.get(device.sn);
+    if (sight) {
+      const mark = document.createElement("span");
+      mark.className = "badge sight-" + sight.state;
+      mark.textContent = sight.text;
+      td.append(" ", mark);
+    }
     if (device.sharedBy > 1) {
       const mark = document.createElement("span");
       mark.className = "badge conflict";
@@ -125,7 +133,7 @@ const Discovery = (() => {
     $("project-name").textContent = projectName ? I18n.t("projectName", { name: projectName }) : "";
     // What acts on the list waits for the whole list.
     $("add-button").disabled = live || selected.size === 0 || Bridge.busy();
-    $("plan-button").disabled = live || selected.size === 0;
+    $("plan-button").disabled = live; // with nothing selected, a plan of switches not seen yet
     $("export-list-button").disabled = live;
     $("site-report-button").disabled = live;
   }
@@ -418,6 +426,9 @@ const Discovery = (() => {
   return {
     init, setInterfaces, notice,
     devices: () => devices,
+    watching: () => watchOn,
+    // Commission on sight's marks by serial number.
+    setSightMarks: (marks) => { sightMarks = marks; render(); },
     // The selected switches in the table's order, the filter aside.
     selectedSwitches: () => sortedWhere((d) => selected.has(d.sn) && d.watch !== "missing"),
   };

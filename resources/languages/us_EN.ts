@@ -850,6 +850,73 @@
     </message>
 </context>
 <context>
+    <name>ORB_SightCommissioning</name>
+    <message>
+        <source>Commission on sight ended: %1</source>
+        <translation>Commission on sight ended: %1</translation>
+    </message>
+    <message>
+        <source>Commission on sight on %1: %2</source>
+        <translation>Commission on sight on %1: %2</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>setting up</source>
+        <translation>setting up</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>failed: %1</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>the password was refused</translation>
+    </message>
+    <message>
+        <source>the switch did not answer</source>
+        <translation>the switch did not answer</translation>
+    </message>
+    <message>
+        <source>no password to log in or activate with</source>
+        <translation>no password to log in or activate with</translation>
+    </message>
+    <message>
+        <source>the switch refused the activation</source>
+        <translation>the switch refused the activation</translation>
+    </message>
+    <message>
+        <source>the switch refused the settings</source>
+        <translation>the switch refused the settings</translation>
+    </message>
+    <message>
+        <source>another host answers at its planned address</source>
+        <translation>another host answers at its planned address</translation>
+    </message>
+    <message>
+        <source>the next round did not find it</source>
+        <translation>the next round did not find it</translation>
+    </message>
+    <message>
+        <source>the next round found it at %1</source>
+        <translation>the next round found it at %1</translation>
+    </message>
+    <message>
+        <source>the plan could not be applied (%1)</source>
+        <translation>the plan could not be applied (%1)</translation>
+    </message>
+    <message>
+        <source>%1 waiting, %2 setting up, %3 done, %4 failed</source>
+        <translation>%1 waiting, %2 setting up, %3 done, %4 failed</translation>
+    </message>
+</context>
+<context>
     <name>ORB_SiteReport</name>
     <message>
         <source>Save the site report</source>

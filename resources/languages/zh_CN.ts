@@ -841,6 +841,73 @@
     </message>
 </context>
 <context>
+    <name>ORB_SightCommissioning</name>
+    <message>
+        <source>Commission on sight ended: %1</source>
+        <translation>上线即配置已结束：%1</translation>
+    </message>
+    <message>
+        <source>Commission on sight on %1: %2</source>
+        <translation>在 %1 上上线即配置：%2</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>setting up</source>
+        <translation>正在配置</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>失败：%1</translation>
+    </message>
+    <message>
+        <source>the password was refused</source>
+        <translation>密码被拒绝</translation>
+    </message>
+    <message>
+        <source>the switch did not answer</source>
+        <translation>交换机没有应答</translation>
+    </message>
+    <message>
+        <source>no password to log in or activate with</source>
+        <translation>没有可用于登录或激活的密码</translation>
+    </message>
+    <message>
+        <source>the switch refused the activation</source>
+        <translation>交换机拒绝了激活</translation>
+    </message>
+    <message>
+        <source>the switch refused the settings</source>
+        <translation>交换机拒绝了设置</translation>
+    </message>
+    <message>
+        <source>another host answers at its planned address</source>
+        <translation>另一台主机在其规划地址上应答</translation>
+    </message>
+    <message>
+        <source>the next round did not find it</source>
+        <translation>下一轮没有找到它</translation>
+    </message>
+    <message>
+        <source>the next round found it at %1</source>
+        <translation>下一轮在 %1 找到了它</translation>
+    </message>
+    <message>
+        <source>the plan could not be applied (%1)</source>
+        <translation>规划无法应用（%1）</translation>
+    </message>
+    <message>
+        <source>%1 waiting, %2 setting up, %3 done, %4 failed</source>
+        <translation>等待 %1 台，配置中 %2 台，完成 %3 台，失败 %4 台</translation>
+    </message>
+</context>
+<context>
     <name>ORB_SiteReport</name>
     <message>
         <source>Save the site report</source>

@@ -4,6 +4,7 @@
 
 #include "device/device_datagram.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkDatagram>
@@ -170,6 +171,7 @@ QString SimFleet::release(int index)
 void SimFleet::log_request(const QByteArray& datagram, const cJSON* request) const
 {
     QJsonObject line{{"bytes", datagram.size()},
+                     {"ms", double(QDateTime::currentMSecsSinceEpoch())}, // when it came, for benchmarks
                      {"crlf", datagram.endsWith("\r\n")},
                      {"text", request ? QString::fromUtf8(cjson_print(request)) : QString()}};
     std::fputs(QJsonDocument(line).toJson(QJsonDocument::Compact).append('\n').constData(), stdout);
