@@ -41,8 +41,7 @@ QList<ORB_SightPlan::Due> ORB_SightPlan::take_round(const QJsonArray& devices, b
 {
     QHash<QString, QJsonObject> listed;
     for (const QJsonValue& device : devices)
-        if (entries.contains(device["sn"].toString()))
-            listed.insert(device["sn"].toString(), device.toObject());
+        listed.insert(device["sn"].toString(), device.toObject());
     QList<Due> due;
     for (const QString& sn : qAsConst(order)) {
         Entry& entry = entries[sn];
@@ -52,8 +51,7 @@ QList<ORB_SightPlan::Due> ORB_SightPlan::take_round(const QJsonArray& devices, b
             confirm(entry, device, whole);
         } else if (device && (*device)["ip"].toString() == entry.planned.new_ip) {
             entry.state = State::Done; // already where the plan wants it
-        } else if (device && !entry.tried && entry.state == State::Waiting) {
-            entry.tried = true;
+        } else if (device && entry.state == State::Waiting) { // tried once, until retried
             entry.state = State::SettingUp;
             due.append({entry.planned, (*device)["ip"].toString(), (*device)["active"].toString() == "active"});
         }
@@ -101,7 +99,6 @@ void ORB_SightPlan::retry_failed()
             entry.state = State::Waiting;
             entry.reason.clear();
             entry.at.clear();
-            entry.tried = false;
         }
 }
 

@@ -60,7 +60,6 @@ private:
         Planned planned;
         State state = State::Waiting;
         QString reason, at;
-        bool tried = false;
         bool awaiting_round = false; // took its settings; the next round confirms
     };
 
