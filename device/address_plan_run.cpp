@@ -171,6 +171,7 @@ QString ORB_AddressPlanRun::undo_problem(const Step& step, const ORB_JournalPlan
 bool ORB_AddressPlanRun::journal_start(const QJsonObject& plan, const QList<Step>& steps)
 {
     plan_id.clear();
+    last_plan_id.clear();
     if (!journal)
         return true;
     QJsonArray planned;
@@ -187,7 +188,7 @@ bool ORB_AddressPlanRun::journal_start(const QJsonObject& plan, const QList<Step
         stop_at(steps, 0);
         return false;
     }
-    plan_id = id;
+    plan_id = last_plan_id = id;
     if (plan.contains("resumes"))
         journal->note({{"kind", "plan"}, {"phase", "resumed"}, {"plan", plan["resumes"].toString()}, {"by", id}});
     device_link->set_journal_plan(id);

@@ -59,6 +59,8 @@ public:
     // What became of each switch the plans of this run have reached, by
     // serial number, as its last step: {"oldIp","newIp","state"[,"reason"][,"at"][,"other"]}.
     QHash<QString, QJsonObject> outcomes() const { return last_steps; }
+    // The journal's id for the last plan, empty when it was not journaled.
+    QString last_plan() const { return last_plan_id; }
     // How the last plan ended, for the status line (translated).
     QString outcome_text() const;
 
@@ -106,6 +108,7 @@ private:
     ORB_ChangeJournal* journal;
     ORB_AddressCheck* address_check = nullptr;
     QString plan_id, plan_nic; // the running plan's, as the journal knows it
+    QString last_plan_id;
     QHash<QString, QJsonObject> last_steps;
     bool running = false;
     bool on_sight = false; // commission on sight: the watch's next round confirms

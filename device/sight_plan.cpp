@@ -37,7 +37,7 @@ void ORB_SightPlan::disarm()
     entries.clear();
 }
 
-QList<ORB_SightPlan::Due> ORB_SightPlan::take_round(const QJsonArray& devices, bool whole)
+QList<ORB_SightPlan::Due> ORB_SightPlan::take_round(const QJsonArray& devices, bool whole, QStringList* judged)
 {
     QHash<QString, QJsonObject> listed;
     for (const QJsonValue& device : devices)
@@ -48,7 +48,8 @@ QList<ORB_SightPlan::Due> ORB_SightPlan::take_round(const QJsonArray& devices, b
         const auto found = listed.constFind(sn);
         const QJsonObject* device = found == listed.constEnd() ? nullptr : &*found;
         if (entry.awaiting_round) {
-            confirm(entry, device, whole);
+            if (confirm(entry, device, whole) && judged)
+                judged->append(sn);
         } else if (device && (*device)["ip"].toString() == entry.planned.new_ip) {
             entry.state = State::Done; // already where the plan wants it
         } else if (device && entry.state == State::Waiting) { // tried once, until retried
@@ -59,7 +60,7 @@ QList<ORB_SightPlan::Due> ORB_SightPlan::take_round(const QJsonArray& devices, b
     return due;
 }
 
-void ORB_SightPlan::confirm(Entry& entry, const QJsonObject* found, bool whole)
+bool ORB_SightPlan::confirm(Entry& entry, const QJsonObject* found, bool whole)
 {
     if (found && (*found)["ip"].toString() == entry.planned.new_ip) {
         entry.state = State::Done;
@@ -71,9 +72,10 @@ void ORB_SightPlan::confirm(Entry& entry, const QJsonObject* found, bool whole)
         entry.state = State::Failed;
         entry.reason = "notFound";
     } else {
-        return; // the round lost answers: the next one tells
+        return false; // the round lost answers: the next one tells
     }
     entry.awaiting_round = false;
+    return true;
 }
 
 void ORB_SightPlan::settings_taken(const QString& sn)
@@ -122,16 +124,20 @@ bool ORB_SightPlan::all_done() const
 QJsonArray ORB_SightPlan::states() const
 {
     QJsonArray states;
-    for (const QString& sn : order) {
-        const Entry& entry = entries[sn];
-        QJsonObject state{{"sn", sn}, {"newIp", entry.planned.new_ip}, {"state", word_of(entry.state)}};
-        if (!entry.reason.isEmpty())
-            state.insert("reason", entry.reason);
-        if (!entry.at.isEmpty())
-            state.insert("at", entry.at);
-        states.append(state);
-    }
+    for (const QString& sn : order)
+        states.append(state_of(sn));
     return states;
+}
+
+QJsonObject ORB_SightPlan::state_of(const QString& sn) const
+{
+    const Entry entry = entries.value(sn);
+    QJsonObject state{{"sn", sn}, {"newIp", entry.planned.new_ip}, {"state", word_of(entry.state)}};
+    if (!entry.reason.isEmpty())
+        state.insert("reason", entry.reason);
+    if (!entry.at.isEmpty())
+        state.insert("at", entry.at);
+    return state;
 }
 
 QString ORB_SightPlan::state_word(const QString& sn) const

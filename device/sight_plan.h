@@ -38,8 +38,9 @@ public:
 
     // A round's "device" list; whole is false when it lost answers (then a
     // switch it does not list may still be there). Returns the switches to
-    // set up now, marked "setting up".
-    QList<Due> take_round(const QJsonArray& devices, bool whole);
+    // set up now, marked "setting up". judged, if given, gets the switches
+    // whose set-up this round confirmed or found failed.
+    QList<Due> take_round(const QJsonArray& devices, bool whole, QStringList* judged = nullptr);
     // What the set-up made of a switch: its settings were taken (the next
     // round confirms them), or it failed with the reason the page translates.
     void settings_taken(const QString& sn);
@@ -52,6 +53,8 @@ public:
     bool plans(const QString& sn) const { return entries.contains(sn); }
     // [{"sn","newIp","state":"waiting"|"settingUp"|"done"|"failed"[,"reason"][,"at"]}], in plan order.
     QJsonArray states() const;
+    // One planned switch's entry of states().
+    QJsonObject state_of(const QString& sn) const;
     QString state_word(const QString& sn) const;
 
 private:
@@ -63,7 +66,8 @@ private:
         bool awaiting_round = false; // took its settings; the next round confirms
     };
 
-    void confirm(Entry& entry, const QJsonObject* found, bool whole);
+    // False when the round cannot tell yet.
+    bool confirm(Entry& entry, const QJsonObject* found, bool whole);
 
     QStringList order;
     QHash<QString, Entry> entries;

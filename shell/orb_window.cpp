@@ -102,7 +102,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
         {ui->watch_button, ui->state_text}, conn2device, device_tree, shared,
         [this] { return plan_run->is_running(); }, this);
     sight_commissioning = new ORB_SightCommissioning(
-        {conn2device, plan_run, search_watch, device_tree, ui->state_text,
+        {conn2device, plan_run, journal, search_watch, device_tree, ui->state_text,
          [this] { return local_projects->open_project_name(); },
          [this] { return shared.watching ? shared.watch_nic : QString(); }},
         this);

@@ -3,6 +3,7 @@
 #include "codec/cjson_util.h"
 #include "device/address_plan_check.h"
 #include "device/address_plan_run.h"
+#include "device/change_journal.h"
 #include "device/orb_conn2device.h"
 #include "ui/local_device_tree.h"
 #include "ui/search_watch.h"
@@ -86,6 +87,7 @@ void ORB_SightCommissioning::arm(const QJsonObject& request)
     password = request["password"].toString();
     project = parts.open_project();
     due.clear();
+    set_up_by.clear();
     tell();
 }
 
@@ -108,7 +110,10 @@ void ORB_SightCommissioning::take_round(const QJsonArray& devices, bool whole, c
         return disarm("otherInterface");
     if (parts.open_project() != project)
         return disarm("otherProject");
-    due += plan.take_round(devices, whole);
+    QStringList judged;
+    due += plan.take_round(devices, whole, &judged);
+    for (const QString& sn : judged)
+        journal_verdict(sn);
     tell();
     if (plan.all_done())
         return disarm("allDone");
@@ -146,12 +151,27 @@ void ORB_SightCommissioning::take_outcomes(const QList<ORB_SightPlan::Due>& now)
     const QHash<QString, QJsonObject> outcomes = parts.plan_run->outcomes();
     for (const ORB_SightPlan::Due& d : now) {
         const QJsonObject step = outcomes.value(d.planned.sn);
-        if (step["state"] == QString("restarting"))
+        if (step["state"] == QString("restarting")) {
             plan.settings_taken(d.planned.sn);
-        else
+            set_up_by.insert(d.planned.sn, parts.plan_run->last_plan());
+        } else
             plan.failed(d.planned.sn, step["reason"].toString(step.isEmpty() ? "noAnswer" : "planRefused"));
     }
     tell();
+}
+
+void ORB_SightCommissioning::journal_verdict(const QString& sn)
+{
+    const QString plan_id = set_up_by.take(sn);
+    if (!parts.journal || plan_id.isEmpty())
+        return;
+    const QJsonObject state = plan.state_of(sn);
+    QJsonObject step{{"kind", "planStep"}, {"plan", plan_id}, {"nic", nic}, {"sn", sn},
+                     {"state", state["state"] == QString("done") ? "confirmed" : "unconfirmed"}, {"sight", true}};
+    for (const char* key : {"reason", "at"})
+        if (state.contains(key))
+            step.insert(key, state[key]);
+    parts.journal->note(step);
 }
 
 void ORB_SightCommissioning::tell(const QString& ended, const QJsonObject& refusal)

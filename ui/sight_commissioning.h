@@ -8,7 +8,8 @@
 // "failed: reason", and count them. Nothing runs while a person's request, a
 // prompt or a plan is under way. It disarms when every planned switch is
 // done, when watch stops or moves to another interface, when another project
-// is opened, and on the page's toggle.
+// is opened, and on the page's toggle. A round's verdict on each set-up is
+// journaled as a late step of its plan: "confirmed" or "unconfirmed".
 //
 // The page asks {"on":true,"nic","password","switches":[{"sn","newIp","mask",
 // "gateway","dns"}]}, {"on":false}, {"retry":true[,"password"]} or
@@ -18,12 +19,14 @@
 
 #include "device/sight_plan.h"
 
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
 
 class ORB_AddressPlanRun;
+class ORB_ChangeJournal;
 class ORB_CONN2DEVICE;
 class ORB_LocalDeviceTree;
 class ORB_SearchWatch;
@@ -38,6 +41,7 @@ public:
     {
         ORB_CONN2DEVICE* device_link;
         ORB_AddressPlanRun* plan_run;
+        ORB_ChangeJournal* journal; // may be null: nothing is written down
         ORB_SearchWatch* watch;
         ORB_LocalDeviceTree* device_tree;
         QLineEdit* state_text;
@@ -59,6 +63,9 @@ private:
     void set_up_due();
     QString plan_text(const QList<ORB_SightPlan::Due>& due) const;
     void take_outcomes(const QList<ORB_SightPlan::Due>& due);
+    // A round's verdict on a switch's settings, as a late step of the plan
+    // that gave them.
+    void journal_verdict(const QString& sn);
     void tell(const QString& ended = QString(), const QJsonObject& refusal = {});
     void show_marks();
     QString counts_text() const;
@@ -69,5 +76,6 @@ private:
     ORB_SightPlan plan;
     QString nic, password, project;
     QList<ORB_SightPlan::Due> due;
+    QHash<QString, QString> set_up_by; // the journal's plan that gave a switch its settings
     QTimer busy_retry;
 };

@@ -2,13 +2,16 @@
 // simulator's control socket: twelve planned switches come up in two groups
 // while watch runs, each set up as a round finds it and confirmed by the
 // next; one switch outside the plan is never asked; one refuses the
-// password, fails, and takes the password typed for the retry; another
-// interface ends it.
+// password, fails, and takes the password typed for the retry; a dialog
+// holds set-up back; another interface ends it.
 
 #include "tests/support/second_hosts.h"
 #include "tools/drive/window_fixture.h"
+#include "ui/search_watch.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -29,12 +32,32 @@ QString planned_ip(int i)
     return QString("192.168.1.%1").arg(100 + i);
 }
 
+QString switch_on(const QString& sn, const QString& ip, const QString& password = "admin123")
+{
+    const QJsonObject s{{"sn", sn}, {"ip", ip}, {"password", password}, {"active", true}};
+    return "add " + QString::fromUtf8(QJsonDocument(s).toJson(QJsonDocument::Compact));
+}
+
 // P07 keeps a password of its own; the others take the plan's.
 QString switch_on(int i)
 {
-    const QJsonObject s{{"sn", planned(i)}, {"ip", QString("192.168.1.%1").arg(10 + i)},
-                        {"password", i == 7 ? "own-pass" : "admin123"}, {"active", true}};
-    return "add " + QString::fromUtf8(QJsonDocument(s).toJson(QJsonDocument::Compact));
+    return switch_on(planned(i), QString("192.168.1.%1").arg(10 + i), i == 7 ? "own-pass" : "admin123");
+}
+
+// The serial numbers of the journal's late steps, written as a round confirms a switch.
+QStringList journaled_confirmations()
+{
+    QFile file(QDir::currentPath() + "/log/journal/no-project.jsonl");
+    QStringList serials;
+    if (!file.open(QIODevice::ReadOnly))
+        return {"no journal"};
+    for (const QByteArray& line : file.readAll().split('\n')) {
+        const QJsonObject entry = QJsonDocument::fromJson(line).object();
+        if (entry["kind"] == QString("planStep") && entry["state"] == QString("confirmed") && entry["sight"].toBool())
+            serials.append(entry["sn"].toString());
+    }
+    serials.sort();
+    return serials;
 }
 
 } // namespace
@@ -69,6 +92,22 @@ class TestCommissionOnSight : public QObject
                 serials.append(data["sn"].toString());
         }
         return serials;
+    }
+
+    // Arms commission on sight for one switch, with watch on.
+    void arm_for(const QString& sn, const QString& ip)
+    {
+        if (!page->run("Discovery.watching()").toBool())
+            page->click("#watch-button");
+        QVERIFY(page->wait_for("!document.getElementById('plan-sight').disabled"));
+        page->click("#plan-button");
+        page->type("plan-gateway", "192.168.1.1");
+        page->type("plan-password", "admin123");
+        page->type("plan-add-sn", sn);
+        page->type("plan-add-ip", ip);
+        page->click("#plan-add");
+        page->click("#plan-sight");
+        QVERIFY(sight_says("Commission on sight on lo: 1 waiting, 0 setting up, 0 done, 0 failed.", 5000));
     }
 
     void plan_the_twelve()
@@ -149,6 +188,30 @@ private slots:
             expected << planned(i);
         QCOMPARE(changed, expected);
         QCOMPARE(lan->sim->requests_with({"OTHER"}), 0);
+        QCOMPARE(journaled_confirmations(), expected);
+    }
+
+    // A round that finds a planned switch while a dialog is open leaves it
+    // be until the dialog closes. Watch runs no round meanwhile, so the
+    // test hands one over.
+    void aDialogHoldsItBack()
+    {
+        arm_for("P98", "192.168.1.198");
+        QVERIFY(lan->sim->tell(switch_on("P98", "192.168.1.98")));
+        QDialog dialog(lan->window.get());
+        dialog.setModal(true);
+        dialog.show();
+        QVERIFY(QApplication::activeModalWidget() == &dialog);
+        emit lan->window->findChild<ORB_SearchWatch*>()->round_done(
+            QJsonArray{QJsonObject{{"sn", "P98"}, {"ip", "192.168.1.98"}, {"active", "active"}}}, true, "lo");
+        QVERIFY(sight_says("Commission on sight on lo: 0 waiting, 1 setting up, 0 done, 0 failed.", 5000));
+        QTest::qWait(2000);
+        QCOMPARE(lan->sim->requests_with({"P98"}), 0);
+        dialog.close();
+        QVERIFY(sight_says("Commission on sight ended: every planned switch is done (0 waiting, 0 setting up, 1 done, "
+                           "0 failed).",
+                           30000));
+        QCOMPARE(asked("netcfg").count("P98"), 1);
     }
 
     // Watch moved to another interface ends it before any switch is touched.
@@ -156,16 +219,7 @@ private slots:
     {
         SecondHosts bridge("orbtbr", "10.1.0.1/24", {});
         QVERIFY(bridge.is_ready());
-        if (!page->run("Discovery.watching()").toBool())
-            page->click("#watch-button");
-        QVERIFY(page->wait_for("!document.getElementById('plan-sight').disabled"));
-        page->click("#plan-button");
-        page->type("plan-gateway", "192.168.1.1");
-        page->type("plan-add-sn", "P99");
-        page->type("plan-add-ip", "192.168.1.199");
-        page->click("#plan-add");
-        page->click("#plan-sight");
-        QVERIFY(sight_says("Commission on sight on lo: 1 waiting, 0 setting up, 0 done, 0 failed.", 5000));
+        arm_for("P99", "192.168.1.199");
         page->run("Bridge.watch(true, 'orbtbr')");
         QVERIFY(sight_says("Commission on sight ended: another interface was chosen (1 waiting, 0 setting up, 0 done, "
                            "0 failed).",
