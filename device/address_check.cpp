@@ -126,9 +126,14 @@ QStringList ORB_AddressCheck::unheld_subnets(const QString& nic, const QJsonArra
         const std::optional<quint32> mask = ORB_Ipv4Text::value(subnet["mask"].toString());
         if (!ip || !mask)
             continue;
+        // The PC reaches the whole plan subnet when one of its own subnets covers it.
         bool holds = false;
-        for (const QNetworkAddressEntry& entry : held)
-            holds = holds || (entry.ip().toIPv4Address() & *mask) == (*ip & *mask);
+        for (const QNetworkAddressEntry& entry : held) {
+            const quint32 own_mask = entry.netmask().toIPv4Address();
+            holds = holds
+                || (entry.prefixLength() <= int(qPopulationCount(*mask))
+                    && (entry.ip().toIPv4Address() & own_mask) == (*ip & own_mask));
+        }
         const QString text = QString("%1/%2").arg(address_text(*ip & *mask)).arg(qPopulationCount(*mask));
         if (!holds && !unheld.contains(text))
             unheld.append(text);

@@ -50,11 +50,13 @@ public:
     static QString in_use_text(const QString& address, const QString& mac);
     static QString unavailable_text(ORB_AddressProbe::Unavailable why, const QString& detail);
     static const char* word(ORB_AddressProbe::Unavailable why);
+    // The plan's subnets ({"ip","mask"}, one address of each) that no subnet
+    // of the PC's on the interface covers, as "10.1.0.0/24".
+    static QStringList unheld_subnets(const QString& interface_name, const QJsonArray& subnets);
 
 private:
     void answer_page();
     void remember(const QString& interface_name, const QHash<quint32, ORB_AddressProbe::Result>& results);
-    static QStringList unheld_subnets(const QString& interface_name, const QJsonArray& subnets);
 
     ORB_CONN2DEVICE* device_link;
     ORB_AddressProbe page_probe;

@@ -6,6 +6,7 @@
 #include "device/address_plan_check.h"
 #include "device/change_journal.h"
 #include "device/journal_plans.h"
+#include "device/neighbour_table.h"
 #include "device/network_settings.h"
 #include "device/orb_conn2device.h"
 
@@ -58,6 +59,7 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
     }
     done = confirmed = refused = 0;
     total = steps.size();
+    run_steps.clear();
     journal_problem.clear();
     plan_nic = plan["nic"].toString();
     on_sight = plan["sight"].toBool();
@@ -73,7 +75,7 @@ void ORB_AddressPlanRun::run(const QString& plan_text)
     if (on_sight)
         ended.insert("sight", true);
     device_link->tell_page(ended);
-    running = false;
+    running = stop_asked = false;
     emit finished();
 }
 
@@ -144,12 +146,13 @@ int ORB_AddressPlanRun::refuse_in_use(const QList<Step>& steps, QVector<ORB_Addr
     QSet<QString> own_hardware;
     for (const QJsonValue& device : device_link->last_search())
         if (planned.contains(device["sn"].toString()))
-            own_hardware.insert(device["mac"].toString().toUpper());
+            own_hardware.insert(ORB_NeighbourTable::hardware_key(device["mac"].toString()));
     const ORB_AddressCheck::Findings findings = address_check->check_before_change(plan_nic, addresses);
     int in_use = 0;
     for (int i = 0; i < steps.size(); ++i) {
         const ORB_AddressProbe::Result found = findings.by_address.value(steps[i].new_ip);
-        if (found.state == ORB_AddressProbe::State::InUse && !own_hardware.contains(found.mac)) {
+        if (found.state == ORB_AddressProbe::State::InUse
+            && !own_hardware.contains(ORB_NeighbourTable::hardware_key(found.mac))) {
             (*problems)[i] = {"inUse", found.mac};
             ++in_use;
         }
@@ -222,6 +225,10 @@ void ORB_AddressPlanRun::apply(const QList<Step>& steps, const QString& typed_pa
         if (journal && !journal->problem().isEmpty()) { // the last write failed: no switch more
             stop_at(steps, i);
             break;
+        }
+        if (stop_asked) {
+            report(step, "failed", {{"reason", "stopped"}});
+            continue;
         }
         report(step, "working");
         const QString reason = configure(step, typed_password, stored.value(step.sn));
@@ -333,6 +340,7 @@ void ORB_AddressPlanRun::report(const Step& step, const QString& state, const QJ
 
 void ORB_AddressPlanRun::tell_step(const Step& step, const QString& state, const QJsonObject& detail)
 {
+    run_steps.insert(step.sn, with_detail({{"state", state}}, detail));
     QJsonObject message{{"command", "planStep"}, {"sn", step.sn}, {"newIp", step.new_ip},
                         {"state", state},        {"done", done}, {"total", total}};
     if (on_sight) // the page's plan form is not the one running

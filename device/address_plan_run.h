@@ -56,9 +56,14 @@ public:
     void run(const QString& plan_text);
     // From a plan's start to its end, restart waits included.
     bool is_running() const { return running; }
+    // The running plan asks no switch more: each one it has not reached
+    // yet fails as "stopped".
+    void stop() { stop_asked = running; }
     // What became of each switch the plans of this run have reached, by
     // serial number, as its last step: {"oldIp","newIp","state"[,"reason"][,"at"][,"other"]}.
     QHash<QString, QJsonObject> outcomes() const { return last_steps; }
+    // How each switch of the last plan ended, refusals included: {"state"[,"reason"][,"other"]}.
+    QHash<QString, QJsonObject> last_run() const { return run_steps; }
     // The journal's id for the last plan, empty when it was not journaled.
     QString last_plan() const { return last_plan_id; }
     // How the last plan ended, for the status line (translated).
@@ -109,8 +114,10 @@ private:
     ORB_AddressCheck* address_check = nullptr;
     QString plan_id, plan_nic; // the running plan's, as the journal knows it
     QString last_plan_id;
+    QHash<QString, QJsonObject> run_steps;
     QHash<QString, QJsonObject> last_steps;
     bool running = false;
+    bool stop_asked = false;
     bool on_sight = false; // commission on sight: the watch's next round confirms
     int done = 0, total = 0, confirmed = 0, refused = 0;
     QString journal_problem; // why the last plan stopped: its journal could not be written

@@ -51,3 +51,14 @@ QHash<quint32, QString> ORB_NeighbourTable::parse(const QByteArray& text, const 
     }
     return hosts;
 }
+
+QString ORB_NeighbourTable::hardware_key(const QString& mac)
+{
+    QString key;
+    for (const QChar c : mac) {
+        const char l = c.toLatin1(); // 0 for anything outside Latin-1
+        if ((l >= '0' && l <= '9') || (l >= 'a' && l <= 'f') || (l >= 'A' && l <= 'F'))
+            key.append(c.toUpper());
+    }
+    return key;
+}

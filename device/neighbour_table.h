@@ -17,4 +17,7 @@ public:
     static QHash<quint32, QString> resolved(const QString& interface_name);
     // The same, from the text of Linux's /proc/net/arp.
     static QHash<quint32, QString> parse(const QByteArray& text, const QString& interface_name);
+    // A hardware address's hex digits in upper case, however it is written
+    // ("00-11-22-33-44-55", "0011.2233.4455"), to compare two of them.
+    static QString hardware_key(const QString& mac);
 };

@@ -84,13 +84,14 @@ void ORB_SightPlan::settings_taken(const QString& sn)
         entries[sn].awaiting_round = true;
 }
 
-void ORB_SightPlan::failed(const QString& sn, const QString& reason)
+void ORB_SightPlan::failed(const QString& sn, const QString& reason, const QString& other)
 {
     if (!entries.contains(sn))
         return;
     Entry& entry = entries[sn];
     entry.state = State::Failed;
     entry.reason = reason;
+    entry.other = other;
     entry.awaiting_round = false;
 }
 
@@ -101,6 +102,7 @@ void ORB_SightPlan::retry_failed()
             entry.state = State::Waiting;
             entry.reason.clear();
             entry.at.clear();
+            entry.other.clear();
         }
 }
 
@@ -137,6 +139,8 @@ QJsonObject ORB_SightPlan::state_of(const QString& sn) const
         state.insert("reason", entry.reason);
     if (!entry.at.isEmpty())
         state.insert("at", entry.at);
+    if (!entry.other.isEmpty())
+        state.insert("other", entry.other);
     return state;
 }
 

@@ -44,14 +44,15 @@ public:
     // What the set-up made of a switch: its settings were taken (the next
     // round confirms them), or it failed with the reason the page translates.
     void settings_taken(const QString& sn);
-    void failed(const QString& sn, const QString& reason);
+    // other: what answered at its address, for "inUse".
+    void failed(const QString& sn, const QString& reason, const QString& other = {});
     // The failed switches are waiting again, to be tried once more.
     void retry_failed();
 
     Counts counts() const;
     bool all_done() const;
     bool plans(const QString& sn) const { return entries.contains(sn); }
-    // [{"sn","newIp","state":"waiting"|"settingUp"|"done"|"failed"[,"reason"][,"at"]}], in plan order.
+    // [{"sn","newIp","state":"waiting"|"settingUp"|"done"|"failed"[,"reason"][,"at"][,"other"]}], in plan order.
     QJsonArray states() const;
     // One planned switch's entry of states().
     QJsonObject state_of(const QString& sn) const;
@@ -62,7 +63,7 @@ private:
     {
         Planned planned;
         State state = State::Waiting;
-        QString reason, at;
+        QString reason, at, other;
         bool awaiting_round = false; // took its settings; the next round confirms
     };
 

@@ -100,7 +100,7 @@ ORB_Window::ORB_Window(QString mode, int language, QWidget* parent)
             [this] { ui->state_text->setText(plan_run->outcome_text()); });
     search_watch = new ORB_SearchWatch(
         {ui->watch_button, ui->state_text}, conn2device, device_tree, shared,
-        [this] { return plan_run->is_running(); }, this);
+        [this] { return plan_run->is_running() || address_check->is_checking(); }, this);
     sight_commissioning = new ORB_SightCommissioning(
         {conn2device, plan_run, journal, search_watch, device_tree, ui->state_text,
          [this] { return local_projects->open_project_name(); },

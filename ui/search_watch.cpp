@@ -12,13 +12,13 @@
 #include <QSignalBlocker>
 
 ORB_SearchWatch::ORB_SearchWatch(Widgets widgets, ORB_CONN2DEVICE* device_link, ORB_LocalDeviceTree* device_tree,
-                                 ORB_WindowState& shared, std::function<bool()> plan_running, QObject* parent)
+                                 ORB_WindowState& shared, std::function<bool()> change_running, QObject* parent)
     : QObject(parent)
     , ui(widgets)
     , device_link(device_link)
     , device_tree(device_tree)
     , shared(shared)
-    , plan_running(std::move(plan_running))
+    , change_running(std::move(change_running))
 {
     shared.watch_interval_s = qBound(
         MIN_INTERVAL_S, program_settings().value("watch_interval", shared.watch_interval_s).toInt(), MAX_INTERVAL_S);
@@ -91,7 +91,7 @@ void ORB_SearchWatch::tell_page_state()
 // A plan, a request of a person's, a prompt or a question comes first.
 bool ORB_SearchWatch::must_wait() const
 {
-    return !device_link->idle() || device_link->page_dialog_shown() || plan_running()
+    return !device_link->idle() || device_link->page_dialog_shown() || change_running()
         || QApplication::activeModalWidget();
 }
 

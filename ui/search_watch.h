@@ -37,7 +37,8 @@ public:
     };
 
     ORB_SearchWatch(Widgets widgets, ORB_CONN2DEVICE* device_link, ORB_LocalDeviceTree* device_tree,
-                    ORB_WindowState& shared, std::function<bool()> plan_running, QObject* parent);
+                    ORB_WindowState& shared, std::function<bool()> change_running, QObject* parent);
+    // change_running: a plan, or a change waiting on its check on the wire.
 
     // On: the first round starts now, on nic. Off: no round follows.
     void set_on(bool on, const QString& nic);
@@ -67,7 +68,7 @@ private:
     ORB_CONN2DEVICE* device_link;
     ORB_LocalDeviceTree* device_tree;
     ORB_WindowState& shared;
-    std::function<bool()> plan_running;
+    std::function<bool()> change_running;
     ORB_WatchRounds rounds;
     QTimer next_round;
     // Counts each start: a round that began under an earlier start is not counted.

@@ -44,7 +44,7 @@ void ORB_SightCommissioning::handle_request(const QString& request_text)
     if (request["on"].toBool())
         arm(request);
     else if (request.contains("on"))
-        disarm(plan.is_armed() ? "toggle" : QString());
+        disarm(!plan.is_armed() ? QString() : request["otherInterface"].toBool() ? "otherInterface" : "toggle");
     else if (request["retry"].toBool() && plan.is_armed()) {
         if (!request["password"].toString().isEmpty()) // typed for the switches that refused the first
             password = request["password"].toString();
@@ -94,9 +94,13 @@ void ORB_SightCommissioning::arm(const QJsonObject& request)
 void ORB_SightCommissioning::disarm(const QString& why)
 {
     busy_retry.stop();
+    if (setting_up) // the switches of this set-up not asked yet are left as they are
+        parts.plan_run->stop();
     due.clear();
     const bool was_armed = plan.is_armed();
     tell(why); // with the last states, for the page to keep showing
+    for (const QJsonValue& s : plan.states()) // the page's marks go too
+        parts.device_tree->show_commission_mark(s["sn"].toString(), QString());
     plan.disarm();
     if (was_armed)
         parts.state_text->setText(tr("Commission on sight ended: %1").arg(counts_text()));
@@ -124,12 +128,16 @@ void ORB_SightCommissioning::set_up_due()
 {
     if (!plan.is_armed() || due.isEmpty())
         return;
+    if (parts.open_project() != project) // opened while the set-up waited
+        return disarm("otherProject");
     if (parts.watch->must_wait()) {
         busy_retry.start();
         return;
     }
     const QList<ORB_SightPlan::Due> now = std::exchange(due, {});
+    setting_up = true;
     parts.plan_run->run(plan_text(now));
+    setting_up = false;
     if (plan.is_armed()) // a toggle or a stop meanwhile ends it
         take_outcomes(now);
 }
@@ -146,17 +154,30 @@ QString ORB_SightCommissioning::plan_text(const QList<ORB_SightPlan::Due>& now) 
             .toJson(QJsonDocument::Compact));
 }
 
+// A plan refuses all its switches for one that cannot be given its address
+// (a host answers there): the others were not tried, and go again without it.
 void ORB_SightCommissioning::take_outcomes(const QList<ORB_SightPlan::Due>& now)
 {
-    const QHash<QString, QJsonObject> outcomes = parts.plan_run->outcomes();
+    const QHash<QString, QJsonObject> outcomes = parts.plan_run->last_run();
+    QList<ORB_SightPlan::Due> not_tried;
     for (const ORB_SightPlan::Due& d : now) {
         const QJsonObject step = outcomes.value(d.planned.sn);
         if (step["state"] == QString("restarting")) {
             plan.settings_taken(d.planned.sn);
             set_up_by.insert(d.planned.sn, parts.plan_run->last_plan());
-        } else
-            plan.failed(d.planned.sn, step["reason"].toString(step.isEmpty() ? "noAnswer" : "planRefused"));
+        } else if (step["reason"] == QString("planRefused")) {
+            not_tried.append(d);
+        } else {
+            plan.failed(d.planned.sn, step["reason"].toString("noAnswer"), step["other"].toString());
+        }
     }
+    if (not_tried.size() < now.size()) { // else nothing would change on a second go
+        due += not_tried;
+        not_tried.clear();
+        busy_retry.start();
+    }
+    for (const ORB_SightPlan::Due& d : not_tried)
+        plan.failed(d.planned.sn, "planRefused");
     tell();
 }
 
@@ -219,6 +240,8 @@ QString ORB_SightCommissioning::reason_text(const QJsonObject& state)
         return tr("the switch refused the activation");
     if (reason == "settingsRefused")
         return tr("the switch refused the settings");
+    if (reason == "inUse" && state.contains("other"))
+        return tr("%1 is in use by %2").arg(state["newIp"].toString(), state["other"].toString());
     if (reason == "inUse")
         return tr("another host answers at its planned address");
     if (reason == "notFound")

@@ -12,7 +12,7 @@
 // journaled as a late step of its plan: "confirmed" or "unconfirmed".
 //
 // The page asks {"on":true,"nic","password","switches":[{"sn","newIp","mask",
-// "gateway","dns"}]}, {"on":false}, {"retry":true[,"password"]} or
+// "gateway","dns"}]}, {"on":false[,"otherInterface":true]}, {"retry":true[,"password"]} or
 // {"ask":true}, and hears
 // {"command":"sightState","armed","nic","counts":{"waiting","settingUp",
 // "done","failed"},"switches":[…][,"ended"][,"refused"]}.
@@ -78,4 +78,5 @@ private:
     QList<ORB_SightPlan::Due> due;
     QHash<QString, QString> set_up_by; // the journal's plan that gave a switch its settings
     QTimer busy_retry;
+    bool setting_up = false; // a set-up's plan runs
 };

@@ -78,9 +78,14 @@ const AddressPlan = (() => {
 
   // What answers may be one of the plan's own switches: one that keeps its
   // address, or two that swap.
+  // A MAC's hex digits in upper case, however the switch writes it.
+  function hardwareKey(mac) {
+    return String(mac).replace(/[^0-9a-f]/gi, "").toUpperCase();
+  }
+
   function wireProblem(entry, plannedMacs) {
     const found = wire.results.get(entry.newIp);
-    if (!found || found.state !== "inUse" || (found.mac && plannedMacs.has(found.mac))) return null;
+    if (!found || found.state !== "inUse" || (found.mac && plannedMacs.has(hardwareKey(found.mac)))) return null;
     return found.mac ? ["inUse", { ip: entry.newIp, mac: found.mac }] : ["inUseUnknown", { ip: entry.newIp }];
   }
 
@@ -113,7 +118,7 @@ const AddressPlan = (() => {
     for (const e of entries) {
       planned.serials.set(e.sn, (planned.serials.get(e.sn) || 0) + 1);
       planned.addresses.set(e.newIp, (planned.addresses.get(e.newIp) || 0) + 1);
-      if (e.device && e.device.mac) planned.macs.add(String(e.device.mac).toUpperCase());
+      if (e.device && e.device.mac) planned.macs.add(hardwareKey(e.device.mac));
     }
     const read = { ip: cachedReader(toInt), mask: cachedReader(maskInt) };
     for (const e of entries) e.problem = problemOf(e, planned, read);
@@ -188,10 +193,10 @@ const AddressPlan = (() => {
     return I18n.t("planState_" + step.state, { reason });
   }
 
-  // What commission on sight made of a switch, {state, reason, at}.
+  // What commission on sight made of a switch, {state, newIp[, reason][, at][, other]}.
   function sightText(sight) {
     if (sight.state !== "failed") return I18n.t("sightState_" + sight.state);
-    return stepText({ state: "failed", reason: sight.reason, at: sight.at, other: sight.at, newIp: sight.newIp });
+    return stepText({ state: "failed", reason: sight.reason, at: sight.at, other: sight.other, newIp: sight.newIp });
   }
 
   function resultText(entry) {
@@ -373,5 +378,5 @@ const AddressPlan = (() => {
     I18n.onChange(render);
   }
 
-  return { init, open, stepText, addSwitch, showSight, rows };
+  return { init, open, stepText, sightText, addSwitch, showSight, rows };
 })();

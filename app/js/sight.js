@@ -28,13 +28,6 @@ const Sight = (() => {
     $("sight-refused").textContent = I18n.t("sightRefused_" + message.refused, { n: message.count });
   }
 
-  function stateText(state) {
-    return state.state === "failed"
-      ? AddressPlan.stepText({ state: "failed", reason: state.reason, at: state.at, other: state.at,
-                               newIp: state.newIp })
-      : I18n.t("sightState_" + state.state);
-  }
-
   function onState(message) {
     if (message.refused) return showRefusal(message);
     const wasArmed = armed;
@@ -59,7 +52,7 @@ const Sight = (() => {
   }
 
   function showMarks() {
-    Discovery.setSightMarks(new Map(armed ? lastStates.map((s) => [s.sn, { state: s.state, text: stateText(s) }]) : []));
+    Discovery.setSightMarks(new Map(armed ? lastStates.map((s) => [s.sn, { state: s.state, text: AddressPlan.sightText(s) }]) : []));
   }
 
   function init() {
@@ -68,7 +61,9 @@ const Sight = (() => {
       Bridge.commissionOnSight({ retry: true, password: $("sight-password").value }));
     $("sight-stop").addEventListener("click", () => Bridge.commissionOnSight({ on: false }));
     // Another interface ends it, as the program's watch does.
-    $("nic-select").addEventListener("change", () => { if (armed) Bridge.commissionOnSight({ on: false }); });
+    $("nic-select").addEventListener("change", () => {
+      if (armed) Bridge.commissionOnSight({ on: false, otherInterface: true });
+    });
     Bridge.on("deviceMessage", (message) => {
       if (message.command === "sightState") onState(message);
       else if (message.command === "watchState") $("plan-sight").disabled = !message.on;

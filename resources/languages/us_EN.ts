@@ -915,6 +915,10 @@
         <source>%1 waiting, %2 setting up, %3 done, %4 failed</source>
         <translation>%1 waiting, %2 setting up, %3 done, %4 failed</translation>
     </message>
+    <message>
+        <source>%1 is in use by %2</source>
+        <translation>%1 is in use by %2</translation>
+    </message>
 </context>
 <context>
     <name>ORB_SiteReport</name>

@@ -906,6 +906,10 @@
         <source>%1 waiting, %2 setting up, %3 done, %4 failed</source>
         <translation>等待 %1 台，配置中 %2 台，完成 %3 台，失败 %4 台</translation>
     </message>
+    <message>
+        <source>%1 is in use by %2</source>
+        <translation>%1 已被 %2 使用</translation>
+    </message>
 </context>
 <context>
     <name>ORB_SiteReport</name>

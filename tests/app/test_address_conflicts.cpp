@@ -1,6 +1,7 @@
 // A plan's preview checks its addresses on the wire: on a bridge with two
 // other hosts (a camera that answers pings, a printer that answers only
-// address resolution), in the page of the real window.
+// address resolution), in the page of the real window. So does commission
+// on sight.
 
 #include "tests/support/second_hosts.h"
 #include "tools/drive/window_fixture.h"
@@ -140,6 +141,26 @@ private slots:
         QVERIFY(page->wait_for("document.getElementById('plan-summary').textContent.startsWith('4 of 4')", 30000));
         QCOMPARE(page->run("Discovery.devices().map((d) => d.ip).sort()").toStringList(),
                  (QStringList{"10.1.0.44", "10.1.0.45", "10.1.0.46", "10.1.0.47"}));
+    }
+
+    // A host at one switch's planned address fails that switch alone, with
+    // what answered; the other one of the round is set up all the same.
+    void onSightOnlyTheSwitchOfATakenAddressFails()
+    {
+        const int sw1_changes = lan->sim->requests_with({"netcfg", "SW1"});
+        page->type("watch-interval", "5", "change");
+        page->click("#watch-button");
+        QVERIFY(page->wait_for("Discovery.watching()"));
+        page->run("Bridge.commissionOnSight({on: true, nic: 'orbtbr', password: 'admin123', switches: ["
+                  "{sn: 'SW1', newIp: '10.1.0.41', mask: '255.255.255.0', gateway: '10.1.0.1', dns: '10.1.0.1'},"
+                  "{sn: 'SW2', newIp: '10.1.0.50', mask: '255.255.255.0', gateway: '10.1.0.1', dns: '10.1.0.1'}]})");
+        QVERIFY(page->wait_for("document.getElementById('sight-status').textContent === 'Commission on sight on "
+                               "orbtbr: 0 waiting, 0 setting up, 1 done, 1 failed.'",
+                               40000));
+        QCOMPARE(page->text("#device-table tr[data-sn='SW1'] .badge[class*='sight-']"),
+                 "failed: " + CAMERA + " is in use by " + hosts->mac(CAMERA));
+        QCOMPARE(lan->sim->requests_with({"netcfg", "SW1"}), sw1_changes);
+        QCOMPARE(page->run("Discovery.devices().find((d) => d.sn === 'SW2').ip").toString(), QString("10.1.0.50"));
     }
 };
 

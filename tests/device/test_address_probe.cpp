@@ -115,6 +115,16 @@ private slots:
                          "(net.ipv4.ping_group_range)."));
     }
 
+    // The PC at 10.1.0.1/24 reaches a plan's subnet only where its own covers it.
+    void theSubnetsThePcReaches()
+    {
+        const QJsonArray subnets{QJsonObject{{"ip", "10.1.0.7"}, {"mask", "255.255.255.0"}},
+                                 QJsonObject{{"ip", "10.1.0.200"}, {"mask", "255.255.255.128"}},
+                                 QJsonObject{{"ip", "10.1.0.7"}, {"mask", "255.255.0.0"}},
+                                 QJsonObject{{"ip", "10.2.0.7"}, {"mask", "255.255.255.0"}}};
+        QCOMPARE(ORB_AddressCheck::unheld_subnets(BRIDGE, subnets), (QStringList{"10.1.0.0/16", "10.2.0.0/24"}));
+    }
+
     // A change asked within the minute after a check takes its findings;
     // one that the probe could not make is asked again.
     void findingsLastAMinute()
@@ -135,14 +145,14 @@ private slots:
 
     // The plan's own check: an address another host answers at is refused
     // with that host's hardware address, and no switch is changed; a switch
-    // that answers at its own address keeps it.
+    // that answers at its own address keeps it, however it writes its MAC.
     void aPlanIsRefusedWhereAnotherHostAnswers()
     {
         QTemporaryDir dir;
         const QJsonArray fleet{QJsonObject{{"sn", "S1"}, {"ip", "10.1.0.11"}, {"password", "admin123"}, {"active", true}},
                                QJsonObject{{"sn", "S2"}, {"ip", "10.1.0.12"}, {"password", "admin123"}, {"active", true}},
                                QJsonObject{{"sn", "KEEPS"}, {"ip", "10.1.0.13"}, {"password", "admin123"},
-                                           {"active", true}, {"mac", hosts->mac(PINGS)}}};
+                                           {"active", true}, {"mac", hosts->mac(PINGS).toLower().replace(':', '-')}}};
         SwitchSimulator sim({"--fleet", SwitchSimulator::write_fleet(dir, fleet, 300), "--interface", BRIDGE});
         QVERIFY(sim.is_ready());
         qputenv("ORB_PLAN_RESTART_WAIT_MS", "1000");
