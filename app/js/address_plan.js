@@ -58,8 +58,9 @@ const AddressPlan = (() => {
   }
 
   // planned: how often each new address and each serial number occur in the plan.
+  // A switch not listed yet has its settings and its address checked too:
+  // commission on sight gives them when watch finds it.
   function problemOf(entry, planned, read) {
-    if (!entry.device) return ["notListed"];
     if (planned.serials.get(entry.sn) > 1) return ["twice"];
     const ip = entry.ipInt ?? toInt(entry.newIp), mask = read.mask(entry.mask), gateway = read.ip(entry.gateway);
     if (ip === null) return ["badAddress"];
@@ -73,7 +74,7 @@ const AddressPlan = (() => {
     if (planned.addresses.get(entry.newIp) > 1 && !sharedBefore.has(entry.newIp)) return ["duplicate"];
     const other = (listedAt.get(entry.newIp) || []).find((sn) => sn !== entry.sn);
     if (other) return ["collides", { sn: other }];
-    return wireProblem(entry, planned.macs);
+    return wireProblem(entry, planned.macs) || (entry.device ? null : ["notListed"]);
   }
 
   // What answers may be one of the plan's own switches: one that keeps its
@@ -130,7 +131,7 @@ const AddressPlan = (() => {
     if ($("plan-dialog").hidden || running) return;
     const nic = $("nic-select").value;
     if (nic !== wire.nic) wire = { nic, results: new Map(), unavailable: "", detail: "", unheld: [] };
-    const sound = entries.filter((e) => !e.problem || e.problem[0] === "inUse" || e.problem[0] === "inUseUnknown");
+    const sound = entries.filter((e) => !e.problem || ["inUse", "inUseUnknown", "notListed"].includes(e.problem[0]));
     const addresses = new Set(), subnets = new Map();
     for (const e of sound) {
       addresses.add(e.newIp);
@@ -232,11 +233,13 @@ const AddressPlan = (() => {
   // Everything around the rows: the summary, the buttons and the fields.
   function renderSummary() {
     const refused = entries.filter((e) => e.problem).length;
+    const unlisted = entries.filter((e) => e.problem && e.problem[0] === "notListed").length;
     const progress = $("plan-progress");
     $("plan-summary").textContent = running ? I18n.t("planRunning", { done: progress.value, n: progress.max })
       : entries.length === 0 ? I18n.t("planEmpty")
-      : refused > 0 ? I18n.t("planRefused", { n: refused }) : I18n.t("planReady", { n: entries.length });
-    $("plan-summary").className = refused > 0 || entries.length === 0 ? "notice error" : "notice info";
+      : refused > unlisted ? I18n.t("planRefused", { n: refused - unlisted })
+      : unlisted > 0 ? I18n.t("planUnlisted", { n: unlisted }) : I18n.t("planReady", { n: entries.length });
+    $("plan-summary").className = refused > unlisted || entries.length === 0 ? "notice error" : "notice info";
     $("plan-apply").disabled = running || Bridge.busy() || entries.length === 0 || refused > 0;
     $("plan-retry").hidden = running || !entries.some((e) => e.state === "failed" || e.state === "unconfirmed");
     for (const id of ["plan-first", "plan-mask", "plan-gateway", "plan-dns"]) $(id).disabled = running;
