@@ -127,10 +127,14 @@ class TestCommissionOnSight : public QObject
         QVERIFY(page->wait_for("!document.getElementById('plan-dialog').hidden"));
         page->type("plan-gateway", "192.168.1.1");
         page->type("plan-password", "admin123");
-        for (int i = 1; i <= 12; ++i) {
-            page->type("plan-add-sn", planned(i));
-            page->type("plan-add-ip", planned_ip(i));
+        // P12 first takes P11's address, and is refused for it though not seen yet.
+        for (int i = 1; i <= 13; ++i) {
+            page->type("plan-add-sn", planned(std::min(i, 12)));
+            page->type("plan-add-ip", planned_ip(i == 12 ? 11 : std::min(i, 12)));
             page->click("#plan-add");
+            if (i == 12)
+                QCOMPARE(page->text("#plan-preview tr[data-sn='P12'] td:last-child"),
+                         QString("given to more than one switch"));
         }
     }
 
