@@ -130,15 +130,21 @@ bool ORB_AddressProbe::send_echoes(const QHash<quint32, quint32>& source_of)
         });
         sockets.insert(it.key(), ping);
     }
-    for (auto it = source_of.begin(); it != source_of.end(); ++it)
-        sockets.value(it.value())->send(QHostAddress(it.key()));
+    echoed.clear();
+    echo(source_of);
     return true;
+}
+
+void ORB_AddressProbe::echo(const QHash<quint32, quint32>& source_of)
+{
+    for (auto it = source_of.begin(); it != source_of.end(); ++it)
+        if (sockets.value(it.value())->send(QHostAddress(it.key())))
+            echoed.insert(it.key());
 }
 
 void ORB_AddressProbe::echo_again()
 {
-    for (auto it = pending.begin(); it != pending.end(); ++it)
-        sockets.value(it.value())->send(QHostAddress(it.key()));
+    echo(pending);
 }
 
 void ORB_AddressProbe::look_in_table()
@@ -160,7 +166,7 @@ void ORB_AddressProbe::end_wait()
 {
     const QDateTime now = QDateTime::currentDateTime();
     for (auto it = pending.begin(); it != pending.end(); ++it)
-        done.insert(it.key(), {State::Silent, QString(), now});
+        done.insert(it.key(), {echoed.contains(it.key()) ? State::Silent : State::NotChecked, QString(), now});
     pending.clear();
     finish_if_done();
 }

@@ -9,6 +9,7 @@
 
 #include <QDateTime>
 #include <QHash>
+#include <QSet>
 #include <QNetworkAddressEntry>
 #include <QObject>
 #include <QString>
@@ -61,6 +62,7 @@ private:
     // Sends to each address from the PC's address in its subnet; false when
     // no ping socket could be had.
     bool send_echoes(const QHash<quint32, quint32>& source_of);
+    void echo(const QHash<quint32, quint32>& source_of); // address → source, as pending
     void echo_again();
     void look_in_table();
     void answered(quint32 address, const QString& mac);
@@ -70,6 +72,7 @@ private:
 
     QString interface_name;
     QHash<quint32, quint32> pending; // address → the PC's address in its subnet
+    QSet<quint32> echoed;            // addresses an echo left for: silence from others says nothing
     QHash<quint32, Result> done;
     QHash<quint32, ORB_PingSockets*> sockets; // by the PC's address they send from
     QTimer table_poll, second_echo, wait;
