@@ -8,7 +8,7 @@
 // Run inside the isolated network: tools/isolated-lan.sh build/release/bench/bench_address_probe
 
 #include "device/address_probe.h"
-#include "tests/support/second_hosts.h"
+#include "tools/drive/second_hosts.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

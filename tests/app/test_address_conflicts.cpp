@@ -3,7 +3,7 @@
 // address resolution), in the page of the real window. So does commission
 // on sight.
 
-#include "tests/support/second_hosts.h"
+#include "tools/drive/second_hosts.h"
 #include "tools/drive/window_fixture.h"
 
 #include <QApplication>

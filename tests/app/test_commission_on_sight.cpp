@@ -5,7 +5,7 @@
 // password, fails, and takes the password typed for the retry; a dialog
 // holds set-up back, a stop ends it; another interface ends it.
 
-#include "tests/support/second_hosts.h"
+#include "tools/drive/second_hosts.h"
 #include "tools/drive/window_fixture.h"
 #include "device/address_plan_run.h"
 #include "ui/search_watch.h"

@@ -7,7 +7,7 @@
 #include "device/address_plan_run.h"
 #include "device/neighbour_table.h"
 #include "device/orb_conn2device.h"
-#include "tests/support/second_hosts.h"
+#include "tools/drive/second_hosts.h"
 #include "tools/drive/switch_simulator.h"
 
 #include <QElapsedTimer>

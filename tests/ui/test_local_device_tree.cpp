@@ -6,7 +6,7 @@
 
 #include "device/orb_conn2device.h"
 #include "projects/orb_loader.h"
-#include "tests/support/second_hosts.h"
+#include "tools/drive/second_hosts.h"
 #include "tests/support/test_files.h"
 #include "tests/support/tree_bench.h"
 #include "tools/drive/dialog_watcher.h"

@@ -9,7 +9,7 @@ SecondHosts::SecondHosts(const QString& bridge, const QString& pc_address, const
 {
     QProcess script;
     script.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    script.start(QString(ORB_SOURCE_DIR) + "/tests/support/second_hosts.sh", QStringList{bridge, pc_address} + hosts);
+    script.start(QString(SECOND_HOSTS_SCRIPT), QStringList{bridge, pc_address} + hosts);
     if (!script.waitForFinished(20000) || script.exitCode() != 0)
         return;
     for (const QString& line : QString::fromUtf8(script.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {

@@ -1,5 +1,5 @@
 #pragma once
-// Other hosts on the test's LAN (tests/support/second_hosts.sh): a bridge
+// Other hosts on the test's LAN (tools/drive/second_hosts.sh): a bridge
 // holding the PC's address, and hosts in namespaces of their own that answer
 // pings, or only address resolution. Ended with the object. Also sets
 // whether this namespace grants unprivileged ping sockets.
