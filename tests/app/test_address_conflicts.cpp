@@ -6,7 +6,6 @@
 #include "tools/drive/second_hosts.h"
 #include "tools/drive/window_fixture.h"
 
-#include <QApplication>
 #include <QJsonArray>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -164,12 +163,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    TestAddressConflicts test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestAddressConflicts)
 
 #include "test_address_conflicts.moc"

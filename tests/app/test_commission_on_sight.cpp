@@ -86,16 +86,12 @@ class TestCommissionOnSight : public QObject
         return false;
     }
 
-    // The serial numbers of the simulator's requests of a kind ("netcfg",
-    // "Security verification"), in order; a search has none.
+    // The serial numbers of the simulator's requests of a command, in order.
     QStringList asked(const QString& command)
     {
         QStringList serials;
-        for (const QJsonObject& request : lan->sim->requests()) {
-            const QJsonObject data = QJsonDocument::fromJson(request["text"].toString().toUtf8())["data"].toObject();
-            if (data["callcmd"] == command)
-                serials.append(data["sn"].toString());
-        }
+        for (const QJsonObject& data : lan->sim->asked(command))
+            serials.append(data["sn"].toString());
         return serials;
     }
 
@@ -265,12 +261,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    TestCommissionOnSight test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestCommissionOnSight)
 
 #include "test_commission_on_sight.moc"

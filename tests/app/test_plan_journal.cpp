@@ -8,6 +8,7 @@
 #include "device/change_journal.h"
 #include "device/journal_plans.h"
 #include "device/orb_conn2device.h"
+#include "tests/support/plan_text.h"
 #include "tools/drive/window_fixture.h"
 
 #include <QApplication>
@@ -55,13 +56,12 @@ QString fleet_file(const QTemporaryDir& dir)
     return SwitchSimulator::write_fleet(dir, fleet, 300);
 }
 
-QString plan_text()
+QString twenty_switch_plan()
 {
     QJsonArray steps;
     for (int i = 1; i <= 20; ++i)
-        steps.append(QJsonObject{{"sn", sn_of(i)}, {"ip", old_ip(i)}, {"newIp", new_ip(i)}, {"mask", "255.255.255.0"},
-                                 {"gateway", "192.168.6.1"}, {"dns", "192.168.6.1"}, {"active", true}});
-    return QJsonDocument(QJsonObject{{"nic", "lo"}, {"password", "admin123"}, {"switches", steps}}).toJson();
+        steps.append(plan_step(sn_of(i), old_ip(i), new_ip(i)));
+    return plan_text(steps, "admin123");
 }
 
 // The killed process: the program's link, journal and plan, in the folder
@@ -74,7 +74,7 @@ int plan_until_killed(int argc, char** argv)
     link.set_journal(&journal);
     ORB_AddressPlanRun run(&link, [] { return QHash<QString, QString>(); }, &journal, nullptr);
     link.search_device(true, "lo");
-    run.run(plan_text());
+    run.run(twenty_switch_plan());
     return app.exec(); // killed before
 }
 

@@ -8,6 +8,7 @@
 #include "codec/csv_table.h"
 #include "device/address_plan_run.h"
 #include "device/orb_conn2device.h"
+#include "tests/support/plan_text.h"
 #include "tests/support/scratch_filesystem.h"
 #include "tests/support/test_files.h"
 #include "tools/drive/dialog_watcher.h"
@@ -79,17 +80,6 @@ class TestSiteCommissioning : public QObject
 
     ORB_CONN2DEVICE* device_link() { return lan->window->findChild<ORB_CONN2DEVICE*>(); }
 
-    // A plan as the page sends it: {sn, ip, newIp} with the site's mask and gateway.
-    static QString plan_text(const QList<QStringList>& switches, const QString& password = "admin123")
-    {
-        QJsonArray list;
-        for (const QStringList& s : switches)
-            list.append(QJsonObject{{"sn", s[0]}, {"ip", s[1]}, {"newIp", s[2]}, {"mask", "255.255.255.0"},
-                                    {"gateway", "192.168.1.1"}, {"dns", "192.168.1.1"}, {"active", true}});
-        return QString::fromUtf8(
-            QJsonDocument(QJsonObject{{"nic", "lo"}, {"password", password}, {"switches", list}}).toJson());
-    }
-
     // The planStep messages of a spy on the page's device channel, by serial number.
     static QHash<QString, QJsonObject> plan_steps(const QSignalSpy& told)
     {
@@ -117,12 +107,8 @@ class TestSiteCommissioning : public QObject
     QStringList address_changes()
     {
         QStringList changes;
-        for (const QJsonObject& request : lan->sim->requests()) {
-            const QJsonObject data =
-                QJsonDocument::fromJson(request["text"].toString().toUtf8()).object()["data"].toObject();
-            if (data["callcmd"] == QString("netcfg"))
-                changes.append(data["sn"].toString() + " " + data["calldata"].toObject()["ip"].toString());
-        }
+        for (const QJsonObject& data : lan->sim->asked("netcfg"))
+            changes.append(data["sn"].toString() + " " + data["calldata"].toObject()["ip"].toString());
         return changes;
     }
 
@@ -259,14 +245,17 @@ private slots:
         QCOMPARE(page->text("#plan-summary"), QString("20 switches: check the new addresses, then apply."));
         const int requests_before = lan->sim->requests().size();
         QSignalSpy told(device_link(), &ORB_CONN2DEVICE::qt2html_device_udp);
-        const QString plan = plan_text({{"NEW02", "192.168.1.42", "192.168.1.70"},
-                                        {"NEW03", "192.168.1.43", "192.168.1.70"},
-                                        {"NEW04", "192.168.1.44", "192.168.1.30"},
-                                        {"NEW05", "192.168.1.45", "192.168.1.0"},
-                                        {"NEW06", "192.168.1.46", "192.168.1.255"},
-                                        {"NEW07", "192.168.1.47", "10.9.0.5"},
-                                        {"NEW08", "192.168.1.48", "192.168.1.1"},
-                                        {"NEW09", "192.168.1.49", "192.168.1.79"}});
+        QJsonArray planned;
+        for (const auto& [sn, ip, new_ip] : {std::tuple("NEW02", "192.168.1.42", "192.168.1.70"),
+                                             {"NEW03", "192.168.1.43", "192.168.1.70"},
+                                             {"NEW04", "192.168.1.44", "192.168.1.30"},
+                                             {"NEW05", "192.168.1.45", "192.168.1.0"},
+                                             {"NEW06", "192.168.1.46", "192.168.1.255"},
+                                             {"NEW07", "192.168.1.47", "10.9.0.5"},
+                                             {"NEW08", "192.168.1.48", "192.168.1.1"},
+                                             {"NEW09", "192.168.1.49", "192.168.1.79"}})
+            planned.append(plan_step(sn, ip, new_ip, true, "192.168.1.1"));
+        const QString plan = plan_text(planned, "admin123");
         page->run(QString("Bridge.applyPlan(%1)").arg(plan));
         QTRY_VERIFY_WITH_TIMEOUT(plan_done(told), 15000);
         const QHash<QString, QJsonObject> steps = plan_steps(told);

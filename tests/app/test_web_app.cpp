@@ -4,9 +4,7 @@
 #include "device/orb_conn2device.h"
 #include "tools/drive/window_fixture.h"
 
-#include <QMenu>
 #include <QTemporaryDir>
-#include <QToolButton>
 #include <QTest>
 
 #include <memory>
@@ -60,10 +58,6 @@ private slots:
         QCOMPARE(page->run("document.querySelectorAll('#device-table tbody tr').length").toInt(), 2);
         QCOMPARE(page->text("#device-count"), QString("2 of 7 switches"));
         page->type("filter-input", "");
-        page->click("#device-table th[data-key='sn']");
-        QCOMPARE(page->text("#device-table tbody tr td:nth-child(3)"), QString("ORB24080001"));
-        page->click("#device-table th[data-key='sn']");
-        QCOMPARE(page->text("#device-table tbody tr td:nth-child(3)"), QString("ORB90000007"));
     }
 
     void switchViewPortsAndTimeout()
@@ -81,16 +75,6 @@ private slots:
         open_switch("10.9.9.9", "GHOST");
         QVERIFY(page->wait_for("document.querySelector('#sysinfo-panel .progress.failed')", 10000));
         QCOMPARE(page->text("#sysinfo-panel .progress"), QString("The switch did not answer in time."));
-    }
-
-    void chinese()
-    {
-        search();
-        // The window's language menu re-translates the window and tells the page.
-        lan->window->findChild<QToolButton*>("language_button")->menu()->actions()[0]->trigger();
-        QVERIFY(page->wait_for("document.documentElement.lang === 'zh-CN'"));
-        page->click(".tab[data-view='discovery']");
-        QCOMPARE(page->text("#device-count"), QString::fromUtf8("共 7 台交换机"));
     }
 
     // A switch that answers with markup is listed as it typed it.

@@ -5,6 +5,7 @@
 
 #include "device/address_plan_run.h"
 #include "device/orb_conn2device.h"
+#include "tests/support/plan_text.h"
 #include "tools/drive/switch_simulator.h"
 
 #include <QJsonArray>
@@ -23,19 +24,6 @@ QJsonObject sw(const QString& sn, const QString& ip, const QVariantMap& extra = 
     QVariantMap s{{"sn", sn}, {"ip", ip}, {"password", "admin123"}, {"model", "GS2408P"}, {"active", true}};
     s.insert(extra);
     return QJsonObject::fromVariantMap(s);
-}
-
-// A plan entry as the page sends it: the switch now at ip is to take new_ip.
-QJsonObject step(const QString& sn, const QString& ip, const QString& new_ip, bool active = true)
-{
-    return {{"sn", sn},           {"ip", ip},    {"newIp", new_ip}, {"mask", "255.255.255.0"},
-            {"gateway", "10.7.0.1"}, {"dns", "10.7.0.1"}, {"active", active}};
-}
-
-QString plan(const QString& password, const QJsonArray& steps)
-{
-    return QString::fromUtf8(
-        QJsonDocument(QJsonObject{{"nic", "lo"}, {"password", password}, {"switches", steps}}).toJson());
 }
 
 } // namespace
@@ -115,9 +103,9 @@ private slots:
     void withoutATypedPassword()
     {
         QVERIFY(sim->tell("mute GONE"));
-        run->run(plan("", {step("NEW1", "10.7.0.21", "10.7.0.121", false), step("NOPW", "10.7.0.22", "10.7.0.122"),
-                           step("GONE", "10.7.0.23", "10.7.0.123"), step("KEEP", "10.7.0.24", "10.7.0.124"),
-                           step("LOCKED", "10.7.0.25", "10.7.0.125")}));
+        run->run(plan_text({plan_step("NEW1", "10.7.0.21", "10.7.0.121", false), plan_step("NOPW", "10.7.0.22", "10.7.0.122"),
+                           plan_step("GONE", "10.7.0.23", "10.7.0.123"), plan_step("KEEP", "10.7.0.24", "10.7.0.124"),
+                           plan_step("LOCKED", "10.7.0.25", "10.7.0.125")}, ""));
         QVERIFY(sim->tell("unmute GONE"));
         QCOMPARE(outcome("NEW1"), QString("failed needsPassword"));
         QCOMPARE(outcome("NOPW"), QString("failed noPassword"));
@@ -136,7 +124,7 @@ private slots:
     // request that is under way when it comes.
     void withATypedPassword()
     {
-        const QString second = plan("admin123", {step("PAGE", "10.7.0.30", "10.7.0.130")});
+        const QString second = plan_text({plan_step("PAGE", "10.7.0.30", "10.7.0.130")}, "admin123");
         bool second_sent = false;
         const auto reactions = connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this, [&](const QJsonObject& m) {
             if (m["state"] == QString("restarting") && m["sn"] == QString("LOST"))
@@ -151,8 +139,8 @@ private slots:
         QVERIFY(sim->tell("hold PAGE"));
         QSignalSpy answers(link, &ORB_CONN2DEVICE::qt2html_udp);
         const QString first =
-            plan("admin123", {step("ACT", "10.7.0.26", "10.7.0.126", false), step("WRONG", "10.7.0.29", "10.7.0.129"),
-                              step("LOST", "10.7.0.27", "10.7.0.127"), step("STAYS", "10.7.0.28", "10.7.0.128")});
+            plan_text({plan_step("ACT", "10.7.0.26", "10.7.0.126", false), plan_step("WRONG", "10.7.0.29", "10.7.0.129"),
+                              plan_step("LOST", "10.7.0.27", "10.7.0.127"), plan_step("STAYS", "10.7.0.28", "10.7.0.128")}, "admin123");
         QTimer::singleShot(0, this, [&] {
             run->run(first); // the page's request waits: the plan follows it
             QVERIFY(told.isEmpty());
@@ -181,8 +169,8 @@ private slots:
     void aPlanTheProgramRefuses()
     {
         const int requests_before = sim->requests().size();
-        run->run(plan("admin123", {step("", "10.7.0.24", "10.7.0.150"), step("KEEP", "10.7.0.124", "10.7.0.151"),
-                                   step("PAGE", "10.7.0.30", "10.7.0.152"), step("ACT", "10.7.0.26", "10.7.0.152")}));
+        run->run(plan_text({plan_step("", "10.7.0.24", "10.7.0.150"), plan_step("KEEP", "10.7.0.124", "10.7.0.151"),
+                                   plan_step("PAGE", "10.7.0.30", "10.7.0.152"), plan_step("ACT", "10.7.0.26", "10.7.0.152")}, "admin123"));
         QCOMPARE(outcome(""), QString("failed invalidPlan"));
         QCOMPARE(outcome("KEEP"), QString("failed planRefused"));
         QCOMPARE(outcome("PAGE"), QString("failed duplicate"));

@@ -7,6 +7,7 @@
 #include "device/address_plan_run.h"
 #include "device/neighbour_table.h"
 #include "device/orb_conn2device.h"
+#include "tests/support/plan_text.h"
 #include "tools/drive/second_hosts.h"
 #include "tools/drive/switch_simulator.h"
 
@@ -24,16 +25,6 @@ namespace {
 
 const QString BRIDGE = "orbtbr";
 const QString PINGS = "10.1.0.41", ARP_ONLY = "10.1.0.42";
-
-QString plan(const QList<QStringList>& moves)
-{
-    QJsonArray steps;
-    for (const QStringList& move : moves)
-        steps.append(QJsonObject{{"sn", move[0]}, {"ip", move[1]}, {"newIp", move[2]}, {"mask", "255.255.255.0"},
-                                 {"gateway", "10.1.0.1"}, {"dns", "10.1.0.1"}, {"active", true}});
-    return QString::fromUtf8(
-        QJsonDocument(QJsonObject{{"nic", BRIDGE}, {"password", "admin123"}, {"switches", steps}}).toJson());
-}
 
 } // namespace
 
@@ -169,13 +160,15 @@ private slots:
         link.search_device(true, BRIDGE);
         QCOMPARE(link.last_search().size(), 3);
 
-        run.run(plan({{"S1", "10.1.0.11", ARP_ONLY}, {"S2", "10.1.0.12", "10.1.0.45"}}));
+        run.run(plan_text({plan_step("S1", "10.1.0.11", ARP_ONLY), plan_step("S2", "10.1.0.12", "10.1.0.45")}, "admin123",
+                          {}, BRIDGE));
         QCOMPARE(outcome.value("S1"), "failed inUse " + hosts->mac(ARP_ONLY));
         QCOMPARE(outcome.value("S2"), QString("failed planRefused "));
         QCOMPARE(sim.requests_with({"netcfg"}), 0);
 
         outcome.clear();
-        run.run(plan({{"S1", "10.1.0.11", "10.1.0.46"}, {"KEEPS", "10.1.0.13", PINGS}}));
+        run.run(plan_text({plan_step("S1", "10.1.0.11", "10.1.0.46"), plan_step("KEEPS", "10.1.0.13", PINGS)}, "admin123",
+                          {}, BRIDGE));
         QCOMPARE(outcome.value("S1"), QString("confirmed  "));
         QCOMPARE(outcome.value("KEEPS"), QString("confirmed  "));
         qunsetenv("ORB_PLAN_RESTART_WAIT_MS");

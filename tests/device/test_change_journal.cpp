@@ -5,6 +5,7 @@
 #include "device/change_journal.h"
 #include "device/journal_plans.h"
 #include "device/orb_conn2device.h"
+#include "tests/support/plan_text.h"
 #include "tests/support/scratch_filesystem.h"
 #include "tools/drive/switch_simulator.h"
 
@@ -26,21 +27,6 @@ QJsonObject sw(const QString& sn, const QString& ip, bool active = true)
 {
     return {{"sn", sn}, {"ip", ip}, {"password", active ? "Typed-pass2" : ""}, {"model", "GS2408P"},
             {"active", active}};
-}
-
-QJsonObject step(const QString& sn, const QString& ip, const QString& new_ip, bool active = true)
-{
-    const QString gateway = new_ip.section('.', 0, 2) + ".1";
-    return {{"sn", sn},         {"ip", ip},    {"newIp", new_ip}, {"mask", "255.255.255.0"},
-            {"gateway", gateway}, {"dns", gateway}, {"active", active}};
-}
-
-QString plan_text(const QJsonArray& steps, const QJsonObject& extra = {})
-{
-    QJsonObject plan{{"nic", "lo"}, {"password", "Typed-pass2"}, {"switches", steps}};
-    for (auto it = extra.begin(); it != extra.end(); ++it)
-        plan.insert(it.key(), it.value());
-    return QString::fromUtf8(QJsonDocument(plan).toJson());
 }
 
 QByteArray read_all(const QString& path)
@@ -200,18 +186,18 @@ private slots:
         for (const QJsonValue& s : fleet) {
             const QString sn = s["sn"].toString(), old_ip = s["ip"].toString();
             const QString new_ip = "10.8.1." + QString::number(20 + sn.mid(1).toInt());
-            steps.append(step(sn, old_ip, new_ip, s["active"].toBool()));
-            back.append(step(sn, new_ip, old_ip));
-            again.append(step(sn, old_ip, new_ip));
+            steps.append(plan_step(sn, old_ip, new_ip, s["active"].toBool()));
+            back.append(plan_step(sn, new_ip, old_ip));
+            again.append(plan_step(sn, old_ip, new_ip));
         }
-        run.run(plan_text(steps));
+        run.run(plan_text(steps, "Typed-pass2"));
         QCOMPARE(run.outcome_text(), QString("Address plan done: 10 of 10 switches answer at their new addresses."));
         link.html2qt_udp(R"({"callcmd":"Security verification","sn":"S03","password":"Page-pass4","command":"login"})",
                          "");
 
         QVector<ORB_JournalPlan> plans = ORB_JournalPlans::read(journal.read().entries);
         QCOMPARE(plans.size(), 1);
-        run.run(plan_text(back, {{"undoes", plans[0].id}}));
+        run.run(plan_text(back, "Typed-pass2", {{"undoes", plans[0].id}}));
         QCOMPARE(run.outcome_text(), QString("Address plan done: 10 of 10 switches answer at their new addresses."));
         for (const QJsonValue& s : fleet)
             QCOMPARE(run.outcomes().value(s["sn"].toString())["state"].toString(), QString("confirmed"));
@@ -248,12 +234,12 @@ private slots:
         // An undo gives only what its plan took.
         const int netcfg_before = sim.requests_with({"netcfg"});
         QSignalSpy told(&link, &ORB_CONN2DEVICE::qt2html_device_udp);
-        run.run(plan_text({step("S04", "10.8.0.24", "10.8.0.99")}, {{"undoes", plans[0].id}}));
+        run.run(plan_text({plan_step("S04", "10.8.0.24", "10.8.0.99")}, "Typed-pass2", {{"undoes", plans[0].id}}));
         QCOMPARE(told.first()[0].toJsonObject()["reason"].toString(), QString("notInUndonePlan"));
         QCOMPARE(sim.requests_with({"netcfg"}), netcfg_before);
 
         // The undo is undone in turn: every switch is back at its planned address.
-        run.run(plan_text(again, {{"undoes", plans[1].id}}));
+        run.run(plan_text(again, "Typed-pass2", {{"undoes", plans[1].id}}));
         QCOMPARE(run.outcome_text(), QString("Address plan done: 10 of 10 switches answer at their new addresses."));
     }
 
@@ -280,9 +266,9 @@ private slots:
             if (m["sn"] == "T2" && m["state"] == "working")
                 fill_up(&small, journal.file_for(QString()));
         });
-        QJsonObject wrong_password = step("T1", "10.9.0.21", "10.9.1.21");
-        run.run(plan_text({wrong_password, step("T2", "10.9.0.22", "10.9.1.22"), step("T3", "10.9.0.23", "10.9.1.23")},
-                          {{"password", ""}}));
+        QJsonObject wrong_password = plan_step("T1", "10.9.0.21", "10.9.1.21");
+        run.run(plan_text({wrong_password, plan_step("T2", "10.9.0.22", "10.9.1.22"), plan_step("T3", "10.9.0.23", "10.9.1.23")},
+                          ""));
         QHash<QString, QString> reasons;
         for (const QJsonObject& m : told)
             if (m["command"] == "planStep")

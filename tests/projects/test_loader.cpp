@@ -64,35 +64,6 @@ private slots:
         QCOMPARE(read_file(list_path), device_list("", "10.0.0.9", "m1", "GS2408P", "p9", "A"));
     }
 
-    void failedReadsAndLogLines()
-    {
-        ORB_Loader loader;
-        QVERIFY(loader.reset_device_info(list_path));
-        QVERIFY(loader.load_file(list_path));
-        QVERIFY(CJsonPtr(loader.config_root()));
-        QVERIFY(!loader.load_file(dir.filePath("missing.json")));
-        QVERIFY(!CJsonPtr(loader.config_root()));
-
-        const QString log = dir.filePath("log.txt");
-        QVERIFY(loader.append_text("one\n", log) && loader.append_text("zwei ü\n", log));
-        QCOMPARE(read_file(log), QByteArray("one\nzwei ü\n"));
-    }
-
-    void failedWritesKeepTheOldFile()
-    {
-        ScratchFilesystem small(dir.filePath("small"), 64 * 1024);
-        QVERIFY2(small.is_mounted(), "needs a private mount namespace (tools/isolated-lan.sh)");
-        ORB_Loader loader;
-        const QString list = small.path() + "/device_info.json";
-        QVERIFY(loader.add_device("10.0.0.1", "A", "m", "GS2408P", "p", list));
-        const QByteArray list_before = read_file(list);
-
-        small.fill();
-        QVERIFY(!loader.add_device(QString(100 * 1024, 'y'), "B", "m", "GS2408P", "p", list));
-        QVERIFY(!loader.reset_device_info(list));
-        QCOMPARE(read_file(list), list_before);
-    }
-
     // A file said written is whole: a write cut short (over the 16 KiB
     // buffer) or a flush that fails (under it) leaves the older file as it
     // was, nothing half-written beside it, and the system's reason.

@@ -47,6 +47,17 @@ int SwitchSimulator::requests_with(const QStringList& texts)
     return count;
 }
 
+QList<QJsonObject> SwitchSimulator::asked(const QString& callcmd)
+{
+    QList<QJsonObject> found;
+    for (const QJsonObject& request : requests()) {
+        const QJsonObject data = QJsonDocument::fromJson(request["text"].toString().toUtf8())["data"].toObject();
+        if (data["callcmd"] == callcmd)
+            found.append(data);
+    }
+    return found;
+}
+
 QString SwitchSimulator::write_fleet(const QTemporaryDir& dir, const QJsonArray& switches, int restart_ms,
                                      int search_spread_ms)
 {

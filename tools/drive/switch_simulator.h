@@ -24,6 +24,9 @@ public:
     // How many of them hold every one of these texts, as "sn":"A" and
     // "command":"login".
     int requests_with(const QStringList& texts);
+    // The "data" of each request of a command ("netcfg", "Security
+    // verification"), in order.
+    QList<QJsonObject> asked(const QString& callcmd);
 
     // Sends a command to the control socket this simulator was started with
     // (--control); false, with its answer said, unless it answers "ok".
