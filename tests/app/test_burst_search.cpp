@@ -28,9 +28,6 @@ class TestBurstSearch : public QObject
     QTemporaryDir dir;
     std::unique_ptr<WindowFixture> lan;
     std::unique_ptr<DialogWatcher> watcher;
-    QTreeWidget* tree = nullptr;
-    QLineEdit* status = nullptr;
-    ORB_CONN2DEVICE* link = nullptr;
 
     // The page's Search, until its list is final and the button free again.
     bool search_in_page()
@@ -51,9 +48,6 @@ private slots:
         lan = std::make_unique<WindowFixture>(QStringList{"--count", QString::number(SWITCHES), "--spread-ms", "0"});
         QVERIFY(lan->is_ready());
         watcher = std::make_unique<DialogWatcher>();
-        tree = lan->window->findChild<QTreeWidget*>("local_project_viewer");
-        status = lan->window->findChild<QLineEdit*>("state_text");
-        link = lan->window->findChild<ORB_CONN2DEVICE*>();
         lan->choose_loopback();
         // From the window's first search on, the page's searches fill the tree too.
         lan->window->findChild<QPushButton*>("search_button")->click();
@@ -64,8 +58,6 @@ private slots:
     {
         qunsetenv("ORB_RECEIVE_BUFFER_BYTES");
         qunsetenv("ORB_READER_QUEUE_BYTES");
-        watcher.reset();
-        lan.reset();
     }
 
     void everyAnswerIsListedOrSaidLost()
@@ -76,12 +68,12 @@ private slots:
         for (const QByteArray& queue : {QByteArray(), QByteArray("16384")}) {
             qputenv("ORB_READER_QUEUE_BYTES", queue);
             QVERIFY(search_in_page());
-            const int lost = link->answers_lost();
-            QCOMPARE(tree->topLevelItemCount() + lost, SWITCHES);
+            const int lost = lan->link()->answers_lost();
+            QCOMPARE(lan->tree()->topLevelItemCount() + lost, SWITCHES);
             QCOMPARE(listed_in_page() + lost, SWITCHES);
             const QString said("%1 answers were lost: the PC could not read them in time. Search again.");
             QCOMPARE(notice().contains(said.arg(lost)), lost > 0);
-            QCOMPARE(status->text().contains(said.arg(QLocale().toString(lost))), lost > 0);
+            QCOMPARE(lan->status()->text().contains(said.arg(QLocale().toString(lost))), lost > 0);
             if (!queue.isEmpty())
                 QVERIFY2(lost > 0, "the small queue lost nothing");
         }
@@ -92,7 +84,7 @@ private slots:
         lan->page->click("#export-list-button");
         QVERIFY(lan->page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved')"));
         QVERIFY2(notice().endsWith(
-                     QString("The list is incomplete: the search lost %1 answers.").arg(link->answers_lost())),
+                     QString("The list is incomplete: the search lost %1 answers.").arg(lan->link()->answers_lost())),
                  qPrintable(notice()));
         QVERIFY(QFile::exists(csv));
 
@@ -102,7 +94,7 @@ private slots:
         QVERIFY(lan->page->wait_for(
             QString("document.querySelector('.title-block').textContent.includes('The list is incomplete: the "
                     "search lost %1 answers.')")
-                .arg(link->answers_lost())));
+                .arg(lan->link()->answers_lost())));
         lan->page->click("#report-close");
     }
 };

@@ -17,7 +17,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
 #include <QTreeWidget>
@@ -68,7 +67,6 @@ class TestCommissionOnSight : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir dir;
     std::unique_ptr<WindowFixture> lan;
     PageDriver* page = nullptr;
 
@@ -140,8 +138,7 @@ private slots:
         qputenv("ORB_PLAN_RESTART_WAIT_MS", "1000");
         const QJsonArray fleet{QJsonObject{{"sn", "OTHER"}, {"ip", "192.168.1.5"}, {"password", "admin123"},
                                            {"active", true}}};
-        lan = std::make_unique<WindowFixture>(QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 300),
-                                                          "--control", dir.filePath("control")});
+        lan = std::make_unique<WindowFixture>(fleet, 300);
         QVERIFY(lan->is_ready());
         page = lan->page.get();
         lan->choose_loopback();
@@ -175,8 +172,7 @@ private slots:
         QVERIFY(sight_says("Commission on sight on lo: 6 waiting, 0 setting up, 6 done, 0 failed.", 30000));
         QCOMPARE(mark_of("P03"), QString("done"));
         QCOMPARE(page->run("Discovery.devices().find((d) => d.sn === 'P03').ip").toString(), planned_ip(3));
-        const auto* tree = lan->window->findChild<QTreeWidget*>("local_project_viewer");
-        QCOMPARE(tree->findItems(planned_ip(3), Qt::MatchExactly).value(0)->text(1), QString("done"));
+        QCOMPARE(lan->tree()->findItems(planned_ip(3), Qt::MatchExactly).value(0)->text(1), QString("done"));
 
         // Three rounds after the first, the second group.
         QVERIFY(QTest::qWaitFor([&] { return asked("search").size() >= rounds_before + 3; }, 40000));
@@ -184,7 +180,7 @@ private slots:
             QVERIFY(lan->sim->tell(switch_on(i)));
         QVERIFY(sight_says("Commission on sight on lo: 0 waiting, 0 setting up, 11 done, 1 failed.", 30000));
         QCOMPARE(mark_of("P07"), QString("failed: the password was refused"));
-        QVERIFY(lan->window->findChild<QLineEdit*>("state_text")->text().startsWith("Commission on sight on lo: "));
+        QVERIFY(lan->status()->text().startsWith("Commission on sight on lo: "));
 
         // Tried once an arming: P07 failed when it was set up, the round
         // after that confirmed the others and did not ask it again; the
@@ -196,7 +192,7 @@ private slots:
                            "0 failed).",
                            30000));
         QVERIFY2(story.elapsed() < 90000, qPrintable(QString::number(story.elapsed())));
-        QCOMPARE(tree->findItems(planned_ip(3), Qt::MatchExactly).value(0)->text(1), QString()); // marks gone
+        QCOMPARE(lan->tree()->findItems(planned_ip(3), Qt::MatchExactly).value(0)->text(1), QString()); // marks gone
 
         // Each planned switch changed once, P07 too; the one outside the plan never asked.
         QStringList changed = asked("netcfg");

@@ -43,21 +43,20 @@ class TestLiveSearch : public QObject
     QTemporaryDir dir;
     std::unique_ptr<WindowFixture> lan;
     std::unique_ptr<DialogWatcher> watcher;
-    QTreeWidget* tree = nullptr;
 
     QStringList tree_serials()
     {
         QStringList serials;
-        for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            if (tree->topLevelItem(i)->childCount() == 6)
-                serials.append(tree->topLevelItem(i)->child(1)->text(1));
+        for (int i = 0; i < lan->tree()->topLevelItemCount(); ++i)
+            if (lan->tree()->topLevelItem(i)->childCount() == 6)
+                serials.append(lan->tree()->topLevelItem(i)->child(1)->text(1));
         return serials;
     }
 
     QStringList last_search_serials()
     {
         QStringList serials;
-        for (const QJsonValue& device : lan->window->findChild<ORB_CONN2DEVICE*>()->last_search())
+        for (const QJsonValue& device : lan->link()->last_search())
             serials.append(device["sn"].toString());
         return serials;
     }
@@ -84,16 +83,10 @@ private slots:
     {
         lan = std::make_unique<WindowFixture>(QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet())});
         QVERIFY(lan->is_ready());
-        tree = lan->window->findChild<QTreeWidget*>("local_project_viewer");
         watcher = std::make_unique<DialogWatcher>();
         lan->choose_loopback();
     }
 
-    void cleanupTestCase()
-    {
-        watcher.reset();
-        lan.reset();
-    }
 
     // The tree and the page list the first switches while the late one has
     // not answered; a double-click then opens nothing and says why. The final
@@ -110,8 +103,8 @@ private slots:
                 return false;
             early_tree = tree_serials();
             early_page = page_rows;
-            emit tree->itemDoubleClicked(tree->topLevelItem(0), 0);
-            status_after_click = lan->window->findChild<QLineEdit*>("state_text")->text();
+            emit lan->tree()->itemDoubleClicked(lan->tree()->topLevelItem(0), 0);
+            status_after_click = lan->status()->text();
             return true;
         });
         lan->window->findChild<QPushButton*>("search_button")->click();
@@ -167,12 +160,12 @@ private slots:
         file.write(R"({"ip":["10.0.0.9"],"sn":["S"],"mac":["m"],"model":["GS2408P"],"passwd":[""],"active":["active"]})");
         file.close();
         QMetaObject::invokeMethod(lan->window.get(), "local_project_selected", Q_ARG(QAction*, new QAction("site", this)));
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("site"));
         lan->sim.reset(); // nobody answers from here on
         lan->window->findChild<QPushButton*>("search_button")->click();
-        QCOMPARE(lan->window->findChild<QLineEdit*>("state_text")->text(), QString("No switch answered on lo"));
-        QCOMPARE(tree->topLevelItemCount(), 1);
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
+        QCOMPARE(lan->status()->text(), QString("No switch answered on lo"));
+        QCOMPARE(lan->tree()->topLevelItemCount(), 1);
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("site"));
     }
 };
 

@@ -133,7 +133,7 @@ private slots:
             QTest::mouseClick(view_surface(), Qt::LeftButton, {}, QPoint(box[0].toInt(), box[1].toInt()));
         }
         QTRY_COMPARE_WITH_TIMEOUT(opened_outside, QList<QUrl>({QUrl(web_url("help"))}), 15000);
-        QTRY_VERIFY(lan->window->findChild<QLineEdit*>("state_text")->text().contains("only its own page"));
+        QTRY_VERIFY(lan->status()->text().contains("only its own page"));
         QVERIFY(page_stayed());
         QCOMPARE(web_connections, 0);
         QVERIFY(!switches_heard_the_stranger());
@@ -157,7 +157,7 @@ private slots:
         QDropEvent drop(middle, Qt::CopyAction | Qt::LinkAction, &dragged, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(view_surface(), &drop);
         QVERIFY(!drop.isAccepted());
-        QCOMPARE(lan->window->findChild<QLineEdit*>("state_text")->text(),
+        QCOMPARE(lan->status()->text(),
                  QString("Nothing can be dropped on the page: import an address plan with its button"));
         // The page answers a script after the drop, and the view tried no navigation.
         QVERIFY(page_stayed());

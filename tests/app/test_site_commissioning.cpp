@@ -78,8 +78,6 @@ class TestSiteCommissioning : public QObject
     bool listed = false;
     bool planned = false;
 
-    ORB_CONN2DEVICE* device_link() { return lan->window->findChild<ORB_CONN2DEVICE*>(); }
-
     // The planStep messages of a spy on the page's device channel, by serial number.
     static QHash<QString, QJsonObject> plan_steps(const QSignalSpy& told)
     {
@@ -169,18 +167,12 @@ private slots:
         watcher = std::make_unique<DialogWatcher>();
     }
 
-    void cleanupTestCase()
-    {
-        watcher.reset();
-        lan.reset();
-    }
-
     void switchesSharingAnAddressAreAllListed()
     {
         lan->window->findChild<QComboBox*>("NIC_select_box")->setCurrentText("lo");
-        QSignalSpy status(lan->window->findChild<QLineEdit*>("state_text"), &QLineEdit::textChanged);
+        QSignalSpy status(lan->status(), &QLineEdit::textChanged);
         lan->window->findChild<QPushButton*>("search_button")->click();
-        QCOMPARE(lan->window->findChild<QTreeWidget*>("local_project_viewer")->topLevelItemCount(), 21);
+        QCOMPARE(lan->tree()->topLevelItemCount(), 21);
         QCOMPARE(status.last()[0].toString(), QString("21 switches found; 6 switches share an address: "
                                                       "192.168.1.1 (4), 192.168.1.2 (2)"));
         QVERIFY(status.contains({QString("Searching for switches on lo … 21 answered so far")}));
@@ -244,7 +236,7 @@ private slots:
         page->type("plan-first", "192.168.1.81");
         QCOMPARE(page->text("#plan-summary"), QString("20 switches: check the new addresses, then apply."));
         const int requests_before = lan->sim->requests().size();
-        QSignalSpy told(device_link(), &ORB_CONN2DEVICE::qt2html_device_udp);
+        QSignalSpy told(lan->link(), &ORB_CONN2DEVICE::qt2html_device_udp);
         QJsonArray planned;
         for (const auto& [sn, ip, new_ip] : {std::tuple("NEW02", "192.168.1.42", "192.168.1.70"),
                                              {"NEW03", "192.168.1.43", "192.168.1.70"},
@@ -274,7 +266,7 @@ private slots:
         QCOMPARE(result_of("NEW09"), QString("failed: not applied: other addresses of the plan cannot be used"));
         QCOMPARE(page->text("#plan-summary"),
                  QString("The program refused the plan: 7 addresses cannot be used. No switch was changed."));
-        QCOMPARE(lan->window->findChild<QLineEdit*>("state_text")->text(),
+        QCOMPARE(lan->status()->text(),
                  QString("The address plan was refused: 7 switches cannot be given their addresses. No switch was "
                          "changed."));
         // What the switches went through before stays their outcome.
@@ -293,7 +285,7 @@ private slots:
             aPlanOfTwentySwitches();
         ScratchFilesystem small(dir.filePath("small"), 256 * 1024);
         QVERIFY2(small.is_mounted(), "needs a private mount namespace (tools/isolated-lan.sh)");
-        auto* status = lan->window->findChild<QLineEdit*>("state_text");
+        auto* status = lan->status();
         const QString list = small.path() + "/site.csv";
         watcher->file_paths = QStringList{list};
         page->click("#export-list-button");
@@ -438,7 +430,7 @@ private slots:
         QVERIFY(holds_no_password(english));
 
         // Printing: a cancelled print dialog changes nothing; a printer takes the same pages.
-        auto* status = lan->window->findChild<QLineEdit*>("state_text");
+        auto* status = lan->status();
         const QString status_before = status->text();
         page->click("#site-report-button");
         QVERIFY(page->wait_for("!document.getElementById('report-view').hidden"));
@@ -479,7 +471,7 @@ private slots:
     {
         if (!planned)
             aPlanOfTwentySwitches();
-        QSignalSpy told(device_link(), &ORB_CONN2DEVICE::qt2html_device_udp);
+        QSignalSpy told(lan->link(), &ORB_CONN2DEVICE::qt2html_device_udp);
         const auto outputs = [&] {
             int done = 0;
             for (const QList<QVariant>& message : told)
@@ -495,7 +487,7 @@ private slots:
         qunsetenv("ORB_PRINT_ANSWER_MS");
         QCOMPARE(page->text("#report-notice"),
                  QString("The site report could not be written: the page did not answer the print in time"));
-        QCOMPARE(lan->window->findChild<QLineEdit*>("state_text")->text(),
+        QCOMPARE(lan->status()->text(),
                  QString("The site report could not be written: the page did not answer in time"));
         QVERIFY(!page->run("document.getElementById('report-pdf').disabled").toBool());
 

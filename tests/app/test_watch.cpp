@@ -31,13 +31,11 @@ class TestWatch : public QObject
     QTemporaryDir dir;
     std::unique_ptr<WindowFixture> lan;
     std::unique_ptr<DialogWatcher> watcher;
-    QLineEdit* status = nullptr;
-    ORB_CONN2DEVICE* link = nullptr;
 
     bool wait_for_round(int round)
     {
         return QTest::qWaitFor(
-            [&] { return status->text().startsWith(QString("Watch round %1 ").arg(round)); }, 30000);
+            [&] { return lan->status()->text().startsWith(QString("Watch round %1 ").arg(round)); }, 30000);
     }
 
     // "sn:class" of the page's rows, by serial number.
@@ -62,20 +60,12 @@ private slots:
         for (const char* sn : {"A", "B", "C"})
             fleet.append(QJsonObject{{"sn", sn}, {"ip", QString("10.0.0.%1").arg(fleet.size() + 1)},
                                      {"model", "GS2408P"}, {"password", "admin123"}});
-        lan = std::make_unique<WindowFixture>(
-            QStringList{"--fleet", SwitchSimulator::write_fleet(dir, fleet, 1500), "--control", dir.filePath("sim-control")});
+        lan = std::make_unique<WindowFixture>(fleet, 1500);
         QVERIFY(lan->is_ready());
         watcher = std::make_unique<DialogWatcher>();
-        status = lan->window->findChild<QLineEdit*>("state_text");
-        link = lan->window->findChild<ORB_CONN2DEVICE*>();
         lan->choose_loopback();
     }
 
-    void cleanupTestCase()
-    {
-        watcher.reset();
-        lan.reset();
-    }
 
     void aSiteBeingPoweredUp()
     {
@@ -117,7 +107,7 @@ private slots:
         bool asked_in_round = false;
         QTimer during;
         connect(&during, &QTimer::timeout, this, [&] {
-            if (!link->in_round())
+            if (!lan->link()->in_round())
                 return; // the round runs its own loop: this timer looks from inside it
             during.stop();
             asked_in_round = true;
@@ -155,7 +145,7 @@ private slots:
         nic->addItem("eth-elsewhere");
         nic->setCurrentText("eth-elsewhere");
         QVERIFY(!button->isChecked());
-        QCOMPARE(status->text(), QString("Watch stopped"));
+        QCOMPARE(lan->status()->text(), QString("Watch stopped"));
         QVERIFY(lan->page->wait_for("document.getElementById('watch-button').getAttribute('aria-pressed') === 'false'"));
         QCOMPARE(watcher->boxes, QStringList()); // rounds are silent
 

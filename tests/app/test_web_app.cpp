@@ -16,11 +16,10 @@ class TestWebApp : public QObject
     QTemporaryDir control_dir;
     std::unique_ptr<WindowFixture> lan;
     PageDriver* page = nullptr;
-    ORB_CONN2DEVICE* device_link = nullptr;
 
     void open_switch(const QString& ip, const QString& sn)
     {
-        emit device_link->qt2html_device_udp(QJsonObject{{"ip", ip}, {"sn", sn}, {"mac", "02:4F:52:00:00:11"},
+        emit lan->link()->qt2html_device_udp(QJsonObject{{"ip", ip}, {"sn", sn}, {"mac", "02:4F:52:00:00:11"},
                                                          {"model", "GS2408P"}, {"V", "V2.1.7"}, {"active", "active"},
                                                          {"pid", "0"}, {"command", "local_sw"}});
     }
@@ -42,10 +41,7 @@ private slots:
         lan = std::make_unique<WindowFixture>(QStringList{"--control", control_dir.filePath("sim-control")});
         QVERIFY(lan->is_ready());
         page = lan->page.get();
-        device_link = lan->window->findChild<ORB_CONN2DEVICE*>();
     }
-
-    void cleanupTestCase() { lan.reset(); }
 
     void searchFillsTheTable()
     {

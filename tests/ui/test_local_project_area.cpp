@@ -27,7 +27,6 @@ class TestLocalProjectArea : public QObject
     std::unique_ptr<WindowFixture> lan;
     std::unique_ptr<DialogWatcher> watcher;
     PageDriver* page = nullptr;
-    QTreeWidget* tree = nullptr;
     // How far the story has come: a test run on its own first tells the rest.
     bool filled = false;
     bool saved = false;
@@ -47,12 +46,12 @@ class TestLocalProjectArea : public QObject
     void new_project(const QString& name)
     {
         widget<QPushButton>("new_project_button")->click();
-        auto* editor = tree->viewport()->findChild<QLineEdit*>();
+        auto* editor = lan->tree()->viewport()->findChild<QLineEdit*>();
         QVERIFY(editor);
         editor->selectAll();
         QTest::keyClicks(editor, name);
         QTest::keyClick(editor, Qt::Key_Return);
-        QTRY_COMPARE(tree->topLevelItem(0)->text(0), name); // the editor commits after the key
+        QTRY_COMPARE(lan->tree()->topLevelItem(0)->text(0), name); // the editor commits after the key
     }
 
     // Presses a key on the next question, as a person would.
@@ -82,17 +81,10 @@ private slots:
         lan = std::make_unique<WindowFixture>();
         QVERIFY(lan->is_ready());
         page = lan->page.get();
-        tree = widget<QTreeWidget>("local_project_viewer");
         watcher = std::make_unique<DialogWatcher>();
         // A project from an earlier visit.
         QVERIFY(write_file("config/south.json", R"({"ip":["192.168.1.13"],"sn":["ORB24260003"],"mac":["m"],)"
                                                 R"("model":["GS2426F"],"passwd":["ocLD"],"active":["active"]})"));
-    }
-
-    void cleanupTestCase()
-    {
-        watcher.reset();
-        lan.reset();
     }
 
     void createNameAndFillFromThePage()
@@ -114,7 +106,7 @@ private slots:
         QVERIFY(page->wait_for("document.querySelectorAll('#add-result li.ok').length === 2", 20000));
         QCOMPARE(page->text("#add-result li.failed"),
                  QString("192.168.1.12 (ORB24100002): refused (already activated or wrong password)"));
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("north")); // its rows are checked in the saved file
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("north")); // its rows are checked in the saved file
         QCOMPARE(in_project_marks(), QString("ORB24080001 ORB24080005"));
         QCOMPARE(page->text("#device-table tr[data-sn='ORB24080005'] .badge.project"), QString("in project"));
         QVERIFY(page->wait_for("document.getElementById('project-name').textContent === 'Local project: north'"));
@@ -130,7 +122,7 @@ private slots:
         QCOMPARE(read_json_object("config/north.json")["sn"].toVariant().toStringList(),
                  (QStringList{"ORB24080001", "ORB24080005"}));
         choose("open_project_button", "south");
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("south"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("south"));
         QVERIFY(page->wait_for("document.getElementById('project-name').textContent === 'Local project: south'"));
         QCOMPARE(in_project_marks(), QString("ORB24260003"));
         saved = true;
@@ -181,7 +173,7 @@ private slots:
         const auto remove_e1 = [&] {
             choose("open_project_button", "east");
             choose("delete_device_button", "E1");
-            QCOMPARE(tree->topLevelItem(0)->toolTip(0), QString("Unsaved changes: save the project to keep them"));
+            QCOMPARE(lan->tree()->topLevelItem(0)->toolTip(0), QString("Unsaved changes: save the project to keep them"));
         };
         const auto open_south = [&](QMessageBox::StandardButton answer) {
             watcher->answers = {answer};
@@ -190,17 +182,17 @@ private slots:
         };
         remove_e1();
         open_south(QMessageBox::Cancel);
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
-        QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->childCount(), 1);
         QCOMPARE(read_file("config/east.json"), east);
         QCOMPARE(state(), QString("east stays open with its changes"));
         open_south(QMessageBox::Discard);
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("south"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("south"));
         QCOMPARE(read_file("config/east.json"), east);
         remove_e1();
         press_on_next_question(Qt::Key_Return); // Enter means Save
         choose("open_project_button", "south");
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("south"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("south"));
         QCOMPARE(read_json_object("config/east.json")["sn"].toVariant().toStringList(), QStringList{"E2"});
 
         // A save that fails keeps the project open with its change.
@@ -209,33 +201,33 @@ private slots:
         QCOMPARE(QProcess::execute("mount", {"-o", "bind,ro", "config", "config"}), 0);
         open_south(QMessageBox::Save);
         QProcess::execute("umount", {"config"});
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
         QCOMPARE(state(), QString::fromUtf8("saving local project fail — east stays open with its changes"));
 
         // A broken file asks nothing and changes nothing.
         choose("open_project_button", "broken");
         QCOMPARE(state(), QString("load project fail"));
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
-        QCOMPARE(tree->topLevelItem(0)->childCount(), 0);
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->childCount(), 0);
         QCOMPARE(QSettings("Settings.ini", QSettings::IniFormat).value("filepath").toString(), QString("east"));
 
         // The Search button, a new project and closing the window ask too.
         press_on_next_question(Qt::Key_Escape); // Escape means Cancel
         widget<QPushButton>("search_button")->click();
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
         watcher->answers = {QMessageBox::Cancel};
         widget<QPushButton>("new_project_button")->click();
         QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
         watcher->answers = {QMessageBox::Cancel};
         QVERIFY(!lan->window->close());
         QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
 
         // After a search, "del device" offers nothing.
         watcher->answers = {QMessageBox::Discard};
         widget<QPushButton>("search_button")->click();
         QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
-        QVERIFY(tree->topLevelItemCount() > 1);
+        QVERIFY(lan->tree()->topLevelItemCount() > 1);
         QMenu* devices = widget<QToolButton>("delete_device_button")->menu();
         emit devices->aboutToShow();
         QVERIFY(devices->actions().isEmpty());
@@ -245,7 +237,7 @@ private slots:
         choose("delete_device_button", "E2");
         page->click("#search-button");
         QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Search finished')"));
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("east"));
+        QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
         QCOMPARE(state(), QString("The switches found are in the page: the shown project has unsaved changes"));
     }
 };

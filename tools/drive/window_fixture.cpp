@@ -1,16 +1,29 @@
 #include "window_fixture.h"
 
 #include "cloud/orb_conn2server.h"
+#include "device/orb_conn2device.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QJsonDocument>
+#include <QLineEdit>
 #include <QTest>
+#include <QTreeWidget>
 #include <QWebEngineView>
 
 WindowFixture::WindowFixture(const QStringList& simulator_arguments)
 {
     prepare_folder(simulator_arguments);
+    open_window(ORB_Window::LOCAL_MODE);
+}
+
+WindowFixture::WindowFixture(const QJsonArray& fleet, int restart_ms, const QStringList& more)
+{
+    auto folder = std::make_unique<QTemporaryDir>();
+    QStringList arguments{"--fleet", SwitchSimulator::write_fleet(*folder, fleet, restart_ms), "--control",
+                          folder->filePath("sim-control")};
+    prepare_folder(arguments + more);
+    fleet_folder = std::move(folder);
     open_window(ORB_Window::LOCAL_MODE);
 }
 
@@ -79,4 +92,19 @@ void WindowFixture::choose_interface(const QString& name)
 {
     window->findChild<QComboBox*>("NIC_select_box")->setCurrentText(name);
     page->run("document.getElementById('nic-select').value = " + PageDriver::quoted(name));
+}
+
+QLineEdit* WindowFixture::status() const
+{
+    return window->findChild<QLineEdit*>("state_text");
+}
+
+QTreeWidget* WindowFixture::tree() const
+{
+    return window->findChild<QTreeWidget*>("local_project_viewer");
+}
+
+ORB_CONN2DEVICE* WindowFixture::link() const
+{
+    return window->findChild<ORB_CONN2DEVICE*>();
 }

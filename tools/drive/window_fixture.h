@@ -9,15 +9,23 @@
 #include "tools/drive/page_driver.h"
 #include "tools/drive/switch_simulator.h"
 
+#include <QJsonArray>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
 
+class ORB_CONN2DEVICE;
+class QLineEdit;
+class QTreeWidget;
+
 class WindowFixture
 {
 public:
     explicit WindowFixture(const QStringList& simulator_arguments = {});
+    // A simulator of these switches, restarting in restart_ms, with a control
+    // socket; more: further simulator arguments.
+    WindowFixture(const QJsonArray& fleet, int restart_ms, const QStringList& more = {});
     // The cloud mode, signed in with a mobile number and password of the seed,
     // or signed out (as --cloud starts) with an empty mobile number.
     WindowFixture(const QString& cloud_seed_file, const QString& mobile, const QString& password);
@@ -32,6 +40,11 @@ public:
     // as a person starts the program after it stopped.
     void reopen_window();
 
+    // The window's status line, local project tree and device link.
+    QLineEdit* status() const;
+    QTreeWidget* tree() const;
+    ORB_CONN2DEVICE* link() const;
+
     std::unique_ptr<QTemporaryDir> work;
     std::unique_ptr<SwitchSimulator> sim;
     std::unique_ptr<CloudSimulator> cloud;
@@ -42,5 +55,6 @@ private:
     void prepare_folder(const QStringList& simulator_arguments);
     void open_window(const QString& mode);
 
+    std::unique_ptr<QTemporaryDir> fleet_folder;
     bool ready = false;
 };
