@@ -5,6 +5,7 @@
 // password, fails, and takes the password typed for the retry; a dialog
 // holds set-up back, a stop ends it; another interface ends it.
 
+#include "tests/support/test_files.h"
 #include "tools/drive/second_hosts.h"
 #include "tools/drive/window_fixture.h"
 #include "device/address_plan_run.h"
@@ -48,11 +49,8 @@ QString switch_on(int i)
 // The serial numbers of the journal's late steps, written as a round confirms a switch.
 QStringList journaled_confirmations()
 {
-    QFile file(QDir::currentPath() + "/log/journal/no-project.jsonl");
     QStringList serials;
-    if (!file.open(QIODevice::ReadOnly))
-        return {"no journal"};
-    for (const QByteArray& line : file.readAll().split('\n')) {
+    for (const QByteArray& line : read_file(QDir::currentPath() + "/log/journal/no-project.jsonl").split('\n')) {
         const QJsonObject entry = QJsonDocument::fromJson(line).object();
         if (entry["kind"] == QString("planStep") && entry["state"] == QString("confirmed") && entry["sight"].toBool())
             serials.append(entry["sn"].toString());

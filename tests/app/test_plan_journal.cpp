@@ -9,6 +9,7 @@
 #include "device/journal_plans.h"
 #include "device/orb_conn2device.h"
 #include "tests/support/plan_text.h"
+#include "tests/support/test_files.h"
 #include "tools/drive/window_fixture.h"
 
 #include <QApplication>
@@ -78,12 +79,6 @@ int plan_until_killed(int argc, char** argv)
     return app.exec(); // killed before
 }
 
-QStringList lines_of(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList();
-}
-
 } // namespace
 
 class TestPlanJournal : public QObject
@@ -104,7 +99,7 @@ class TestPlanJournal : public QObject
         if (!child.waitForStarted())
             return false;
         const auto far_enough = [] {
-            const QStringList lines = lines_of(journal_file());
+            const QStringList lines = QString::fromUtf8(read_file(journal_file())).split('\n');
             return lines.filter("\"state\":\"restarting\"").size() >= 8
                 && !lines.filter("\"kind\":\"address\"").filter("\"phase\":\"asked\"").filter("NEW09").isEmpty();
         };
@@ -113,7 +108,7 @@ class TestPlanJournal : public QObject
         child.waitForFinished();
         // NEW09 takes the settings it was asked for 2.5 s after, and restarts.
         QTest::qWait(5000);
-        return reached && lines_of(journal_file()).filter("restarting").size() == 8;
+        return reached && QString::fromUtf8(read_file(journal_file())).split('\n').filter("restarting").size() == 8;
     }
 
     // Every switch as the page lists it: "NEW01 192.168.6.11".
@@ -171,21 +166,13 @@ private slots:
         QCOMPARE(listed(page), all_at(new_ip));
         QVERIFY(page->wait_for("document.getElementById('interrupted-notice').hidden"));
 
-        // The journal tells each switch's story; NEW09's change has no outcome.
+        // The journal holds both plans, ended; NEW09's change has no outcome.
         ORB_ChangeJournal journal(ORB_ChangeJournal::default_folder(), [] { return QString(); });
         const QVector<QJsonObject> entries = journal.read().entries;
         const QVector<ORB_JournalPlan> plans = ORB_JournalPlans::read(entries);
         QCOMPARE(plans.size(), 2);
         QCOMPARE(plans[0].unknown, QSet<QString>{"NEW09"});
         QVERIFY(plans[0].ended && plans[1].ended);
-        QHash<QString, QStringList> stories;
-        for (const QJsonObject& e : entries)
-            if (e["kind"] != "request")
-                stories[e["sn"].toString()] << e["kind"].toString() + " " + e["phase"].toString() + e["state"].toString();
-        QCOMPARE(stories["NEW03"], (QStringList{"address asked", "address answered", "planStep restarting"}));
-        QCOMPARE(stories["NEW09"], (QStringList{"address asked"}));
-        QCOMPARE(stories["NEW12"], (QStringList{"address asked", "address answered", "planStep restarting",
-                                                "planStep confirmed"}));
 
         // The history shows it, newest first, in the page's words.
         page->click(".tab[data-view='history']");

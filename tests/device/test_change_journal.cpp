@@ -7,6 +7,7 @@
 #include "device/orb_conn2device.h"
 #include "tests/support/plan_text.h"
 #include "tests/support/scratch_filesystem.h"
+#include "tests/support/test_files.h"
 #include "tools/drive/switch_simulator.h"
 
 #include <QDir>
@@ -27,12 +28,6 @@ QJsonObject sw(const QString& sn, const QString& ip, bool active = true)
 {
     return {{"sn", sn}, {"ip", ip}, {"password", active ? "Typed-pass2" : ""}, {"model", "GS2408P"},
             {"active", active}};
-}
-
-QByteArray read_all(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 bool append(const QString& path, const QByteArray& bytes)
@@ -83,14 +78,14 @@ private slots:
         const QString path = before.file_for("Depot");
         QVERIFY(append(path, "not json at all\n{\"kind\":\"planStep\",\"sn\":\"S01\",\"state\":\"restarting\"}\n"
                              "{\"kind\":\"address\",\"phase\":\"ask"));
-        const QByteArray cut = read_all(path);
+        const QByteArray cut = read_file(path);
 
         ORB_ChangeJournal after(folder, [] { return QString("Depot"); }); // the program started again
         ORB_JournalReading reading = after.read();
         QCOMPARE(reading.entries.size(), 3);
         QCOMPARE(reading.set_aside, 2);
         QVERIFY(after.note({{"kind", "plan"}, {"phase", "ended"}, {"plan", "p1"}}));
-        QVERIFY2(read_all(path).startsWith(cut + "\n"), read_all(path).constData());
+        QVERIFY2(read_file(path).startsWith(cut + "\n"), read_file(path).constData());
         reading = after.read();
         QCOMPARE(reading.set_aside, 2);
         QStringList story;
@@ -227,7 +222,7 @@ private slots:
         QCOMPARE(QStringList(request.keys()), (QStringList{"callcmd", "host", "id", "kind", "mac", "nic", "phase",
                                                            "sn", "time", "user"}));
         QCOMPARE(request["mac"].toString(), link.last_search()[2].toObject()["mac"].toString());
-        const QByteArray everything = read_all(journal.file_for("Depot"));
+        const QByteArray everything = read_file(journal.file_for("Depot"));
         for (const char* secret : {"Typed-pass2", "Stored-pass3", "Page-pass4", "password"})
             QVERIFY2(!everything.contains(secret), secret);
 
