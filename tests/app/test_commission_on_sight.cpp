@@ -153,7 +153,7 @@ private slots:
                  QString("This PC has no address in 192.168.1.0/24 on lo: after the plan it cannot reach the "
                          "switches' new addresses, and the system browser cannot open them."));
         QCOMPARE(page->text("#plan-summary"),
-                 QString("12 switches are not listed yet: commission on sight sets each up when watch finds it; "
+                 QString("Switches not listed yet: 12. Commission on sight sets each up when watch finds it; "
                          "Apply needs them listed."));
         QVERIFY(page->run("document.getElementById('plan-sight').disabled").toBool()); // watch is off
         page->click("#watch-button");

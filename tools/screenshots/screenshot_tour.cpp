@@ -286,6 +286,21 @@ void watch_mode(const QString& language)
         expect(lan.sim->tell(command), command);
     expect(QTest::qWaitFor([&] { return rounds == 2; }, 30000), "the second round");
     snap("watch-marks-" + language);
+
+    // Commission on sight for the switch that came up and one not seen yet:
+    // the next round sets up the first, the one after confirms it.
+    lan.page->click("#plan-button");
+    lan.page->type("plan-gateway", "10.0.0.1");
+    lan.page->type("plan-password", "admin123");
+    for (const auto& [sn, ip] : {std::pair("NEW99", "10.0.0.199"), {"NEW50", "10.0.0.150"}}) {
+        lan.page->type("plan-add-sn", sn);
+        lan.page->type("plan-add-ip", ip);
+        lan.page->click("#plan-add");
+    }
+    snap("watch-sight-plan-" + language);
+    lan.page->click("#plan-sight");
+    expect(QTest::qWaitFor([&] { return rounds == 4; }, 40000), "the round that confirms");
+    snap("watch-sight-" + language);
     lan.window->findChild<QPushButton*>("watch_button")->click();
 }
 
