@@ -209,7 +209,7 @@ const I18n = (() => {
       sightPassword: "其他密码（可选）",
       sightState_waiting: "等待中", sightState_settingUp: "正在配置", sightState_done: "已完成",
       sightCounts: "等待 {waiting} 台，配置中 {settingUp} 台，完成 {done} 台，失败 {failed} 台",
-      sightArmed: "在 {nic} 上上线即配置：{counts}。",
+      sightArmed: "上线即配置（{nic}）：{counts}。",
       sightEnded_allDone: "上线即配置已结束：规划中的交换机全部完成（{counts}）。",
       sightEnded_watchStopped: "上线即配置已结束：监视已停止（{counts}）。",
       sightEnded_otherInterface: "上线即配置已结束：选择了其他网卡（{counts}）。",

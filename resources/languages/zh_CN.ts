@@ -848,7 +848,7 @@
     </message>
     <message>
         <source>Commission on sight on %1: %2</source>
-        <translation>在 %1 上上线即配置：%2</translation>
+        <translation>上线即配置（%1）：%2</translation>
     </message>
     <message>
         <source>waiting</source>
