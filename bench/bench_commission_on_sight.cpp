@@ -2,18 +2,20 @@
 // outside the plan answer every watch round, and 100 planned switches are
 // powered up at once. From the planned switches' first answer (the round
 // that finds them): when the first and the last of them is asked for its new
-// settings, and when the page shows the last one done.
+// settings, and when the page shows the last one done. The PC holds the
+// plan's subnet on the watched bridge, so every set-up first checks its
+// addresses on the wire, as on site.
 //
 // Run under Xvfb inside the isolated network:
 //   QTWEBENGINE_DISABLE_SANDBOX=1 tools/isolated-lan.sh xvfb-run -a build/release/bench/bench_commission_on_sight
 
 #include "bench/first_reply_watch.h"
+#include "tools/drive/second_hosts.h"
 #include "tools/drive/window_fixture.h"
 
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -51,17 +53,19 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(quiet);
     qputenv("ORB_PLAN_RESTART_WAIT_MS", "1000");
-    QTemporaryDir dir;
+    if (!SecondHosts::allow_ping(true))
+        return 1;
+    SecondHosts bridge("orbtbr", "10.60.0.1/16", {});
     QJsonArray others;
     for (int i = 0; i < OTHERS; ++i)
         others.append(QJsonObject{{"sn", QString("SITE%1").arg(i, 3, 10, QChar('0'))},
                                   {"ip", QString("10.50.%1.%2").arg(i / 200).arg(10 + i % 200)},
                                   {"password", "admin123"}, {"active", true}});
-    WindowFixture lan({"--fleet", SwitchSimulator::write_fleet(dir, others, 300), "--control", dir.filePath("control")});
-    if (!lan.is_ready())
+    WindowFixture lan(others, 300, {"--interface", "orbtbr"});
+    if (!bridge.is_ready() || !lan.is_ready())
         return 1;
     PageDriver& page = *lan.page;
-    lan.choose_loopback();
+    lan.choose_interface("orbtbr");
     page.type("watch-interval", "5", "change");
     page.click("#watch-button");
     page.wait_for("!document.getElementById('plan-button').disabled", 20000);
