@@ -209,26 +209,6 @@ private slots:
 
         link->email_login("ana@example.com", "Secret-1");
         QCOMPARE(notices.size(), 2);
-
-        // Signing in by code sends no notice to the page.
-        link->send_email_code("ana@example.com");
-        link->email_login_by_code("ana@example.com", cloud->code_for("ana@example.com"));
-        QCOMPARE(link->result_code(), 0);
-        QCOMPARE(notices.size(), 2);
-    }
-    void codeChangesStopAtARefusedCode()
-    {
-        auto link = link_to(cloud->host());
-        const int before = cloud->log().size();
-        link->change_password_by_mobile_code("13800000002", "000000", "Other-2");
-        QCOMPARE(link->result_code(), 1005);
-        QCOMPARE(cloud->log().size() - before, 1); // only the code sign-in was sent
-
-        link->send_sms_code("13800000002");
-        link->change_password_by_mobile_code("13800000002", cloud->code_for("13800000002"), "Other-2");
-        QCOMPARE(link->result_code(), 0);
-        link->mobile_login("13800000002", "Other-2");
-        QCOMPARE(link->result_code(), 0);
     }
     void unusableAnswers()
     {

@@ -139,8 +139,6 @@ private slots:
     {
         const qint64 ms = timed([&] { link->login_device("", "admin123", "ORB24080001"); });
         QVERIFY(ms < 1000);
-        QVERIFY(results.isEmpty());
-        QCOMPARE(alerts, 0);
         timed([&] { link->html2qt_udp(request_text("sysinfo", "ORB24080001"), ""); });
         QCOMPARE(results, ONLY_TIMEOUT);
 
@@ -220,8 +218,6 @@ private slots:
     void wireFormatAndDefaultFleet()
     {
         QVERIFY(start({"--restart-ms", "1500"}));
-        // A reading left over from an earlier search finds nothing to open a window with.
-        QMetaObject::invokeMethod(link, "readingSearch", Qt::QueuedConnection);
         const qint64 search_ms = timed([&] { link->search_device(false, "lo"); });
         QVERIFY2(search_ms >= 5000 && search_ms < 6500, qPrintable(QString::number(search_ms)));
         QCOMPARE(results.size(), 1);
@@ -311,11 +307,6 @@ private slots:
         QVERIFY(results.isEmpty());
         QVERIFY(ms >= 3000);
 
-        ms = timed([&] { link->send_settings("", settings_for("10.0.0.30"), "MUTE"); });
-        QVERIFY2(ms >= 3150 && ms < 4500, qPrintable(QString::number(ms)));
-        QVERIFY(results.isEmpty());
-        QCOMPARE(alerts, 1);
-
         ms = timed([&] { link->html2qt_udp(request_text("sysinfo", "MUTE"), ""); });
         QVERIFY2(ms >= 3150 && ms < 4500, qPrintable(QString::number(ms)));
         QCOMPARE(results, ONLY_TIMEOUT);
@@ -348,17 +339,6 @@ private slots:
         QCOMPARE(reply_member(link->last_reply_document(), "login"), QString("success"));
         QCOMPARE(results.size(), 2);
         QCOMPARE(alerts, 0);
-
-        // While the page waits, the window's refused login tells the page
-        // nothing: the first answer it hears is its own.
-        QVERIFY(sim->tell("hold LATE"));
-        QTimer::singleShot(0, this, [&] {
-            link->login_device("", "admin123", "LATE");
-            QVERIFY(sim->tell("release LATE"));
-        });
-        timed([&] { link->html2qt_udp(request_text("sysinfo", "LATE"), ""); });
-        QCOMPARE(results.size(), 1);
-        QCOMPARE(results[0]["data"].toObject()["sn"].toString(), QString("LATE"));
     }
 
     void requestsWorkWhileABoxIsOpen()

@@ -5,7 +5,6 @@
 
 #include "tests/support/cloud_bench.h"
 #include "ui/orb_change_mobile_window.h"
-#include "ui/orb_change_passwd_email_window.h"
 #include "ui/orb_change_passwd_window.h"
 #include "ui/orb_login_window.h"
 #include "ui/orb_register_window.h"
@@ -226,15 +225,6 @@ private slots:
         QCOMPARE(settings().value("remember").toBool(), false);
         account->login(ORB_CloudAccount::Id::Mobile, "13800000001", "Secret-2b", false);
         QCOMPARE(state(), QString("Login successful"));
-
-        // The e-mail accounts' window wants only two equal passwords.
-        auto* email = new ORB_Change_Passwd_Email_Window;
-        QSignalSpy email_confirmed(email, &ORB_Change_Passwd_Email_Window::confirm_change_passwd);
-        email->show();
-        type(email, "passwd_text", "x1");
-        type(email, "re_passwd_text", "x1");
-        email->findChild<QPushButton*>("confirm_button")->click();
-        QCOMPARE(email_confirmed.size(), 1);
     }
 
     void deleteTheAccount()

@@ -85,8 +85,6 @@ private slots:
     {
         bench->watch_button->click();
         QVERIFY(wait_for_round(1));
-        QCOMPARE(counts(), QString("3 found, 0 new, 0 missing, 0 changed"));
-        QCOMPARE(tree_marks(), QStringList({"A:", "B:", "C:"}));
 
         // D comes up, B goes quiet, C restarts at another address.
         QVERIFY(sim->tell(R"(add {"sn":"D","ip":"10.0.0.4","model":"GS2408P"})"));
