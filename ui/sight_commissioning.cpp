@@ -171,13 +171,13 @@ void ORB_SightCommissioning::take_outcomes(const QList<ORB_SightPlan::Due>& now)
             plan.failed(d.planned.sn, step["reason"].toString("noAnswer"), step["other"].toString());
         }
     }
-    if (not_tried.size() < now.size()) { // else nothing would change on a second go
+    if (not_tried.size() == now.size()) { // none failed of its own: a second go would change nothing
+        for (const ORB_SightPlan::Due& d : not_tried)
+            plan.failed(d.planned.sn, "planRefused");
+    } else if (!not_tried.isEmpty()) {
         due += not_tried;
-        not_tried.clear();
         busy_retry.start();
     }
-    for (const ORB_SightPlan::Due& d : not_tried)
-        plan.failed(d.planned.sn, "planRefused");
     tell();
 }
 

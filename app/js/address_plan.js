@@ -77,13 +77,13 @@ const AddressPlan = (() => {
     return wireProblem(entry, planned.macs) || (entry.device ? null : ["notListed"]);
   }
 
-  // What answers may be one of the plan's own switches: one that keeps its
-  // address, or two that swap.
   // A MAC's hex digits in upper case, however the switch writes it.
   function hardwareKey(mac) {
     return String(mac).replace(/[^0-9a-f]/gi, "").toUpperCase();
   }
 
+  // What answers may be one of the plan's own switches: one that keeps its
+  // address, or two that swap.
   function wireProblem(entry, plannedMacs) {
     const found = wire.results.get(entry.newIp);
     if (!found || found.state !== "inUse" || (found.mac && plannedMacs.has(hardwareKey(found.mac)))) return null;

@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>

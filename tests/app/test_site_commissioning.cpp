@@ -18,7 +18,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
