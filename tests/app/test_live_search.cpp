@@ -4,13 +4,13 @@
 // still open, from timers that run inside it.
 
 #include "device/orb_conn2device.h"
+#include "tests/support/test_files.h"
 #include "tools/drive/dialog_watcher.h"
 #include "tools/drive/window_fixture.h"
 #include "ui/orb_passwd_window.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QPushButton>
@@ -87,7 +87,6 @@ private slots:
         lan->choose_loopback();
     }
 
-
     // The tree and the page list the first switches while the late one has
     // not answered; a double-click then opens nothing and says why. The final
     // lists are the search's, in the order of first answers.
@@ -155,10 +154,8 @@ private slots:
     void aSearchNobodyAnswersKeepsTheProject()
     {
         QVERIFY(QDir().mkpath("config"));
-        QFile file("config/site.json");
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(R"({"ip":["10.0.0.9"],"sn":["S"],"mac":["m"],"model":["GS2408P"],"passwd":[""],"active":["active"]})");
-        file.close();
+        QVERIFY(write_file("config/site.json", R"({"ip":["10.0.0.9"],"sn":["S"],"mac":["m"],"model":["GS2408P"],)"
+                                               R"("passwd":[""],"active":["active"]})"));
         QMetaObject::invokeMethod(lan->window.get(), "local_project_selected", Q_ARG(QAction*, new QAction("site", this)));
         QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("site"));
         lan->sim.reset(); // nobody answers from here on

@@ -6,6 +6,7 @@
 // stop watch in both places. The tree's side is tested without the page.
 
 #include "device/orb_conn2device.h"
+#include "tests/support/test_files.h"
 #include "tools/drive/dialog_watcher.h"
 #include "tools/drive/window_fixture.h"
 
@@ -66,7 +67,6 @@ private slots:
         lan->choose_loopback();
     }
 
-
     void aSiteBeingPoweredUp()
     {
         // The interval is set in the page and kept.
@@ -91,9 +91,7 @@ private slots:
         watcher->file_paths.append(csv);
         lan->page->click("#export-list-button");
         QVERIFY(QTest::qWaitFor([&] { return QFile::exists(csv); }));
-        QFile exported(csv);
-        QVERIFY(exported.open(QIODevice::ReadOnly));
-        const QStringList lines = QString::fromUtf8(exported.readAll()).split("\r\n", Qt::SkipEmptyParts);
+        const QStringList lines = QString::fromUtf8(read_file(csv)).split("\r\n", Qt::SkipEmptyParts);
         QVERIFY2(lines.value(0).endsWith(",watch")
                      && QRegularExpression(R"(^10\.0\.0\.2,B,.*,"missing, last seen \d\d:\d\d:\d\d"$)")
                             .match(lines.value(2))
