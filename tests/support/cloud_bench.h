@@ -49,8 +49,6 @@ public:
     QLabel* account_label;
     QLineEdit* state_text;
     ORB_WindowState shared;
-    QString& current_sn = shared.current_device_sn;
-    bool& login_done = shared.login_done;
     std::unique_ptr<ORB_CloudProjectTree> projects;
     std::unique_ptr<ORB_CloudAccount> account;
     DialogWatcher watcher;

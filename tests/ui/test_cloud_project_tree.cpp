@@ -53,15 +53,17 @@ class TestCloudProjectTree : public QObject
     int requests(const QString& action) { return bench->requests(action); }
     void expect_box(const QString& text) { QCOMPARE(bench->watcher.take_box(), "Tips: " + text); }
 
-    // Clicks a cell of a row and answers the question that it asks.
-    void answer_click(const QString& text, int column, QMessageBox::StandardButton answer)
+    // Clicks a row's first cell, answers the question it asks, and takes the box that follows if one is given.
+    void answer_click(const QString& text, QMessageBox::StandardButton answer, const QString& box = QString())
     {
         bench->watcher.answers = {answer};
-        emit tree->itemClicked(row(text), column);
+        emit tree->itemClicked(row(text), 0);
         QVERIFY(bench->watcher.take_box().startsWith("Tips: Are you sure"));
+        if (!box.isEmpty())
+            expect_box(box);
     }
 
-    void confirm_dialog(const QString& name, const QStringList& switches)
+    void confirm_dialog(const QString& name, const QStringList& switches, const QString& box)
     {
         auto* dialog = shown_window<ORB_Server_New_Project_Window>();
         QVERIFY(dialog);
@@ -70,6 +72,7 @@ class TestCloudProjectTree : public QObject
         for (const QString& entry : switches)
             dialog->load2model(entry.section('/', 0, 0), "Name of " + entry, entry.section('/', 1));
         dialog->findChild<QPushButton*>("confirm_button")->click();
+        expect_box(box);
     }
 
     // Types one switch into a new device dialog of the project dialog and
@@ -140,7 +143,7 @@ private slots:
         emit tree->itemDoubleClicked(row("CLD0003"), 1); // alone in its project: again is fine
         emit tree->itemDoubleClicked(row("CLD0002"), 1);
         expect_box("device is offline");
-        QCOMPARE(bench->current_sn, QString("CLD0002"));
+        QCOMPARE(bench->shared.current_device_sn, QString("CLD0002"));
         emit tree->itemDoubleClicked(row("Head office"), 1);
         QCOMPARE(page.size(), 4);
         QCOMPARE(page[3][0].toJsonObject()["isJoin"].toInt(), 0);
@@ -161,21 +164,19 @@ private slots:
     void createProjectsAndAddSwitches()
     {
         bench->new_button->click();
-        confirm_dialog("Depot", {"FREE01/spare1"});
-        expect_box("appending project successful");
+        confirm_dialog("Depot", {"FREE01/spare1"}, "appending project successful");
         QVERIFY(drawn().contains("Depot: FREE01"));
 
         // Problem switches: the project exists, and the text says which failed.
         bench->new_button->click();
-        confirm_dialog("Annex", {"FREE03/wrong1", "FREE02/spare2", "NOPE99/whatever", "CLD0001/devpass1"});
-        expect_box("Device Password Error: \nFREE03\nDevice Bound: \nCLD0001\nDevice Offline: \nFREE02\n"
-                   "Device Does Not Exist: \nNOPE99\n");
+        confirm_dialog("Annex", {"FREE03/wrong1", "FREE02/spare2", "NOPE99/whatever", "CLD0001/devpass1"},
+                       "Device Password Error: \nFREE03\nDevice Bound: \nCLD0001\nDevice Offline: \nFREE02\n"
+                       "Device Does Not Exist: \nNOPE99\n");
         QVERIFY(drawn().contains("Annex:"));
 
         bench->new_button->click();
         bench->cloud->set_knob({{"action", "ProjectCreate"}, {"error", 10006}});
-        confirm_dialog("Refused", {"FREE03/spare3"});
-        expect_box("appending project failed");
+        confirm_dialog("Refused", {"FREE03/spare3"}, "appending project failed");
         QVERIFY(!row("Refused"));
 
         emit tree->itemClicked(row("Head office"), 4);
@@ -183,13 +184,11 @@ private slots:
         QCOMPARE(dialog->windowTitle(), QString("Add Switch"));
         QCOMPARE(dialog->findChild<QLineEdit*>("project_name_text")->text(), QString("Head office"));
         QVERIFY(!dialog->findChild<QLineEdit*>("project_name_text")->isEnabled());
-        confirm_dialog("", {"FREE03/spare3"});
-        expect_box("Add device successful");
+        confirm_dialog("", {"FREE03/spare3"}, "Add device successful");
         QVERIFY(drawn().contains("Head office: CLD0001 FREE03 CLD0002"));
 
         emit tree->itemClicked(row("Warehouse"), 4); // offered on shared projects; the cloud refuses
-        confirm_dialog("", {"FREE03/spare3"});
-        expect_box("Add device failed");
+        confirm_dialog("", {"FREE03/spare3"}, "Add device failed");
     }
 
     void renames()
@@ -223,9 +222,8 @@ private slots:
     // tree, a success redraws it, or keeps the old one when no new one comes.
     void deleteAndLeave()
     {
-        answer_click("CLD0001", 0, Answer::No);
-        answer_click("Head office", 0, Answer::No);
-        answer_click("Warehouse", 0, Answer::No);
+        for (const char* text : {"CLD0001", "Head office", "Warehouse"})
+            answer_click(text, Answer::No);
         emit tree->itemClicked(row("CLD0003"), 0); // a shared project's switch: no question
         emit tree->itemClicked(row("CLD0001"), 2);
         QVERIFY(bench->watcher.boxes.isEmpty()); // a box would have come with the click
@@ -236,28 +234,23 @@ private slots:
                                      {"ProjectDeleteRecv", "Warehouse", "Exiting project failed"}};
         for (const QStringList& c : cases) {
             bench->cloud->set_knob({{"action", c[0]}, {"error", 20006}});
-            answer_click(c[1], 0, Answer::Yes);
-            expect_box(c[2]);
+            answer_click(c[1], Answer::Yes, c[2]);
         }
         QCOMPARE(drawn(), QStringList({"Head office: CLD0001 CLD0002", "Warehouse: CLD0003"}));
 
-        answer_click("CLD0001", 0, Answer::Yes);
-        expect_box("deleting device successful");
+        answer_click("CLD0001", Answer::Yes, "deleting device successful");
         QCOMPARE(drawn()[0], QString("Head office: CLD0002"));
         // The action succeeds, the query after it fails: success, old tree.
         bench->cloud->set_knob({{"action", "QueryDevice"}, {"error", 20005}});
-        answer_click("CLD0002", 0, Answer::Yes);
-        expect_box("deleting device successful");
+        answer_click("CLD0002", Answer::Yes, "deleting device successful");
         QVERIFY(row("CLD0002"));
         bench->cloud->set_knob({{"action", "QueryDevice"}, {"reply", "not_json"}});
         bench->projects->refresh();
         QVERIFY(row("CLD0002"));
         bench->projects->refresh();
         QVERIFY(!row("CLD0002"));
-        answer_click("Warehouse", 0, Answer::Yes);
-        expect_box("Exiting project successful");
-        answer_click("Head office", 0, Answer::Yes);
-        expect_box("Deleting project successful");
+        answer_click("Warehouse", Answer::Yes, "Exiting project successful");
+        answer_click("Head office", Answer::Yes, "Deleting project successful");
         QCOMPARE(tree->topLevelItemCount(), 0);
     }
 
@@ -306,8 +299,7 @@ private slots:
                 bench->link->emitRefreshServerProjectDataSignal();
                 emit tree->itemClicked(row("Warehouse"), 0); // a click during the wait is ignored
             });
-            answer_click("Head office", 0, Answer::Yes);
-            expect_box(fails ? "Deleting project failed" : "Deleting project successful");
+            answer_click("Head office", Answer::Yes, fails ? "Deleting project failed" : "Deleting project successful");
             QVERIFY(*in_time);
             QCOMPARE(page.value(0).value(0).toJsonObject(), QJsonObject({{"errcode", 0}}));
             QCOMPARE(bool(row("Head office")), fails);
