@@ -109,7 +109,6 @@ class TestSiteCommissioning : public QObject
         return changes;
     }
 
-
     // What a poppler tool says of a PDF file: its text as pdftotext lays it
     // out, its fonts (pdffonts) or its pages (pdfinfo).
     static QString pdf_tool(const QString& tool, const QString& path)
@@ -120,20 +119,33 @@ class TestSiteCommissioning : public QObject
         return QString::fromUtf8(process.readAllStandardOutput());
     }
 
+    // What the page's notice says once a button's file, given to the file
+    // dialog, is written or refused.
+    QString notice_after(const QString& button, const QString& path, const QString& notice = "#discovery-notice")
+    {
+        watcher->file_paths = QStringList{path};
+        page->run(QString("document.querySelector('%1').textContent = ''").arg(notice));
+        page->click(button);
+        if (!page->wait_for(QString("document.querySelector('%1').textContent !== ''").arg(notice), 30000))
+            return QString();
+        return page->text(notice);
+    }
+
+    QString pdf_notice(const QString& path) { return notice_after("#report-pdf", path, "#report-notice"); }
+
+    bool open_report()
+    {
+        page->click("#site-report-button");
+        return page->wait_for("!document.getElementById('report-view').hidden");
+    }
+
     // The report saved as a PDF file through the page, and its text.
     QString saved_report(const QString& name)
     {
-        const QString path = dir.filePath(name);
-        page->click("#site-report-button");
-        if (!page->wait_for("!document.getElementById('report-view').hidden"))
-            return QString();
-        watcher->file_paths = QStringList{path};
-        page->run("document.getElementById('report-notice').textContent = ''");
-        page->click("#report-pdf");
-        if (!page->wait_for("document.getElementById('report-notice').textContent !== ''", 30000))
+        if (!open_report() || pdf_notice(dir.filePath(name)).isEmpty())
             return QString();
         page->click("#report-close");
-        return pdf_tool("pdftotext", path);
+        return pdf_tool("pdftotext", dir.filePath(name));
     }
 
     // None of the site's passwords, typed or as the project file stores them.
@@ -286,37 +298,23 @@ private slots:
         QVERIFY2(small.is_mounted(), "needs a private mount namespace (tools/isolated-lan.sh)");
         auto* status = lan->status();
         const QString list = small.path() + "/site.csv";
-        watcher->file_paths = QStringList{list};
-        page->click("#export-list-button");
-        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 21')"));
+        QVERIFY(notice_after("#export-list-button", list).startsWith("Saved 21"));
         const QByteArray older = read_file(list);
 
         small.fill();
-        page->run("document.getElementById('discovery-notice').textContent = ''");
         watcher->answers = {QMessageBox::Yes}; // the file dialog asks before it replaces the file
-        watcher->file_paths = QStringList{list};
-        page->click("#export-list-button");
-        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent !== ''"));
-        QCOMPARE(page->text("#discovery-notice"), QString("The file could not be saved: No space left on device"));
-        QCOMPARE(status->text(), QString("The CSV file %1 could not be written: No space left on device").arg(list));
+        const QString no_space = "No space left on device";
+        QCOMPARE(notice_after("#export-list-button", list), "The file could not be saved: " + no_space);
+        QCOMPARE(status->text(), QString("The CSV file %1 could not be written: %2").arg(list, no_space));
         QCOMPARE(read_file(list), older);
 
         small.leave_free(8 * 1024);
-        page->click("#site-report-button");
-        QVERIFY(page->wait_for("!document.getElementById('report-view').hidden"));
-        page->run("document.getElementById('report-notice').textContent = ''");
-        watcher->file_paths = QStringList{small.path() + "/site.pdf"};
-        page->click("#report-pdf");
-        QVERIFY(page->wait_for("document.getElementById('report-notice').textContent !== ''", 30000));
-        QCOMPARE(page->text("#report-notice"), QString("The site report could not be written: No space left on device"));
-        QCOMPARE(status->text(), QString("The site report could not be written: No space left on device"));
+        QVERIFY(open_report());
+        QCOMPARE(pdf_notice(small.path() + "/site.pdf"), "The site report could not be written: " + no_space);
+        QCOMPARE(status->text(), "The site report could not be written: " + no_space);
         // Saved where there is room, the same report is over 16 KiB: on the
         // full disk it was written short, past the file's buffer.
-        page->run("document.getElementById('report-notice').textContent = ''");
-        watcher->file_paths = QStringList{dir.filePath("room.pdf")};
-        page->click("#report-pdf");
-        QVERIFY(page->wait_for("document.getElementById('report-notice').textContent.startsWith('The site report is saved')",
-                               30000));
+        QVERIFY(pdf_notice(dir.filePath("room.pdf")).startsWith("The site report is saved"));
         QVERIFY(QFileInfo(dir.filePath("room.pdf")).size() > 16 * 1024);
         page->click("#report-close");
         QCOMPARE(QDir(small.path()).entryList(QDir::Files), QStringList({"filler", "site.csv"}));
@@ -326,21 +324,15 @@ private slots:
     {
         if (!planned)
             aPlanOfTwentySwitches();
-        const QString list = dir.filePath("site.csv");
-        watcher->file_paths = QStringList{list};
-        page->click("#export-list-button");
-        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 21')"));
-        const QByteArray file = read_file(list);
+        QVERIFY(notice_after("#export-list-button", dir.filePath("site.csv")).startsWith("Saved 21"));
+        const QByteArray file = read_file(dir.filePath("site.csv"));
         QVERIFY(file.startsWith("\xEF\xBB\xBF" "address,serial number,MAC,model,firmware,state,conflict,local project\r\n"));
         QVERIFY(file.contains("\r\n192.168.1.41,NEW01,"));
         QCOMPARE(file.count("\r\n"), 22);
 
         // With the changes: the same table, then the journal's, one row each.
-        page->run("document.getElementById('export-changes').checked = true;"
-                  "document.getElementById('discovery-notice').textContent = ''");
-        watcher->file_paths = QStringList{dir.filePath("changes.csv")};
-        page->click("#export-list-button");
-        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 21')"));
+        page->run("document.getElementById('export-changes').checked = true");
+        QVERIFY(notice_after("#export-list-button", dir.filePath("changes.csv")).startsWith("Saved 21"));
         page->run("document.getElementById('export-changes').checked = false");
         const QByteArray with_changes = read_file(dir.filePath("changes.csv"));
         QVERIFY(with_changes.startsWith(file + "\r\ntime,serial number,change,outcome\r\n"));
@@ -357,9 +349,7 @@ private slots:
         QVERIFY(write_file("config/site.json", R"({"ip":["192.168.1.41"],"sn":["NEW01"],"mac":["m"],)"
                                                R"("model":["GS2408P"],"passwd":["ocLD"],"active":["active"]})"));
         QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", "site");
-        watcher->file_paths = QStringList{dir.filePath("project.csv")};
-        page->click("#export-project-button");
-        QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Saved 1 ')"));
+        QVERIFY(notice_after("#export-project-button", dir.filePath("project.csv")).startsWith("Saved 1 "));
         QCOMPARE(read_file(dir.filePath("project.csv")).split('\n').value(1),
                  QByteArray("192.168.1.41,NEW01,m,GS2408P,,active,,in project\r"));
 
@@ -385,8 +375,7 @@ private slots:
                                                R"("mac":["m","n"],"model":["GS2408P","GS2408P"],)"
                                                R"("passwd":["ocLD","ocLD"],"active":["active","active"]})"));
         QSettings("./Settings.ini", QSettings::IniFormat).setValue("filepath", "site");
-        page->click("#site-report-button");
-        QVERIFY(page->wait_for("!document.getElementById('report-view').hidden"));
+        QVERIFY(open_report());
         page->type("report-site", "Harbour depot <b>North</b>");
         page->type("report-installer", "J. Lee & Sons");
         page->click("#report-close");
@@ -431,8 +420,7 @@ private slots:
         // Printing: a cancelled print dialog changes nothing; a printer takes the same pages.
         auto* status = lan->status();
         const QString status_before = status->text();
-        page->click("#site-report-button");
-        QVERIFY(page->wait_for("!document.getElementById('report-view').hidden"));
+        QVERIFY(open_report());
         watcher->print_files = QStringList{QString()};
         page->click("#report-print");
         QVERIFY(page->wait_for("!document.getElementById('report-print').disabled"));
@@ -477,22 +465,16 @@ private slots:
                 done += message[0].toJsonObject()["command"] == QString("siteReportDone") ? 1 : 0;
             return done;
         };
-        page->click("#site-report-button");
-        QVERIFY(page->wait_for("!document.getElementById('report-view').hidden"));
+        QVERIFY(open_report());
         qputenv("ORB_PRINT_ANSWER_MS", "1"); // no print answers that fast
-        watcher->file_paths = QStringList{dir.filePath("late.pdf")};
-        page->click("#report-pdf");
-        QVERIFY(page->wait_for("document.getElementById('report-notice').textContent.includes('in time')"));
+        const QString late = pdf_notice(dir.filePath("late.pdf"));
         qunsetenv("ORB_PRINT_ANSWER_MS");
-        QCOMPARE(page->text("#report-notice"),
-                 QString("The site report could not be written: the page did not answer the print in time"));
+        QCOMPARE(late, QString("The site report could not be written: the page did not answer the print in time"));
         QCOMPARE(lan->status()->text(),
                  QString("The site report could not be written: the page did not answer in time"));
         QVERIFY(!page->run("document.getElementById('report-pdf').disabled").toBool());
 
-        watcher->file_paths = QStringList{dir.filePath("next.pdf")};
-        page->click("#report-pdf");
-        QVERIFY(page->wait_for("document.getElementById('report-notice').textContent.startsWith('The site report is saved')", 30000));
+        QVERIFY(pdf_notice(dir.filePath("next.pdf")).startsWith("The site report is saved"));
         QCOMPARE(outputs(), 2);
         QVERIFY(QFile::exists(dir.filePath("next.pdf")));
         QVERIFY(!QFile::exists(dir.filePath("late.pdf")));
