@@ -18,7 +18,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QJsonDocument>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -37,9 +36,6 @@ class TestLocalDeviceTree : public QObject
     std::unique_ptr<SwitchSimulator> sim;
     std::unique_ptr<TreeBench> bench;
     QTreeWidget* tree = nullptr;
-    QLineEdit* state = nullptr;
-    ORB_CONN2DEVICE* link = nullptr;
-    ORB_LocalProjects* projects = nullptr;
     std::unique_ptr<DialogWatcher> watcher;
     QList<QJsonObject> page_messages;
     QList<QUrl> browser;
@@ -69,22 +65,7 @@ class TestLocalDeviceTree : public QObject
 
     static ORB_Passwd_Window* open_prompt() { return shown_window<ORB_Passwd_Window>(); }
 
-    // Requests that name a switch (and a command, if given).
-    int requests_to(const QString& sn, const QString& command = QString()) { return sim->requests_with({sn, command}); }
-
     void wait_opened(const QString& sn, int n) { QTRY_COMPARE_WITH_TIMEOUT(opened(sn), n, 10000); }
-
-    void search() { bench->device_tree->search(); }
-
-    // The fleet in the tree, expanded, for a test run on its own.
-    void show_fleet()
-    {
-        if (switch_item("ORB24080001"))
-            return;
-        search();
-        tree->expandAll();
-        watcher->boxes.clear();
-    }
 
 private slots:
     void initTestCase()
@@ -94,17 +75,23 @@ private slots:
         QVERIFY(sim->is_ready());
         bench = std::make_unique<TreeBench>();
         tree = bench->tree;
-        state = bench->state;
-        link = bench->link;
-        projects = bench->projects;
-        connect(link, &ORB_CONN2DEVICE::qt2html_device_udp, this,
+        connect(bench->link, &ORB_CONN2DEVICE::qt2html_device_udp, this,
                 [this](const QJsonObject& m) { page_messages.append(m); });
         QDesktopServices::setUrlHandler("http", this, "open_in_browser");
         watcher = std::make_unique<DialogWatcher>();
     }
 
-    // Each test sees only the boxes it opened.
-    void init() { watcher->boxes.clear(); }
+    // Each test sees only the boxes it opened. All but the first, which
+    // searches itself, start from the fleet in the tree, expanded, also when
+    // run on their own.
+    void init()
+    {
+        if (QTest::currentTestFunction() != QByteArray("searchShowsTheFleet") && !switch_item("ORB24080001")) {
+            bench->device_tree->search();
+            tree->expandAll();
+        }
+        watcher->boxes.clear();
+    }
 
     void cleanupTestCase()
     {
@@ -119,12 +106,12 @@ private slots:
 
     void searchShowsTheFleet()
     {
-        QSignalSpy status(state, &QLineEdit::textChanged);
-        search();
+        QSignalSpy status(bench->state, &QLineEdit::textChanged);
+        bench->device_tree->search();
         QVERIFY(status.contains({QString("Searching for switches on lo …")}));
         QCOMPARE(tree->topLevelItemCount(), 7);
         QCOMPARE(watcher->boxes, QStringList{"Tips: device search complete"});
-        QCOMPARE(state->text(), QString("7 switches found"));
+        QCOMPARE(bench->state->text(), QString("7 switches found"));
 
         // A new switch's red button comes with its rows.
         QVERIFY(!tree->itemWidget(switch_item("ORB24080005")->child(5), 1));
@@ -138,7 +125,6 @@ private slots:
     // The password is asked once; the same switch twice in a row only warns.
     void doubleClickOpensASwitch()
     {
-        show_fleet();
         QTreeWidgetItem* item = switch_item("ORB24080001");
         double_click(item);
         QTRY_VERIFY(open_prompt());
@@ -164,7 +150,6 @@ private slots:
 
     void aWrongStoredPasswordIsForgotten()
     {
-        show_fleet();
         ORB_Loader loader;
         QVERIFY(loader.add_device("192.168.1.12", "ORB24100002", "m", "GS2410M", "bad", "config/device_info.json"));
         double_click(switch_item("ORB24100002"));
@@ -175,7 +160,6 @@ private slots:
 
     void activatingThroughThePrompt()
     {
-        show_fleet();
         QTreeWidgetItem* item = switch_item("ORB24080005");
         watcher->passwords = QStringList{"newpass1"};
         qobject_cast<QPushButton*>(tree->itemWidget(item->child(5), 1))->click();
@@ -190,7 +174,6 @@ private slots:
     // Invalid or unchanged addresses send nothing; a new one restarts the switch.
     void theAddressEditor()
     {
-        show_fleet();
         QTreeWidgetItem* item = switch_item("ORB24080001");
         if (!tree->itemWidget(item->child(0), 1)) { // the editor comes with a login
             watcher->passwords = QStringList{"admin123"};
@@ -202,22 +185,20 @@ private slots:
         auto* address = editor->findChild<QLineEdit*>();
         auto* modify = editor->findChild<QPushButton*>();
         const int opens = opened("ORB24080001");
-        for (const char* text : {"10.1", "167772161", "010.0.0.1", "256.1.1.1", "1.2.3.4.5", "", "fe80::1"}) {
+        const auto refusal = [&](const char* text) {
             address->setText(text);
             modify->click();
-            QCOMPARE(watcher->take_box(), QString("Invalid IP Address: Please enter a valid IPv4 address."));
-        }
-        address->setText("192.168.1.11");
-        modify->click();
-        QCOMPARE(watcher->take_box(),
+            return watcher->take_box();
+        };
+        for (const char* text : {"10.1", "167772161", "010.0.0.1", "256.1.1.1", "1.2.3.4.5", "", "fe80::1"})
+            QCOMPARE(refusal(text), QString("Invalid IP Address: Please enter a valid IPv4 address."));
+        QCOMPARE(refusal("192.168.1.11"),
                  QString("Same IP Address: The new IP address is the same as the original IP address."));
 
         // Another host answers there (on loopback, the PC itself): the switch is not asked.
         QVERIFY(SecondHosts::allow_ping(true));
-        address->setText("127.0.0.5");
-        modify->click();
-        QCOMPARE(watcher->take_box(), QString("Tips: The address was not changed: 127.0.0.5 is in use by a host that "
-                                              "did not give its hardware address."));
+        QCOMPARE(refusal("127.0.0.5"), QString("Tips: The address was not changed: 127.0.0.5 is in use by a host that "
+                                               "did not give its hardware address."));
 
         address->setText("192.168.1.111");
         QElapsedTimer restart;
@@ -245,7 +226,6 @@ private slots:
     // Enter confirms the password prompt; Escape sends nothing.
     void thePromptAnswersTheKeyboard()
     {
-        show_fleet();
         const auto answer = [this](const char* sn, Qt::Key key) {
             double_click(switch_item(sn));
             QTRY_VERIFY(open_prompt());
@@ -255,18 +235,17 @@ private slots:
             QTest::keyClick(open_prompt()->focusWidget(), key);
             QTRY_VERIFY(!open_prompt());
         };
-        const int requests = requests_to("ORB24260003");
+        const int requests = sim->requests_with({"ORB24260003"});
         answer("ORB24260003", Qt::Key_Escape);
         answer("ORB54280004", Qt::Key_Return);
         wait_opened("ORB54280004", 1);
         // What the first prompt sent would have come before the second's login.
-        QCOMPARE(requests_to("ORB24260003"), requests);
+        QCOMPARE(sim->requests_with({"ORB24260003"}), requests);
     }
 
     // A double-click is handled before it returns: what it opens is open then.
     void otherDoubleClicksDoNothing()
     {
-        show_fleet();
         const int messages = page_messages.size();
         double_click(switch_item("ORB24100002")->child(2));
         double_click(switch_item("ORB24100002")->child(5));
@@ -287,7 +266,7 @@ private slots:
         // Rows of a loaded project are no switches.
         QVERIFY(write_file("config/site.json", R"({"ip":["10.0.0.1"],"sn":["A"],"mac":["m"],"model":["GS2408P"],)"
                                                R"("passwd":[""],"active":["active"]})"));
-        QVERIFY(projects->load_local_project("site", true));
+        QVERIFY(bench->projects->load_local_project("site", true));
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("site"));
         double_click(tree->topLevelItem(0));
         double_click(tree->topLevelItem(0)->child(0));
@@ -297,7 +276,6 @@ private slots:
 
     void aPromptOutlivingItsTreeDoesNothing()
     {
-        show_fleet(); // the tree shows a project
         // A prompt closed from its title bar is freed.
         double_click(switch_item("ORB24260003"));
         QTRY_VERIFY(open_prompt());
@@ -308,15 +286,15 @@ private slots:
         // One answered after its tree was replaced sends nothing.
         double_click(switch_item("ORB24260003"));
         QTRY_VERIFY(open_prompt());
-        projects->new_project();
-        const int requests = requests_to("ORB24260003");
+        bench->projects->new_project();
+        const int requests = sim->requests_with({"ORB24260003"});
         const int opens = opened("ORB24260003");
         watcher->passwords = QStringList{"admin123"};
         QTRY_VERIFY(!open_prompt());
         // What the prompt sent would have come before this login's reply.
-        link->login_device("192.168.1.14", "admin123", "ORB54280004");
-        QTRY_VERIFY(requests_to("ORB54280004") > 0);
-        QCOMPARE(requests_to("ORB24260003"), requests);
+        bench->link->login_device("192.168.1.14", "admin123", "ORB54280004");
+        QTRY_VERIFY(sim->requests_with({"ORB54280004"}) > 0);
+        QCOMPARE(sim->requests_with({"ORB24260003"}), requests);
         QCOMPARE(opened("ORB24260003"), opens);
     }
 
@@ -328,7 +306,7 @@ private slots:
         const QString added = "add {\"sn\":\"MARKUP\",\"ip\":\"<i>10.0.0.9</i>\",\"model\":\"<b>x</b>"
                               "<a href=\\\"http://127.0.0.1/\\\">y</a>\"}";
         QVERIFY(sim->tell(added));
-        search();
+        bench->device_tree->search();
         QTreeWidgetItem* item = switch_item("MARKUP");
         QVERIFY(item);
         QCOMPARE(item->child(3)->text(1), model);

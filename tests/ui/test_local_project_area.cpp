@@ -170,36 +170,37 @@ private slots:
         const QByteArray east = read_file("config/east.json");
         QVERIFY(write_file("config/broken.json", R"({"ip":[],"sn":[]})"));
         widget<QPushButton>("new_project_button")->click(); // the menus list the new files
-        const auto remove_e1 = [&] {
+        const auto remove_from_east = [&](const char* sn) {
             choose("open_project_button", "east");
-            choose("delete_device_button", "E1");
+            choose("delete_device_button", sn);
             QCOMPARE(lan->tree()->topLevelItem(0)->toolTip(0), QString("Unsaved changes: save the project to keep them"));
         };
-        const auto open_south = [&](QMessageBox::StandardButton answer) {
+        // Does what leaves east, answering the question it asks first.
+        const auto leave_east = [&](QMessageBox::StandardButton answer, auto leave) {
             watcher->answers = {answer};
-            choose("open_project_button", "south");
+            leave();
             QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
         };
-        remove_e1();
-        open_south(QMessageBox::Cancel);
+        const auto open_south = [&] { choose("open_project_button", "south"); };
+        remove_from_east("E1");
+        leave_east(QMessageBox::Cancel, open_south);
         QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
         QCOMPARE(lan->tree()->topLevelItem(0)->childCount(), 1);
         QCOMPARE(read_file("config/east.json"), east);
         QCOMPARE(state(), QString("east stays open with its changes"));
-        open_south(QMessageBox::Discard);
+        leave_east(QMessageBox::Discard, open_south);
         QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("south"));
         QCOMPARE(read_file("config/east.json"), east);
-        remove_e1();
+        remove_from_east("E1");
         press_on_next_question(Qt::Key_Return); // Enter means Save
-        choose("open_project_button", "south");
+        open_south();
         QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("south"));
         QCOMPARE(read_json_object("config/east.json")["sn"].toVariant().toStringList(), QStringList{"E2"});
 
         // A save that fails keeps the project open with its change.
-        choose("open_project_button", "east");
-        choose("delete_device_button", "E2");
+        remove_from_east("E2");
         QCOMPARE(QProcess::execute("mount", {"-o", "bind,ro", "config", "config"}), 0);
-        open_south(QMessageBox::Save);
+        leave_east(QMessageBox::Save, open_south);
         QProcess::execute("umount", {"config"});
         QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
         QCOMPARE(state(), QString::fromUtf8("saving local project fail — east stays open with its changes"));
@@ -215,26 +216,19 @@ private slots:
         press_on_next_question(Qt::Key_Escape); // Escape means Cancel
         widget<QPushButton>("search_button")->click();
         QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
-        watcher->answers = {QMessageBox::Cancel};
-        widget<QPushButton>("new_project_button")->click();
-        QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
-        watcher->answers = {QMessageBox::Cancel};
-        QVERIFY(!lan->window->close());
-        QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
+        leave_east(QMessageBox::Cancel, [&] { widget<QPushButton>("new_project_button")->click(); });
+        leave_east(QMessageBox::Cancel, [&] { QVERIFY(!lan->window->close()); });
         QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));
 
         // After a search, "del device" offers nothing.
-        watcher->answers = {QMessageBox::Discard};
-        widget<QPushButton>("search_button")->click();
-        QCOMPARE(watcher->take_box(), QString("Tips: Save changes to project east?"));
+        leave_east(QMessageBox::Discard, [&] { widget<QPushButton>("search_button")->click(); });
         QVERIFY(lan->tree()->topLevelItemCount() > 1);
         QMenu* devices = widget<QToolButton>("delete_device_button")->menu();
         emit devices->aboutToShow();
         QVERIFY(devices->actions().isEmpty());
 
         // Searches the tree would show otherwise leave an unsaved project alone.
-        choose("open_project_button", "east");
-        choose("delete_device_button", "E2");
+        remove_from_east("E2");
         page->click("#search-button");
         QVERIFY(page->wait_for("document.getElementById('discovery-notice').textContent.startsWith('Search finished')"));
         QCOMPARE(lan->tree()->topLevelItem(0)->text(0), QString("east"));

@@ -40,13 +40,8 @@ QAction* menu_action(QToolButton* button, const QString& text)
     return button->menu()->actions().value(menu_entries(button).indexOf(text));
 }
 
-QStringList column(QTreeWidgetItem* project, int c)
-{
-    QStringList values;
-    for (int r = 0; r < project->childCount(); ++r)
-        values.append(project->child(r)->text(c));
-    return values;
-}
+const char handed_over_switch[] = R"({"ip":["192.168.1.11"],"sn":["ORB24080001"],"mac":["m"],"model":["GS2408P"],)"
+                                  R"("passwd":["admin123"],"active":["active"]})";
 
 } // namespace
 
@@ -67,6 +62,14 @@ class TestLocalProjects : public QObject
     ORB_WindowState shared;
 
     QString config(const QString& file) const { return work->filePath("config/" + file); }
+
+    QStringList column(int c) const
+    {
+        QStringList values;
+        for (int r = 0; r < tree->topLevelItem(0)->childCount(); ++r)
+            values.append(tree->topLevelItem(0)->child(r)->text(c));
+        return values;
+    }
 
     void project_with(const QString& name, const QList<QStringList>& rows)
     {
@@ -157,9 +160,8 @@ private slots:
         tree->clear();
         projects->load_local_project("site");
         QCOMPARE(state->text(), QString("loading local project end"));
-        QTreeWidgetItem* project = tree->topLevelItem(0);
-        QCOMPARE(column(project, 4), (QStringList{"abc", "", "Pässwörd1"}));
-        QCOMPARE(column(project, 5), (QStringList{"active", "active", "not_active"}));
+        QCOMPARE(column(4), (QStringList{"abc", "", "Pässwörd1"}));
+        QCOMPARE(column(5), (QStringList{"active", "active", "not_active"}));
     }
 
     // Keys are read without regard to case; a missing or incomplete project
@@ -169,7 +171,7 @@ private slots:
         QVERIFY(write_file(config("caps.json"), R"({"IP":["10.0.0.7"],"Sn":["S7"],"MAC":["m"],"Model":["GS2408P"],)"
                                                 R"("PASSWD":[""],"Active":["active"]})"));
         projects->load_local_project("caps");
-        QCOMPARE(column(tree->topLevelItem(0), 1), QStringList{"10.0.0.7"});
+        QCOMPARE(column(1), QStringList{"10.0.0.7"});
 
         projects->load_local_project("missing");
         QCOMPARE(state->text(), QString("loading local project"));
@@ -227,7 +229,7 @@ private slots:
         tree->clear();
         menu_action(open_button, "a.b")->trigger();
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("a.b"));
-        QCOMPARE(column(tree->topLevelItem(0), 0), QStringList{"B"});
+        QCOMPARE(column(0), QStringList{"B"});
 
         DialogWatcher watcher;
         watcher.answers = {QMessageBox::Yes};
@@ -258,12 +260,12 @@ private slots:
         projects->refresh_local_menus();
         QCOMPARE(menu_entries(device_button), (QStringList{"A", "B", "A"}));
         projects->delete_device("A");
-        QCOMPARE(column(tree->topLevelItem(0), 1), (QStringList{"10.0.0.2", "10.0.0.3"}));
+        QCOMPARE(column(1), (QStringList{"10.0.0.2", "10.0.0.3"}));
         QCOMPARE(state->text(), QString("A removed from the project; save the project to keep the change"));
         // Rows that moved since the menu was made: the named switch goes.
         tree->topLevelItem(0)->insertChild(0, new QTreeWidgetItem(QStringList{"C", "10.0.0.4"}));
         projects->delete_device("B");
-        QCOMPARE(column(tree->topLevelItem(0), 0), (QStringList{"C", "A"}));
+        QCOMPARE(column(0), (QStringList{"C", "A"}));
     }
 
     // Searches get the open project's switches, one an address, and the page
@@ -325,22 +327,18 @@ private slots:
         QVERIFY(log.contains("curr_device") && log.contains("datas:deletBefore"));
         for (const char* password : {"admin123", "newpass1"})
             QVERIFY2(!log.contains(password), password);
-        const QJsonObject report = reports.last()[0].toJsonObject(); // the page's last word on the update
-        QCOMPARE(report["command"].toString(), QString("add2local"));
-        QCOMPARE(report["failed_sn"].toArray(), (QJsonArray{"ORB24100002", "GHOST"}));
-        QCOMPARE(report["failed_errmsgs"].toArray(), (QJsonArray{"device is already actived!", "device not open!"}));
-        QCOMPARE(report["failed_ip"].toArray(), (QJsonArray{"192.168.1.12", "10.1.1.1"}));
-        QCOMPARE(report["errcode"].toInt(-1), 0);
+        QCOMPARE(reports.last()[0].toJsonObject(), // the page's last word on the update
+                 (QJsonObject{{"command", "add2local"}, {"errcode", 0}, {"failed_sn", QJsonArray{"ORB24100002", "GHOST"}},
+                              {"failed_errmsgs", QJsonArray{"device is already actived!", "device not open!"}},
+                              {"failed_ip", QJsonArray{"192.168.1.12", "10.1.1.1"}}}));
 
-        QTreeWidgetItem* project = tree->topLevelItem(0);
-        QCOMPARE(column(project, 5), (QStringList{"active", "active", "active"}));
+        QCOMPARE(column(5), (QStringList{"active", "active", "active"}));
         const QJsonObject file = read_json_object(config("site.json"));
         QCOMPARE(file["sn"].toArray(), (QJsonArray{"KEEP", "ORB24080001", "ORB24080005"}));
 
         // With no project shown, the page's switches start the default project.
         tree->clear();
-        link->device2local(R"({"ip":["192.168.1.11"],"sn":["ORB24080001"],"mac":["m"],"model":["GS2408P"],)"
-                           R"("passwd":["admin123"],"active":["active"]})");
+        link->device2local(handed_over_switch);
         QCOMPARE(tree->topLevelItem(0)->text(0), QString("default_project"));
         QCOMPARE(read_json_object(config("default_project.json"))["sn"].toArray(), QJsonArray{"ORB24080001"});
     }
@@ -358,21 +356,19 @@ private slots:
         projects->delete_device("GONE");
         QSignalSpy reports(link, &ORB_CONN2DEVICE::qt2html_udp);
         DialogWatcher watcher;
-        const QString handed_over = R"({"ip":["192.168.1.11"],"sn":["ORB24080001"],"mac":["m"],"model":["GS2408P"],)"
-                                    R"("passwd":["admin123"],"active":["active"]})";
         watcher.answers = {QMessageBox::Cancel};
-        link->device2local(handed_over);
+        link->device2local(handed_over_switch);
         QCOMPARE(watcher.boxes, QStringList({"Tips: Save changes to project site?"}));
         QCOMPARE(reports.size(), 1);
         const QJsonObject refused = reports.last()[0].toJsonObject();
         QCOMPARE(refused["failed_sn"].toArray(), QJsonArray{"ORB24080001"});
         QCOMPARE(refused["failed_errmsgs"].toArray(), QJsonArray{"saving local project fail"});
         QCOMPARE(read_json_object(config("site.json"))["sn"].toArray(), (QJsonArray{"KEEP", "GONE"}));
-        QCOMPARE(column(tree->topLevelItem(0), 0), QStringList{"KEEP"}); // still pending
+        QCOMPARE(column(0), QStringList{"KEEP"}); // still pending
         QVERIFY(projects->holds_unsaved_changes());
 
         watcher.answers = {QMessageBox::Save};
-        link->device2local(handed_over);
+        link->device2local(handed_over_switch);
         QCOMPARE(reports.last()[0].toJsonObject()["failed_sn"].toArray(), QJsonArray());
         QCOMPARE(read_json_object(config("site.json"))["sn"].toArray(), (QJsonArray{"KEEP", "ORB24080001"}));
         QVERIFY(!projects->holds_unsaved_changes());

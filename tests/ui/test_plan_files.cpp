@@ -46,6 +46,8 @@ class TestPlanFiles : public QObject
         return {{"sn", sn}, {"newIp", ip}, {"mask", mask}, {"gateway", gateway}};
     }
 
+    static QJsonObject error(const char* text) { return {{"error", text}}; }
+
 private slots:
     void columnsByHeaderOrByOrder()
     {
@@ -60,12 +62,10 @@ private slots:
 
     void filesWithoutAUsablePlan()
     {
-        QCOMPARE(imported("sn,ip\r\nNEW01,10.1.0.11\r\nNEW02,\r\n"),
-                 (QJsonObject{{"error", "row 3 has no serial number or no address"}}));
-        QCOMPARE(imported("NEW01,10.1.0.11\r\n,10.1.0.12\r\n"),
-                 (QJsonObject{{"error", "row 2 has no serial number or no address"}}));
-        QCOMPARE(imported("serial number,address\r\n"), (QJsonObject{{"error", "the file holds no plan"}}));
-        QCOMPARE(imported(""), (QJsonObject{{"error", "the file holds no plan"}}));
+        QCOMPARE(imported("sn,ip\r\nNEW01,10.1.0.11\r\nNEW02,\r\n"), error("row 3 has no serial number or no address"));
+        QCOMPARE(imported("NEW01,10.1.0.11\r\n,10.1.0.12\r\n"), error("row 2 has no serial number or no address"));
+        QCOMPARE(imported("serial number,address\r\n"), error("the file holds no plan"));
+        QCOMPARE(imported(""), error("the file holds no plan"));
     }
 };
 
