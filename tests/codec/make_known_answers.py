@@ -6,7 +6,7 @@ This is a second implementation, written apart from the C++ code, so that the
 unit tests compare the program against something that cannot share its bugs.
 Regenerate known_answers.json with --out; CI runs --check to catch edits.
 """
-import argparse, difflib, hashlib, hmac, json, struct, sys
+import argparse, base64, difflib, hashlib, hmac, json, pathlib, struct, sys
 
 DEVICE_PAYLOAD_KEY = b"Kq7RzWm2PdXv4TnB"
 PASSWORD_STORE_KEY = b"Jh3LsVb9QeYt6NcF"
@@ -16,11 +16,6 @@ M32 = 0xFFFFFFFF
 BUILTIN_CREDENTIAL_ID = "A7fK2mQ9xR4tW8zL1pN6vB3cY5hJ0sDe"
 BUILTIN_SIGNING_KEY = "Z3wE8rT1yU6iO4pA9sD2fG7hJ5kL0qXc"
 SCHEME_TAG = "ORB1-HMAC-SHA256"
-ALPHABET = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/"
-
-
-def key_words(key):
-    return struct.unpack("<4I", key)
 
 
 def tea_encrypt_words(y, z, k):
@@ -40,7 +35,7 @@ def tail_amount(i, k):
 
 
 def encrypt(data, key):
-    k, buf = key_words(key), bytearray(data)
+    k, buf = struct.unpack("<4I", key), bytearray(data)
     whole = len(buf) - len(buf) % 8
     for off in range(0, whole, 8):
         buf[off:off + 8] = struct.pack("<2I", *tea_encrypt_words(*struct.unpack_from("<2I", buf, off), k))
@@ -49,18 +44,8 @@ def encrypt(data, key):
     return bytes(buf)
 
 
-def base64_encode(data):
-    out = []
-    for off in range(0, len(data), 3):
-        group = data[off:off + 3]
-        n = int.from_bytes(group + b"\0" * (3 - len(group)), "big")
-        chars = [ALPHABET[(n >> shift) & 63] for shift in (18, 12, 6, 0)]
-        out.append("".join(chars[:len(group) + 1]) + "=" * (3 - len(group)))
-    return "".join(out)
-
-
 def payload_encrypt(data, key):
-    return base64_encode(encrypt(data, key))
+    return base64.b64encode(encrypt(data, key)).decode("ascii")  # the standard alphabet, with padding
 
 
 def compute_signature(credential, key, nonce, action, timestamp):
@@ -85,18 +70,15 @@ def build():
     for name, key in (("DEVICE_PAYLOAD_KEY", DEVICE_PAYLOAD_KEY), ("PASSWORD_STORE_KEY", PASSWORD_STORE_KEY)):
         for n in range(1, 65):
             plain = bytes((i * 73 + 41 + n) % 256 for i in range(n))
-            b64 = payload_encrypt(plain, key)
-            doc["cipher"].append({"key": name, "plain": plain.hex(), "base64": b64})
+            doc["cipher"].append({"key": name, "plain": plain.hex(), "base64": payload_encrypt(plain, key)})
     device = {"sn": "SN0001", "model": "S24", "ip": "192.168.1.10", "mac": "00:11:22:33:44:55"}
     login = {"callcmd": "Security verification", "password": "Secret-1", "sn": "SN0001", "command": "login"}
     texts = [("search request", {"cmd": "calludp", "syn": "aB3dE5fG", "data": {"callcmd": "search"}}),
              ("login request", {"cmd": "calludp", "syn": "Zx9Qw2Er", "data": login}),
              ("search reply", {"syn": "aB3dE5fG", "data": {"errcode": 0, "device": [device]}})]
-    doc["datagrams"] = []
-    for what, obj in texts:
-        text = compact(obj)
-        wire = payload_encrypt(text.encode("utf-8"), DEVICE_PAYLOAD_KEY) + "\r\n"
-        doc["datagrams"].append({"what": what, "text": text, "wire": wire})
+    doc["datagrams"] = [{"what": what, "text": compact(obj),
+                         "wire": payload_encrypt(compact(obj).encode("utf-8"), DEVICE_PAYLOAD_KEY) + "\r\n"}
+                        for what, obj in texts]
     long_key = "k" + ("0123456789" * 20)[:199]
     doc["signatures"] = [
         dict(credential=c, key=k, nonce=n, action=a, timestamp=t, signature=compute_signature(c, k, n, a, t))
@@ -115,22 +97,19 @@ def main():
     group.add_argument("--out", metavar="PATH", help="write the vectors to PATH")
     group.add_argument("--check", metavar="PATH", help="exit 1 if PATH differs from a fresh run")
     args = parser.parse_args()
-    fresh = build()
+    fresh = build().encode("utf-8")
     if args.check:
-        with open(args.check, "rb") as f:
-            stored = f.read()
-        if stored != fresh.encode("utf-8"):
-            old = stored.decode("utf-8", errors="replace")
-            diff = difflib.unified_diff(old.splitlines(True), fresh.splitlines(True),
-                                        args.check, "regenerated", n=1)
-            sys.stderr.writelines(list(diff)[:40])
-            return 1
-        return 0
+        stored = pathlib.Path(args.check).read_bytes()
+        if stored == fresh:
+            return 0
+        diff = difflib.unified_diff(stored.decode("utf-8", errors="replace").splitlines(True),
+                                    fresh.decode("utf-8").splitlines(True), args.check, "regenerated", n=1)
+        sys.stderr.writelines(list(diff)[:40])
+        return 1
     if args.out:
-        with open(args.out, "w", encoding="utf-8", newline="") as f:
-            f.write(fresh)
+        pathlib.Path(args.out).write_bytes(fresh)
     else:
-        sys.stdout.buffer.write(fresh.encode("utf-8"))
+        sys.stdout.buffer.write(fresh)
     return 0
 
 

@@ -13,7 +13,6 @@
 
 #include <QElapsedTimer>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,7 +33,7 @@ class TestAddressProbe : public QObject
 
     std::unique_ptr<SecondHosts> hosts;
 
-    static QHash<quint32, ORB_AddressProbe::Result> probed(ORB_AddressProbe* probe, const QStringList& addresses,
+    static QHash<QString, ORB_AddressProbe::Result> probed(ORB_AddressProbe* probe, const QStringList& addresses,
                                                            qint64* ms = nullptr)
     {
         QVector<quint32> values;
@@ -48,12 +47,10 @@ class TestAddressProbe : public QObject
             finished.wait(10000);
         if (ms)
             *ms = clock.elapsed();
-        return probe->results();
-    }
-
-    static ORB_AddressProbe::Result at(const QHash<quint32, ORB_AddressProbe::Result>& results, const QString& a)
-    {
-        return results.value(QHostAddress(a).toIPv4Address());
+        QHash<QString, ORB_AddressProbe::Result> found;
+        for (const QString& a : addresses)
+            found.insert(a, probe->results().value(QHostAddress(a).toIPv4Address()));
+        return found;
     }
 
 private slots:
@@ -74,15 +71,15 @@ private slots:
         const auto results = probed(&probe, {PINGS, ARP_ONLY, "10.1.0.43", "10.1.0.1", "10.1.0.0", "10.1.0.255",
                                              "10.2.0.5"}, &ms);
         QCOMPARE(probe.unavailable(), ORB_AddressProbe::Unavailable::None);
-        QCOMPARE(int(at(results, PINGS).state), int(ORB_AddressProbe::State::InUse));
-        QCOMPARE(at(results, PINGS).mac, hosts->mac(PINGS));
-        QCOMPARE(int(at(results, ARP_ONLY).state), int(ORB_AddressProbe::State::InUse));
-        QCOMPARE(at(results, ARP_ONLY).mac, hosts->mac(ARP_ONLY));
-        QCOMPARE(int(at(results, "10.1.0.43").state), int(ORB_AddressProbe::State::Silent));
-        QVERIFY(at(results, "10.1.0.43").at >= started.addMSecs(ORB_AddressProbe::ANSWER_WAIT_MS - 100));
-        QCOMPARE(int(at(results, "10.1.0.1").state), int(ORB_AddressProbe::State::InUse)); // the PC's own
+        QCOMPARE(int(results[PINGS].state), int(ORB_AddressProbe::State::InUse));
+        QCOMPARE(results[PINGS].mac, hosts->mac(PINGS));
+        QCOMPARE(int(results[ARP_ONLY].state), int(ORB_AddressProbe::State::InUse));
+        QCOMPARE(results[ARP_ONLY].mac, hosts->mac(ARP_ONLY));
+        QCOMPARE(int(results["10.1.0.43"].state), int(ORB_AddressProbe::State::Silent));
+        QVERIFY(results["10.1.0.43"].at >= started.addMSecs(ORB_AddressProbe::ANSWER_WAIT_MS - 100));
+        QCOMPARE(int(results["10.1.0.1"].state), int(ORB_AddressProbe::State::InUse)); // the PC's own
         for (const char* unasked : {"10.1.0.0", "10.1.0.255", "10.2.0.5"})
-            QCOMPARE(int(at(results, unasked).state), int(ORB_AddressProbe::State::NotChecked));
+            QCOMPARE(int(results[unasked].state), int(ORB_AddressProbe::State::NotChecked));
         QVERIFY2(ms >= ORB_AddressProbe::ANSWER_WAIT_MS - 10 && ms < ORB_AddressProbe::ANSWER_WAIT_MS + 2000,
                  qPrintable(QString::number(ms)));
         // A probe of answering hosts alone ends as they answer.
@@ -99,8 +96,8 @@ private slots:
         ORB_AddressProbe probe;
         const auto results = probed(&probe, {PINGS, "10.1.0.43"});
         QCOMPARE(probe.unavailable(), ORB_AddressProbe::Unavailable::NoPing);
-        QCOMPARE(int(at(results, PINGS).state), int(ORB_AddressProbe::State::NotChecked));
-        QCOMPARE(int(at(results, "10.1.0.43").state), int(ORB_AddressProbe::State::NotChecked));
+        QCOMPARE(int(results[PINGS].state), int(ORB_AddressProbe::State::NotChecked));
+        QCOMPARE(int(results["10.1.0.43"].state), int(ORB_AddressProbe::State::NotChecked));
         QCOMPARE(ORB_AddressCheck::unavailable_text(probe.unavailable(), probe.unavailable_detail()),
                  QString("The addresses could not be checked: this system allows no unprivileged ping "
                          "(net.ipv4.ping_group_range)."));

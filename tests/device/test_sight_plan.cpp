@@ -26,20 +26,20 @@ class TestSightPlan : public QObject
 {
     Q_OBJECT
 
-    static ORB_SightPlan armed()
+    ORB_SightPlan plan;
+
+private slots:
+    void init()
     {
-        ORB_SightPlan plan;
+        plan = ORB_SightPlan();
         plan.arm({{"A", "10.0.0.101", "255.255.255.0", "10.0.0.1", "10.0.0.1"},
                   {"B", "10.0.0.102", "255.255.255.0", "10.0.0.1", "10.0.0.1"},
                   {"C", "10.0.0.103", "255.255.255.0", "10.0.0.1", "10.0.0.1"},
                   {"D", "10.0.0.104", "255.255.255.0", "10.0.0.1", "10.0.0.1"}});
-        return plan;
     }
 
-private slots:
     void eachSwitchOnceAnArming()
     {
-        ORB_SightPlan plan = armed();
         // D is already where the plan wants it; OTHER is not planned.
         const QList<ORB_SightPlan::Due> due = plan.take_round(
             {listed("A", "10.0.0.11"), listed("B", "10.0.0.12"), listed("D", "10.0.0.104"), listed("OTHER", "10.0.0.9")},
@@ -75,7 +75,6 @@ private slots:
     // its planned address fails; a round that lost answers decides nothing.
     void theNextRoundConfirms()
     {
-        ORB_SightPlan plan = armed();
         plan.take_round({listed("A", "10.0.0.11"), listed("B", "10.0.0.12")}, true);
         plan.settings_taken("A");
         plan.settings_taken("B");

@@ -31,11 +31,12 @@ class TestWatchRounds : public QObject
 {
     Q_OBJECT
 
+    const QDateTime t0{QDate(2026, 12, 7), QTime(9, 0, 0)};
+
 private slots:
     void aSiteBeingPoweredUp()
     {
         ORB_WatchRounds rounds;
-        const QDateTime t0(QDate(2026, 12, 7), QTime(9, 0, 0));
         // The first round sets the scene; a second answer of a switch is no other switch.
         QCOMPARE(counts(rounds.add_round({sw("A", "10.0.0.1"), sw("B", "10.0.0.2"), sw("A", "10.0.0.9")}, t0)),
                  QString("2 found 0 new 0 missing 0 changed"));
@@ -81,7 +82,6 @@ private slots:
     void theRoundsForgetTheLongestMissingFirst()
     {
         ORB_WatchRounds rounds(3);
-        const QDateTime t0(QDate(2026, 12, 7), QTime(9, 0, 0));
         rounds.add_round({sw("A", "10.0.0.1"), sw("B", "10.0.0.2")}, t0);
         rounds.add_round({sw("B", "10.0.0.2"), sw("C", "10.0.0.3")}, t0.addSecs(10));
         ORB_WatchRounds::Counts c = rounds.add_round({sw("B", "10.0.0.2"), sw("D", "10.0.0.4")}, t0.addSecs(20));

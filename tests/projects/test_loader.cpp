@@ -35,17 +35,11 @@ class TestLoader : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    QString list_path;
 
 private slots:
-    void init()
-    {
-        list_path = dir.filePath("device_info.json");
-        QFile::remove(list_path);
-    }
-
     void deviceListFormat()
     {
+        const QString list_path = dir.filePath("device_info.json");
         ORB_Loader loader;
         QVERIFY(loader.reset_device_info(list_path));
         QCOMPARE(read_file(list_path), device_list("", "", "", "", "", ""));
