@@ -180,22 +180,20 @@ private slots:
         QElapsedTimer clock;
         QList<qint64> batch_ms;
         QJsonArray rows, page_rows;
-        const auto batches = connect(link, &ORB_CONN2DEVICE::search_rows, this, [&](const cJSON* batch) {
+        QStringList ends;
+        auto listening = std::make_unique<QObject>(); // the connections end with it
+        connect(link, &ORB_CONN2DEVICE::search_rows, listening.get(), [&](const cJSON* batch) {
             batch_ms.append(clock.elapsed());
             const cJSON* row = nullptr;
             cJSON_ArrayForEach(row, batch)
                 rows.append(cjson_to_qjson_object(row));
         });
+        connect(link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, listening.get(), [&] { ends.append("devices"); });
+        connect(link, &ORB_CONN2DEVICE::qt2html_udp, listening.get(), [&] { ends.append("result"); });
         QSignalSpy page(link, &ORB_CONN2DEVICE::qt2html_device_udp);
-        QStringList ends;
-        const auto tree_end = connect(link, &ORB_CONN2DEVICE::searchdevice_RespDatas_signals, this,
-                                      [&] { ends.append("devices"); });
-        const auto page_end = connect(link, &ORB_CONN2DEVICE::qt2html_udp, this, [&] { ends.append("result"); });
         clock.start();
         link->search_device(true, "lo");
-        disconnect(batches);
-        disconnect(tree_end);
-        disconnect(page_end);
+        listening.reset();
         QCOMPARE(ends, QStringList({"devices", "result"}));
         QCOMPARE(rows, link->last_search());
         QCOMPARE(rows.last()["sn"].toString(), QString("LATE"));
@@ -388,18 +386,17 @@ private slots:
         timed([&] { link->login_device("", "admin123", "FIRST"); });
         QCOMPARE(reply_member(link->last_reply_document(), "login"), QString("success"));
 
-        const auto handover = connect(link, &ORB_CONN2DEVICE::get_local_project, this, [this] {
+        auto listening = std::make_unique<QObject>(); // the connections end with it
+        connect(link, &ORB_CONN2DEVICE::get_local_project, listening.get(), [this] {
             link->set_local_device(cJSON_Parse(R"({"local_device":[)"
                                                R"({"ip":"10.0.2.1","sn":"FIRST","active":"active","x":1},)"
                                                R"({"ip":"10.0.2.9","active":"active"},)"
                                                R"({"ip":"10.0.2.3","sn":"BARE","active":"active"}]})"));
         });
         QList<int> progress;
-        const auto counting =
-            connect(link, &ORB_CONN2DEVICE::search_progress, this, [&](int n) { progress.append(n); });
+        connect(link, &ORB_CONN2DEVICE::search_progress, listening.get(), [&](int n) { progress.append(n); });
         timed([&] { link->search_device(true, "lo"); });
-        disconnect(handover);
-        disconnect(counting);
+        listening.reset();
         QCOMPARE(results.size(), 1);
         const QJsonArray devices = results[0]["device"].toArray();
         QStringList listed;
