@@ -15,11 +15,7 @@
 #include <QTest>
 #include <QTreeWidget>
 
-namespace {
-
 constexpr int SWITCHES = 2000;
-
-} // namespace
 
 class TestBurstSearch : public QObject
 {

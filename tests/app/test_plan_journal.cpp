@@ -167,8 +167,7 @@ private slots:
 
         // The journal holds both plans, ended; NEW09's change has no outcome.
         ORB_ChangeJournal journal(ORB_ChangeJournal::default_folder(), [] { return QString(); });
-        const QVector<QJsonObject> entries = journal.read().entries;
-        const QVector<ORB_JournalPlan> plans = ORB_JournalPlans::read(entries);
+        const QVector<ORB_JournalPlan> plans = ORB_JournalPlans::read(journal.read().entries);
         QCOMPARE(plans.size(), 2);
         QCOMPARE(plans[0].unknown, QSet<QString>{"NEW09"});
         QVERIFY(plans[0].ended && plans[1].ended);
@@ -191,8 +190,7 @@ private slots:
         QCOMPARE(page->text("#plan-summary"), QString("11 addresses cannot be used; the plan cannot be applied as it is."));
         page->type("plan-gateway", "192.168.5.1");
         QVERIFY(run_plan_form(page, "11 of 11 switches answer at their new addresses."));
-        QStringList expected = all_at(new_ip).mid(0, 9) + all_at(old_ip).mid(9);
-        QCOMPARE(listed(page), expected);
+        QCOMPARE(listed(page), all_at(new_ip).mid(0, 9) + all_at(old_ip).mid(9));
         const QVector<ORB_JournalPlan> after = ORB_JournalPlans::read(journal.read().entries);
         QCOMPARE(after.size(), 3);
         QCOMPARE(after[2].undoes, plans[1].id);

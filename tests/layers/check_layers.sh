@@ -13,10 +13,7 @@ shift
 widget_dirs=("$@")
 found=no
 for dir in "${widget_dirs[@]}"; do [ -f "$dir/QWidget" ] && found=yes; done
-if [ $found = no ]; then
-    echo "no folder of widget headers among: ${widget_dirs[*]}"
-    exit 1
-fi
+[ $found = yes ] || { echo "no folder of widget headers among: ${widget_dirs[*]}"; exit 1; }
 
 rank() {
     case $1 in
@@ -67,12 +64,6 @@ for layer in codec device cloud projects ui; do
     done < <(cd "$src" && find "$layer" -type f \( -name '*.h' -o -name '*.cpp' \) | sort)
 done
 
-if [ "$checked" -lt 20 ]; then
-    echo "only $checked files found under $src: wrong source folder?"
-    exit 1
-fi
-if [ "$faults" -gt 0 ]; then
-    echo "$faults include(s) against the layers"
-    exit 1
-fi
+[ "$checked" -ge 20 ] || { echo "only $checked files found under $src: wrong source folder?"; exit 1; }
+[ "$faults" = 0 ] || { echo "$faults include(s) against the layers"; exit 1; }
 echo "$checked files keep to their layers"
