@@ -19,7 +19,7 @@ public:
 
     bool is_ready() const { return ready; }
 
-    // Every request received so far: {"ms","text"} per datagram.
+    // Every request received so far: {"ms","wire","text"} per datagram.
     QList<QJsonObject> requests();
     // How many of them hold every one of these texts, as "sn":"A" and
     // "command":"login".

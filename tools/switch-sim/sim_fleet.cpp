@@ -59,7 +59,7 @@ void SimFleet::handle(const QByteArray& datagram)
 {
     const CJsonPtr request = ORB_DeviceDatagram::open(datagram);
     if (settings.log_requests)
-        log_request(request.get());
+        log_request(datagram, request.get());
     const char* syn_text = cjson_string_member(request.get(), "syn");
     if (!syn_text)
         return;
@@ -168,9 +168,10 @@ QString SimFleet::release(int index)
     return "ok";
 }
 
-void SimFleet::log_request(const cJSON* request) const
+void SimFleet::log_request(const QByteArray& datagram, const cJSON* request) const
 {
     QJsonObject line{{"ms", double(QDateTime::currentMSecsSinceEpoch())}, // when it came, for benchmarks
+                     {"wire", QString::fromLatin1(datagram)},
                      {"text", request ? QString::fromUtf8(cjson_print(request)) : QString()}};
     std::fputs(QJsonDocument(line).toJson(QJsonDocument::Compact).append('\n').constData(), stdout);
     std::fflush(stdout);

@@ -43,7 +43,7 @@ private slots:
 
 private:
     void handle(const QByteArray& datagram);
-    void log_request(const cJSON* request) const;
+    void log_request(const QByteArray& datagram, const cJSON* request) const;
     void send_later(int delay_ms, const QByteArray& datagram, int changed_switch = -1);
     SimSwitch* find(const QString& sn);
     QString release(int index);
