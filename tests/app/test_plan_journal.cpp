@@ -190,7 +190,7 @@ private slots:
         QCOMPARE(page->text("#plan-summary"), QString("11 addresses cannot be used; the plan cannot be applied as it is."));
         page->type("plan-gateway", "192.168.5.1");
         QVERIFY(run_plan_form(page, "11 of 11 switches answer at their new addresses."));
-        QCOMPARE(listed(page), all_at(new_ip).mid(0, 9) + all_at(old_ip).mid(9));
+        QCOMPARE(listed(page), QStringList(all_at(new_ip).mid(0, 9) + all_at(old_ip).mid(9)));
         const QVector<ORB_JournalPlan> after = ORB_JournalPlans::read(journal.read().entries);
         QCOMPARE(after.size(), 3);
         QCOMPARE(after[2].undoes, plans[1].id);

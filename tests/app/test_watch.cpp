@@ -143,7 +143,9 @@ private slots:
         nic->addItem("eth-elsewhere");
         nic->setCurrentText("eth-elsewhere");
         QVERIFY(!button->isChecked());
+        QCOMPARE(lan->status()->text(), QString("Watch stopped"));
         QVERIFY(lan->page->wait_for("document.getElementById('watch-button').getAttribute('aria-pressed') === 'false'"));
+        QCOMPARE(watcher->boxes, QStringList()); // rounds are silent
 
         // Started in the page, stopped there by another interface; started
         // again, stopped by a new project.

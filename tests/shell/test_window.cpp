@@ -82,6 +82,7 @@ private slots:
         // The list the window starts with is empty, whatever it held before.
         QCOMPARE(QJsonDocument::fromJson(read_file("config/device_info.json")).object(),
                  QJsonDocument::fromJson(R"({"ip":[],"sn":[],"mac":[],"model":[],"passwd":[],"active":[]})").object());
+        QVERIFY(QDir("log").exists());
         for (const char* hidden : {"function_area", "server_project_title", "server_function_area",
                                    "server_project_viewer"})
             QVERIFY2(!window->findChild<QWidget*>(hidden)->isVisible(), hidden);
@@ -103,13 +104,11 @@ private slots:
     // window and the page, and is remembered; the tray menu opens and quits.
     void languagesAndTray()
     {
-        DebugCapture log;
         auto window = std::make_unique<ORB_Window>(ORB_Window::LOCAL_MODE, 0);
         window->show();
         QVERIFY(project_buttons_show_their_text(window.get()));
         PageDriver page(window->findChild<QWebEngineView*>("webviewer")->page());
         QVERIFY(page.wait_for("window.orbReady === true"));
-        QTRY_VERIFY(log.text().contains("HTML application ready: file://" + QDir::currentPath() + "/app/index.html"));
         QVERIFY(page.wait_for("document.documentElement.lang === 'zh-CN'"));
         QCOMPARE(page.text(".tab"), QString::fromUtf8("设备发现"));
 

@@ -81,8 +81,8 @@ private slots:
         watcher = std::make_unique<DialogWatcher>();
     }
 
-    // Each test sees only the boxes it opened. All but the first, which
-    // searches itself, start from the fleet in the tree, expanded, also when
+    // Each test sees only the boxes it opened. All but the one that tests
+    // the first search start from the fleet in the tree, expanded, also when
     // run on their own.
     void init()
     {
