@@ -11,8 +11,7 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 status=0
-source_dirs=()
-for d in shell codec device cloud projects ui; do if [ -d "$src/$d" ]; then source_dirs+=("$d"); fi; done
+source_dirs=(shell codec device cloud projects ui)
 for ts in "$src"/resources/languages/*.ts; do
     copy="$scratch/$(basename "$ts")"
     cp "$ts" "$copy"
