@@ -25,9 +25,9 @@ ip addr add "$pc" dev "$bridge"
 ip link set "$bridge" up
 own_namespace=$(readlink /proc/self/ns/net)
 n=0
-for spec in "$@"; do
+for host in "$@"; do
     n=$((n + 1))
-    address=${spec%%:*}
+    address=${host%%:*}
     unshare --net sleep 300 </dev/null >/dev/null 2>&1 &
     pid=$!
     while [ "$(readlink "/proc/$pid/ns/net")" = "$own_namespace" ]; do sleep 0.01; done
@@ -35,7 +35,7 @@ for spec in "$@"; do
     ip link set "orbth$n" netns "$pid"
     ip link set "orbt$n" master "$bridge" up
     nsenter -t "$pid" -n sh -c "ip link set lo up && ip addr add $address dev orbth$n && ip link set orbth$n up"
-    if [ "$spec" != "${spec%:silent}" ]; then
+    if [ "$host" != "${host%:silent}" ]; then
         nsenter -t "$pid" -n sysctl -qw net.ipv4.icmp_echo_ignore_all=1
     fi
     mac=$(nsenter -t "$pid" -n ip -o link show "orbth$n" | sed -n 's|.* link/ether \([0-9a-f:]*\) .*|\1|p')
